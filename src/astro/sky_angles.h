@@ -1,0 +1,11 @@
+// Sexagesimal splits of sky positions.
+#pragma once
+
+#include <cstdint>
+
+// Right ascension in hours to hours (0..23), minutes and seconds.
+void HoursToHms(std::int8_t& hours, std::int8_t& minutes, std::int8_t& seconds, double value);
+
+// Declination in degrees to degrees, minutes and seconds. From -1 degree down the sign is on the
+// degrees alone; between -1 and 0 the degrees are 0 and minutes and seconds carry the sign.
+void DegreesToDms(std::int8_t& degrees, std::int8_t& minutes, std::int8_t& seconds, double value);

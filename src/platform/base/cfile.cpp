@@ -1,0 +1,137 @@
+#include "platform/base/cfile.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/base/exceptions.h"
+#include "platform/base/paths.h"
+
+CFile::CFile(const char* fileName, unsigned openFlags) { Open(fileName, openFlags); }
+
+CFile::~CFile() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
+}
+
+void CFile::Open(const char* fileName, unsigned openFlags) {
+    Close();
+    m_strFilePath = AbsolutePath(fileName);
+    int flags = O_CLOEXEC;
+    if (openFlags & modeReadWrite) {
+        flags |= O_RDWR;
+    } else if (openFlags & modeWrite) {
+        flags |= O_WRONLY;
+    } else {
+        flags |= O_RDONLY;
+    }
+    if (openFlags & modeCreate) {
+        flags |= O_CREAT;
+        if (!(openFlags & modeNoTruncate)) {
+            flags |= O_TRUNC;
+        }
+    }
+    const int fd = ::open(m_strFilePath.GetString(), flags, 0666);
+    if (fd < 0) {
+        Fail(errno);
+    }
+    m_fd = fd;
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        Close();
+        Fail(error);
+    }
+    if ((openFlags & shareExclusive) && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        Close();
+        Fail(error);
+    }
+}
+
+void CFile::Close() {
+    if (m_fd < 0) {
+        return;
+    }
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0 && errno != EINTR) {
+        Fail(errno);
+    }
+}
+
+void CFile::GetStatus(CFileStatus& status) const {
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0) {
+        Fail(errno);
+    }
+    status.m_mtime = static_cast<std::int64_t>(st.st_mtim.tv_sec);
+    status.m_size = static_cast<std::int64_t>(st.st_size);
+}
+
+std::int64_t CFile::GetLength() const {
+    CFileStatus status;
+    GetStatus(status);
+    return status.m_size;
+}
+
+std::size_t CFile::Read(void* buffer, std::size_t count) {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::read(m_fd, static_cast<char*>(buffer) + done, count - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            Fail(errno);
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+void CFile::Write(const void* buffer, std::size_t count) {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::write(m_fd, static_cast<const char*>(buffer) + done, count - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            Fail(errno);
+        }
+        if (n == 0) {
+            Fail(ENOSPC);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+std::int64_t CFile::SeekToEnd() {
+    const off_t at = ::lseek(m_fd, 0, SEEK_END);
+    if (at < 0) {
+        Fail(errno);
+    }
+    return static_cast<std::int64_t>(at);
+}
+
+void CFile::SetLength(std::int64_t length) {
+    if (::ftruncate(m_fd, static_cast<off_t>(length)) != 0) {
+        Fail(errno);
+    }
+}
+
+void CFile::Flush() {
+    if (::fsync(m_fd) != 0) {
+        Fail(errno);
+    }
+}
+
+void CFile::Fail(int osError) const { throw CFileException(osError, m_strFilePath); }

@@ -1,0 +1,55 @@
+// CFile: a file opened with POSIX calls and closed by its destructor. Failures raise
+// CFileException.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/base/cstring.h"
+
+struct CFileStatus {
+    std::int64_t m_mtime = 0;  // last write, seconds since 1970
+    std::int64_t m_size = 0;
+};
+
+class CFile {
+public:
+    enum OpenFlags : unsigned {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        shareDenyNone = 0x0040,    // other processes may read and write meanwhile (the default)
+        shareExclusive = 0x0010,   // a non-blocking exclusive lock; fails when someone holds one
+        modeCreate = 0x1000,       // create, truncating an existing file...
+        modeNoTruncate = 0x2000,   // ...unless this is given too
+    };
+
+    CFile() = default;
+    CFile(const char* fileName, unsigned openFlags);
+    ~CFile();
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+
+    void Open(const char* fileName, unsigned openFlags);
+    void Close();
+    bool IsOpen() const { return m_fd >= 0; }
+
+    // Absolute path of the opened file.
+    CString GetFilePath() const { return m_strFilePath; }
+    void GetStatus(CFileStatus& status) const;
+    std::int64_t GetLength() const;
+
+    // Reads up to count bytes; returns how many were read (less only at the end of the file).
+    std::size_t Read(void* buffer, std::size_t count);
+    // Writes all bytes or raises.
+    void Write(const void* buffer, std::size_t count);
+    std::int64_t SeekToEnd();
+    void SetLength(std::int64_t length);
+    // Pushes the written data to the disk.
+    void Flush();
+
+private:
+    [[noreturn]] void Fail(int osError) const;
+
+    int m_fd = -1;
+    CString m_strFilePath;
+};

@@ -1,0 +1,75 @@
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    std::string pattern = (fs::temp_directory_path() / "vantrel-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) {
+        ADD_FAILURE() << "mkdtemp failed";
+    }
+    m_path = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(m_path, ignored);
+}
+
+std::string TempDir::File(const std::string& name) const { return m_path + "/" + name; }
+
+void TempDir::Write(const std::string& name, const std::string& contents) const {
+    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
+    out << contents;
+    if (!out) {
+        ADD_FAILURE() << "cannot write " << File(name);
+    }
+}
+
+void TempDir::CopyFromData(const std::string& dataName, const std::string& asName) const {
+    Write(asName, ReadDataFile(dataName));
+}
+
+std::string TempDir::Read(const std::string& name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+bool TempDir::Exists(const std::string& name) const { return fs::exists(File(name)); }
+
+void TempDir::Remove(const std::string& name) const {
+    std::error_code ignored;
+    fs::remove(File(name), ignored);
+}
+
+std::string ReadDataFile(const std::string& name) {
+    const std::string path = std::string(VANTREL_TEST_DATA_DIR) + "/" + name;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        ADD_FAILURE() << "missing test data " << path;
+        return {};
+    }
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+ScopedWorkingDirectory::ScopedWorkingDirectory(const std::string& dir)
+    : m_previous(fs::current_path().string()) {
+    fs::current_path(dir);
+}
+
+ScopedWorkingDirectory::~ScopedWorkingDirectory() {
+    std::error_code ignored;
+    fs::current_path(m_previous, ignored);
+}

@@ -1,0 +1,42 @@
+// A temporary directory for one test, removed with everything in it at the end.
+#pragma once
+
+#include <string>
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return m_path; }
+    // path + "/" + name
+    std::string File(const std::string& name) const;
+
+    // Writes bytes exactly as given (no line-end translation).
+    void Write(const std::string& name, const std::string& contents) const;
+    // Copies a file from tests/data.
+    void CopyFromData(const std::string& dataName, const std::string& asName) const;
+    std::string Read(const std::string& name) const;
+    bool Exists(const std::string& name) const;
+    void Remove(const std::string& name) const;
+
+private:
+    std::string m_path;
+};
+
+// Contents of a file under tests/data.
+std::string ReadDataFile(const std::string& name);
+
+// Runs a function with the working directory set to dir, then restores it.
+class ScopedWorkingDirectory {
+public:
+    explicit ScopedWorkingDirectory(const std::string& dir);
+    ~ScopedWorkingDirectory();
+    ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
+    ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
+
+private:
+    std::string m_previous;
+};
