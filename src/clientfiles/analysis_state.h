@@ -11,7 +11,8 @@ class AnalysisState {
 public:
     static constexpr int kBgPotCount = 64;
 
-    explicit AnalysisState(const char* dir = nullptr) { Reset(dir); }
+    // A null directory means the working directory.
+    explicit AnalysisState(const char* dir = nullptr) : directory(dir ? dir : ".") {}
 
     void Reset(const char* dir);
     // Reads "state.sah" ("state.txt" for kind 1). An empty file clears the record.
@@ -25,20 +26,20 @@ public:
     // CPU time.
     void ApplyResult(const WorkUnitInfo& wu);
 
-    bool found;
+    bool found = false;
     CString directory;
-    double cpu;
-    double prog;
-    std::int32_t fl;
-    double bs_score;
-    double bs_power;
-    double bs_chirp_rate;
-    double bg_score;
-    double bg_power;
-    double bg_chisq;
-    double bg_sigma;
-    double bg_pot[kBgPotCount];
-    double bg_true_mean;
-    std::int32_t bg_fft_ind;
-    double bg_chirp_rate;
+    double cpu = 0.0;
+    double prog = 0.0;
+    std::int32_t fl = 0;
+    double bs_score = 0.0;
+    double bs_power = 0.0;
+    double bs_chirp_rate = 0.0;
+    double bg_score = 0.0;
+    double bg_power = 0.0;
+    double bg_chisq = 0.0;
+    double bg_sigma = 0.0;
+    double bg_pot[kBgPotCount] = {};
+    double bg_true_mean = 0.0;
+    std::int32_t bg_fft_ind = 0;
+    double bg_chirp_rate = 0.0;
 };

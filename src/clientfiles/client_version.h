@@ -8,7 +8,8 @@
 
 class ClientVersion {
 public:
-    explicit ClientVersion(const char* dir = nullptr) { Reset(dir); }
+    // A null directory means the working directory.
+    explicit ClientVersion(const char* dir = nullptr) : directory(dir ? dir : ".") {}
 
     void Reset(const char* dir);
     // Stores kind, then reads "version.sah" ("version.txt" for kind 1).
@@ -17,7 +18,7 @@ public:
     // kind when found, else -1.
     int GetKind() const { return found ? kind : -1; }
 
-    bool found;
+    bool found = false;
     CString directory;
     CString major_version;
     CString minor_version;

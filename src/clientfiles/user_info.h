@@ -7,7 +7,8 @@
 
 class UserInfo {
 public:
-    explicit UserInfo(const char* dir = nullptr) { Reset(dir); }
+    // A null directory means the working directory.
+    explicit UserInfo(const char* dir = nullptr) : directory(dir ? dir : ".") {}
 
     void Reset(const char* dir);
     // Reads "user_info.sah" ("user_info.txt" for kind 1).
@@ -15,13 +16,13 @@ public:
     void Parse(char* text);
     CString GetName() const { return name; }
 
-    bool found;
+    bool found = false;
     CString directory;
     CString name;  // the last of the keys type, id, key, email_addr and name wins
-    double register_time;     // Julian dates (UT)
-    double last_wu_time;
-    double last_result_time;
-    double total_cpu;
-    std::int32_t nwus;
-    std::int32_t nresults;
+    double register_time = 0.0;     // Julian dates (UT)
+    double last_wu_time = 0.0;
+    double last_result_time = 0.0;
+    double total_cpu = 0.0;
+    std::int32_t nwus = 0;
+    std::int32_t nresults = 0;
 };

@@ -8,7 +8,8 @@
 
 class WorkUnitInfo {
 public:
-    explicit WorkUnitInfo(const char* dir = nullptr) { Reset(dir); }
+    // A null directory means the working directory.
+    explicit WorkUnitInfo(const char* dir = nullptr) : directory(dir ? dir : ".") {}
 
     void Reset(const char* dir);
     // Reads "work_unit.sah" ("work_unit.txt" for kind 1), falling back to "result.sah"
@@ -18,24 +19,24 @@ public:
     void CopyFrom(const WorkUnitInfo& other) { *this = other; }
     CString GetName() const { return name; }
 
-    bool found;
+    bool found = false;
     CString directory;
-    std::int64_t file_time;  // last write of the work-unit file; 0 until first known
+    std::int64_t file_time = 0;  // last write of the work-unit file; 0 until first known
     CString name;
     CString type;
-    std::int32_t version;
-    std::uint32_t splitter_version;
-    double start_ra;
-    double end_ra;
-    double start_dec;
-    double end_dec;
-    double time_recorded;  // Julian date (UT)
-    std::int32_t nsamples;
-    double subband_sample_rate;
-    double subband_base;
-    double subband_center;
-    double cpu_time;
-    double angle_range;
+    std::int32_t version = 0;
+    std::uint32_t splitter_version = 0;
+    double start_ra = 0.0;
+    double end_ra = 0.0;
+    double start_dec = 0.0;
+    double end_dec = 0.0;
+    double time_recorded = 0.0;  // Julian date (UT)
+    std::int32_t nsamples = 0;
+    double subband_sample_rate = 0.0;
+    double subband_base = 0.0;
+    double subband_center = 0.0;
+    double cpu_time = 0.0;
+    double angle_range = 0.0;
 
     // Only the header is wanted; the data part after it is large.
     static constexpr int kMaxWorkUnitBytes = 3072;

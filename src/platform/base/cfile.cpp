@@ -64,19 +64,22 @@ void CFile::Close() {
     }
 }
 
-void CFile::GetStatus(CFileStatus& status) const {
+bool CFile::GetStatus(CFileStatus& status) const {
+    struct stat st {};
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0) {
+        return false;
+    }
+    status.m_mtime = static_cast<std::int64_t>(st.st_mtim.tv_sec);
+    status.m_size = static_cast<std::int64_t>(st.st_size);
+    return true;
+}
+
+std::int64_t CFile::GetLength() const {
     struct stat st {};
     if (::fstat(m_fd, &st) != 0) {
         Fail(errno);
     }
-    status.m_mtime = static_cast<std::int64_t>(st.st_mtim.tv_sec);
-    status.m_size = static_cast<std::int64_t>(st.st_size);
-}
-
-std::int64_t CFile::GetLength() const {
-    CFileStatus status;
-    GetStatus(status);
-    return status.m_size;
+    return static_cast<std::int64_t>(st.st_size);
 }
 
 std::size_t CFile::Read(void* buffer, std::size_t count) {

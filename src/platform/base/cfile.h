@@ -35,7 +35,8 @@ public:
 
     // Absolute path of the opened file.
     CString GetFilePath() const { return m_strFilePath; }
-    void GetStatus(CFileStatus& status) const;
+    // False when the status can't be obtained.
+    bool GetStatus(CFileStatus& status) const;
     std::int64_t GetLength() const;
 
     // Reads up to count bytes; returns how many were read (less only at the end of the file).

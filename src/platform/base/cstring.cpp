@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <ostream>
 
 namespace {
 
@@ -146,3 +147,5 @@ CString& CString::operator+=(char ch) {
 int ByteCompare(const char* a, const char* b) {
     return std::strcmp(a ? a : "", b ? b : "");
 }
+
+void PrintTo(const CString& text, std::ostream* os) { *os << '"' << text.str() << '"'; }

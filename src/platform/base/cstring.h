@@ -2,6 +2,7 @@
 // count bytes. Format follows printf, so format strings are used as they stand.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,9 @@ public:
 private:
     std::string m_text;
 };
+
+// Lets test frameworks print the text.
+void PrintTo(const CString& text, std::ostream* os);
 
 // Byte-wise comparison of two zero-terminated texts, as _mbscmp orders them: <0, 0 or >0.
 int ByteCompare(const char* a, const char* b);

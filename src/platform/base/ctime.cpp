@@ -17,6 +17,10 @@ CString CTime::Format(const char* pattern) const {
         return CString();
     }
     char buffer[128];
+    // The patterns are the callers' own literals, passed through.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
     const size_t n = std::strftime(buffer, sizeof buffer, pattern, &local);
+#pragma GCC diagnostic pop
     return CString(buffer, static_cast<int>(n));
 }

@@ -1,0 +1,106 @@
+#include "clientfiles/analysis_state.h"
+
+#include <gtest/gtest.h>
+
+#include "clientfiles/work_unit_info.h"
+#include "support/temp_dir.h"
+
+TEST(AnalysisStateTest, ReadsEveryKeyOfARealFile) {
+    TempDir dir;
+    dir.CopyFromData("sah/state.sah", "state.sah");
+    AnalysisState state(dir.path().c_str());
+    state.Read(2);
+    ASSERT_TRUE(state.found);
+    EXPECT_EQ(state.fl, 8192);
+    EXPECT_DOUBLE_EQ(state.cpu, 18723.25);
+    EXPECT_DOUBLE_EQ(state.prog, 0.45123456);
+    EXPECT_DOUBLE_EQ(state.bs_power, 23.456789);
+    EXPECT_DOUBLE_EQ(state.bs_score, 1.234567);
+    EXPECT_DOUBLE_EQ(state.bs_chirp_rate, 1.5);
+    EXPECT_DOUBLE_EQ(state.bg_score, 0.512345);
+    EXPECT_DOUBLE_EQ(state.bg_power, 3.141593);
+    EXPECT_DOUBLE_EQ(state.bg_chisq, 1.414214);
+    EXPECT_EQ(state.bg_fft_ind, 27);
+    EXPECT_DOUBLE_EQ(state.bg_chirp_rate, -0.75);
+    EXPECT_DOUBLE_EQ(state.bg_sigma, 4.0);
+    EXPECT_DOUBLE_EQ(state.bg_true_mean, 1.0);
+    // The peak of the Gaussian in the file sits at bin 27.
+    EXPECT_NEAR(state.GetBgPot(27), 4.141593, 0.11);
+    EXPECT_NEAR(state.GetBgPot(0), 1.0, 0.11);
+    EXPECT_NE(state.GetBgPot(63), 0.0);
+}
+
+TEST(AnalysisStateTest, BgPotKeysAreMatchedExactly) {
+    TempDir dir;
+    dir.Write("state.sah", "bg_pot 63=6.5\nbg_pot 64=9\nbg_pot 07=9\nbg_pot  5=9\nbg_pot 0=0.25\n");
+    AnalysisState state(dir.path().c_str());
+    state.Read(2);
+    ASSERT_TRUE(state.found);
+    EXPECT_DOUBLE_EQ(state.GetBgPot(63), 6.5);
+    EXPECT_DOUBLE_EQ(state.GetBgPot(0), 0.25);
+    EXPECT_DOUBLE_EQ(state.GetBgPot(7), 0.0);
+    EXPECT_DOUBLE_EQ(state.GetBgPot(5), 0.0);
+    EXPECT_DOUBLE_EQ(state.GetBgPot(-1), 0.0);
+    EXPECT_DOUBLE_EQ(state.GetBgPot(64), 0.0);
+}
+
+TEST(AnalysisStateTest, APartialFileKeepsTheRestAndAnEmptyFileClearsAll) {
+    TempDir dir;
+    dir.CopyFromData("sah/state.sah", "state.sah");
+    AnalysisState state(dir.path().c_str());
+    state.Read(2);
+    const double pot10 = state.GetBgPot(10);
+
+    dir.Write("state.sah", "prog=0.5\ncpu=100\n");
+    state.Read(2);
+    ASSERT_TRUE(state.found);
+    EXPECT_DOUBLE_EQ(state.prog, 0.5);
+    EXPECT_DOUBLE_EQ(state.cpu, 100.0);
+    EXPECT_DOUBLE_EQ(state.GetBgPot(10), pot10);
+    EXPECT_EQ(state.fl, 8192);
+
+    dir.Write("state.sah", "");
+    state.Read(2);
+    EXPECT_TRUE(state.found);
+    EXPECT_EQ(state.directory, dir.path().c_str());
+    EXPECT_DOUBLE_EQ(state.prog, 0.0);
+    EXPECT_DOUBLE_EQ(state.GetBgPot(10), 0.0);
+    EXPECT_EQ(state.fl, 0);
+
+    dir.Remove("state.sah");
+    dir.Write("state.sah", "prog=0.75\n");
+    state.Read(2);
+    dir.Remove("state.sah");
+    state.Read(2);
+    EXPECT_FALSE(state.found);
+    EXPECT_DOUBLE_EQ(state.prog, 0.75);
+}
+
+TEST(AnalysisStateTest, ApplyResultCompletesOnlyAFoundResult) {
+    AnalysisState state;
+    state.found = true;
+    state.prog = 0.9;
+    state.cpu = 100.0;
+    WorkUnitInfo wu;
+    wu.found = true;
+    wu.type = "Result";
+    wu.cpu_time = 12345.6;
+
+    state.ApplyResult(wu);
+    EXPECT_DOUBLE_EQ(state.prog, 0.9);
+
+    wu.type = "result";
+    wu.found = false;
+    state.ApplyResult(wu);
+    EXPECT_DOUBLE_EQ(state.prog, 0.9);
+
+    wu.found = true;
+    state.found = false;
+    state.ApplyResult(wu);
+    EXPECT_DOUBLE_EQ(state.cpu, 100.0);
+
+    state.found = true;
+    state.ApplyResult(wu);
+    EXPECT_DOUBLE_EQ(state.prog, 1.0);
+    EXPECT_DOUBLE_EQ(state.cpu, 12345.6);
+}

@@ -1,0 +1,103 @@
+#include "clientfiles/client_file_reader.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "clientfiles/client_version.h"
+#include "clientfiles/user_info.h"
+#include "support/temp_dir.h"
+
+TEST(ClientFileReaderTest, LineSyntax) {
+    TempDir dir;
+    // Blanks around key, "=" and value; CR LF; a line starting with "="; a line without "=";
+    // a key in other letter case; a repeated key; a value holding "=".
+    dir.Write("user_info.sah",
+              "  nwus \t=\t 12  \r\n"
+              "=nresults=5\n"
+              "nresults 7\n"
+              "NRESULTS=8\n"
+              "\n\n\n"
+              "total_cpu=1\n"
+              "total_cpu=2.5\n"
+              "name= a=b \n");
+    UserInfo user(dir.path().c_str());
+    user.Read(2);
+    ASSERT_TRUE(user.found);
+    EXPECT_EQ(user.nwus, 12);
+    EXPECT_EQ(user.nresults, 0);
+    EXPECT_DOUBLE_EQ(user.total_cpu, 2.5);
+    EXPECT_EQ(user.name, "a=b");
+}
+
+TEST(ClientFileReaderTest, AZeroByteEndsTheText) {
+    TempDir dir;
+    dir.Write("user_info.sah", std::string("nwus=3\n\0nresults=4\n", 19));
+    UserInfo user(dir.path().c_str());
+    user.Read(2);
+    ASSERT_TRUE(user.found);
+    EXPECT_EQ(user.nwus, 3);
+    EXPECT_EQ(user.nresults, 0);
+}
+
+TEST(ClientFileReaderTest, AMissingFileChangesNothing) {
+    TempDir dir;
+    dir.Write("user_info.sah", "nwus=3\n");
+    UserInfo user(dir.path().c_str());
+    user.Read(2);
+    ASSERT_TRUE(user.found);
+    dir.Remove("user_info.sah");
+    user.Read(2);
+    EXPECT_FALSE(user.found);
+    EXPECT_EQ(user.nwus, 3);
+    EXPECT_EQ(user.directory, dir.path().c_str());
+
+    // A directory where the file should be can't be read either.
+    std::filesystem::create_directory(dir.File("user_info.sah"));
+    user.Read(2);
+    EXPECT_FALSE(user.found);
+}
+
+TEST(ClientFileReaderTest, TheWorkingDirectoryBecomesAbsolute) {
+    TempDir dir;
+    dir.Write("version.sah", "major_version=3\n");
+    ScopedWorkingDirectory cwd(dir.path());
+    ClientVersion version;
+    EXPECT_EQ(version.directory, ".");
+    version.Read(2);
+    ASSERT_TRUE(version.found);
+    // The temporary directory's path may run through a symbolic link; compare what getcwd says.
+    char here[PATH_MAX];
+    ASSERT_NE(::getcwd(here, sizeof here), nullptr);
+    EXPECT_EQ(version.directory, here);
+}
+
+TEST(ClientFileReaderTest, ConversionsMatchTheCLibrary) {
+    const char* const inputs[] = {
+        "",       "42",     "  -17",     "+8 units", "3.75",      "1e3",     "0x1A",
+        "abc",    "-0",     "2147483647", "2147483648", "-2147483649", "99999999999",
+        "1.5e308", "1e400", "-1e-400",   "nan",      "inf",       " \t12",   "12abc",
+        "0x",     "-1",     "ffffffff",  "100000000", "  a3",     "G1",      "1,5",
+    };
+    for (const char* input : inputs) {
+        SCOPED_TRACE(input);
+        EXPECT_EQ(ConvertAtoi(input), std::atoi(input));
+        EXPECT_EQ(ConvertAtol(input), static_cast<std::int32_t>(std::atol(input)));
+        const double expected = std::strtod(input, nullptr);  // the tests run in the "C" locale
+        const double actual = ConvertAtof(input);
+        if (expected != expected) {
+            EXPECT_NE(actual, actual);
+        } else {
+            EXPECT_EQ(actual, expected);
+        }
+        unsigned int hex = 0xDEADBEEF;
+        const int matched = std::sscanf(input, "%x", &hex);
+        std::uint32_t member = 0xDEADBEEF;
+        ConvertHex(input, member);
+        EXPECT_EQ(member, matched == 1 ? hex : 0xDEADBEEFu);
+    }
+}

@@ -1,0 +1,43 @@
+#include "platform/base/cstring.h"
+
+#include <gtest/gtest.h>
+
+TEST(CStringTest, FormatFollowsPrintf) {
+    CString s;
+    s.Format("%d hr %02d min %02.3lf sec", 5, 7, 3.25);
+    EXPECT_EQ(s, "5 hr 07 min 3.250 sec");
+    s.AppendFormat(" (%.3lf%%)", 45.1234);
+    EXPECT_EQ(s, "5 hr 07 min 3.250 sec (45.123%)");
+    // Longer than the small stack buffer.
+    s.Format("%s", std::string(1000, 'x').c_str());
+    EXPECT_EQ(s.GetLength(), 1000);
+}
+
+TEST(CStringTest, TrimCutsOnlySingleByteWhiteSpace) {
+    CString s(" \t\r\n\v\fkey \xE3\x80\x80\r\n");
+    s.TrimLeft();
+    s.TrimRight();
+    // A full-width space is not white space.
+    EXPECT_EQ(s, "key \xE3\x80\x80");
+    CString blank("   ");
+    EXPECT_TRUE(blank.TrimRight().IsEmpty());
+}
+
+TEST(CStringTest, PositionsAndCutsCountBytes) {
+    const CString s("/home/taro/seti");
+    EXPECT_EQ(s.ReverseFind('/'), 10);
+    EXPECT_EQ(s.Find('/'), 0);
+    EXPECT_EQ(s.Find('x'), -1);
+    EXPECT_EQ(s.Find("taro"), 6);
+    EXPECT_EQ(s.Left(10), "/home/taro");
+    EXPECT_EQ(s.Mid(11), "seti");
+    EXPECT_EQ(s.Mid(6, 4), "taro");
+    EXPECT_EQ(s.Right(4), "seti");
+    EXPECT_EQ(s.Left(100), s);
+    EXPECT_EQ(s.Mid(100), "");
+    EXPECT_EQ(s.Left(-1), "");
+    EXPECT_EQ(CString(nullptr), "");
+    EXPECT_EQ(CString("a") + "b" + CString("c"), "abc");
+    EXPECT_LT(ByteCompare("10", "3"), 0);
+    EXPECT_GT(ByteCompare("\xE3", "3"), 0);
+}

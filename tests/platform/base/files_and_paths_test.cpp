@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/base/atomic_file.h"
+#include "platform/base/cfile.h"
+#include "platform/base/clock.h"
+#include "platform/base/ctime.h"
+#include "platform/base/exceptions.h"
+#include "platform/base/paths.h"
+#include "support/temp_dir.h"
+
+TEST(PathsTest, AbsolutePathFoldsDotsAndRepeatedSeparators) {
+    EXPECT_EQ(AbsolutePath("/a/./b//c/../d"), "/a/b/d");
+    EXPECT_EQ(AbsolutePath("/.."), "/");
+    EXPECT_EQ(AbsolutePath("/work_unit.sah"), "/work_unit.sah");
+    TempDir dir;
+    ScopedWorkingDirectory cwd(dir.path());
+    const std::string here = std::filesystem::current_path().string();
+    EXPECT_EQ(AbsolutePath("./state.sah"), (here + "/state.sah").c_str());
+    EXPECT_EQ(JoinPath(".", "state.sah"), "./state.sah");
+    EXPECT_FALSE(ModuleFilePath().IsEmpty());
+}
+
+TEST(CFileTest, OpenReadWriteAndFailures) {
+    TempDir dir;
+    {
+        CFile out(dir.File("a.txt").c_str(), CFile::modeWrite | CFile::modeCreate);
+        out.Write("hello\n", 6);
+    }
+    CFile in(dir.File("a.txt").c_str(), CFile::modeRead | CFile::shareDenyNone);
+    EXPECT_EQ(in.GetLength(), 6);
+    char buffer[16] = {};
+    EXPECT_EQ(in.Read(buffer, sizeof buffer), 6u);
+    EXPECT_STREQ(buffer, "hello\n");
+    EXPECT_EQ(in.GetFilePath(), dir.File("a.txt").c_str());
+
+    try {
+        CFile missing(dir.File("none").c_str(), CFile::modeRead);
+        FAIL() << "opened a missing file";
+    } catch (const CFileException& e) {
+        EXPECT_EQ(e.m_lOsError, ENOENT);
+    }
+    EXPECT_THROW(CFile(dir.path().c_str(), CFile::modeRead), CFileException);
+}
+
+TEST(CFileTest, ExclusiveOpenFailsWhileAnotherHolderHasTheFile) {
+    TempDir dir;
+    dir.Write("log.csv", "x\n");
+    const int holder = ::open(dir.File("log.csv").c_str(), O_RDONLY);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    const unsigned mode = CFile::modeWrite | CFile::modeCreate | CFile::modeNoTruncate |
+                          CFile::shareExclusive;
+    EXPECT_THROW(CFile(dir.File("log.csv").c_str(), mode), CFileException);
+    ::close(holder);
+    CFile file(dir.File("log.csv").c_str(), mode);
+    EXPECT_EQ(file.GetLength(), 2);
+}
+
+TEST(AtomicFileTest, ReplacesWholeOrNotAtAll) {
+    TempDir dir;
+    dir.Write("plot.dat", "old\n");
+    ASSERT_TRUE(ReplaceFileAtomically(dir.File("plot.dat").c_str(), "new\n"));
+    EXPECT_EQ(dir.Read("plot.dat"), "new\n");
+    EXPECT_FALSE(ReplaceFileAtomically(dir.File("missing/plot.dat").c_str(), "x"));
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        ++files;
+    }
+    EXPECT_EQ(files, 1) << "a temporary file was left behind";
+}
+
+TEST(CTimeTest, LocalTimeTextAndTheSettableClock) {
+    const char* oldTz = std::getenv("TZ");
+    const std::string saved = oldTz ? oldTz : "";
+    ::setenv("TZ", "JST-9", 1);
+    ::tzset();
+    // 2040-02-29 03:04:05 UTC, past the 32-bit limit.
+    const CTime t(2214097445LL);
+    EXPECT_EQ(t.Format("%Y/%m/%d %H:%M:%S"), "2040/02/29 12:04:05");
+    EXPECT_EQ(CTime(INT64_MAX).Format("%Y"), "");
+    Clock::Set(1000);
+    EXPECT_EQ(CTime::GetCurrentTime().GetTime(), 1000);
+    Clock::Advance(60);
+    EXPECT_EQ((CTime::GetCurrentTime() - CTime(1000)).GetTotalSeconds(), 60);
+    Clock::UseSystemClock();
+    EXPECT_GT(CTime::GetCurrentTime().GetTime(), 1700000000);
+    if (oldTz) {
+        ::setenv("TZ", saved.c_str(), 1);
+    } else {
+        ::unsetenv("TZ");
+    }
+    ::tzset();
+}
