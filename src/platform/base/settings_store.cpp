@@ -1,0 +1,214 @@
+#include "platform/base/settings_store.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/base/atomic_file.h"
+
+namespace {
+
+constexpr char kHeader[] = "# Vantrel settings: [section], then key=int:N or key=str:text\n";
+
+std::string Escape(const std::string& text) {
+    std::string out;
+    for (char ch : text) {
+        switch (ch) {
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            default: out += ch;
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> Unescape(std::string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i == text.size()) {
+            return std::nullopt;
+        }
+        switch (text[i]) {
+            case '\\': out += '\\'; break;
+            case 'n': out += '\n'; break;
+            case 'r': out += '\r'; break;
+            default: return std::nullopt;
+        }
+    }
+    return out;
+}
+
+std::optional<int> ParseInt(const std::string& text) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    errno = 0;
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || value < INT_MIN || value > INT_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
+// Creates each missing directory of the path's parent.
+bool MakeParentDirectories(const std::string& path) {
+    for (size_t at = path.find('/', 1); at != std::string::npos; at = path.find('/', at + 1)) {
+        const std::string dir = path.substr(0, at);
+        if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ValidName(const char* name) {
+    if (!name || !*name) {
+        return false;
+    }
+    for (const char* p = name; *p; ++p) {
+        if (*p == '\n' || *p == '\r' || *p == '=' || *p == '[' || *p == ']') {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string SettingsStore::DefaultPath(const char* companyKey, const char* appName) {
+    std::string base;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') {
+        base = xdg;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        base = std::string(home) + "/.config";
+    } else {
+        base = "/tmp";
+    }
+    return base + "/" + companyKey + "/" + appName + "/settings";
+}
+
+SettingsStore::Entries SettingsStore::ParseSettings(std::string_view text) {
+    Entries entries;
+    std::string section;
+    bool inSection = false;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        const std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        if (line.front() == '[' && line.back() == ']' && line.size() > 2) {
+            section = std::string(line.substr(1, line.size() - 2));
+            inSection = true;
+            continue;
+        }
+        const size_t equals = line.find('=');
+        if (!inSection || equals == std::string_view::npos || equals == 0) {
+            continue;
+        }
+        const std::string key(line.substr(0, equals));
+        const std::string_view rest = line.substr(equals + 1);
+        if (rest.substr(0, 4) == "int:") {
+            if (const auto value = ParseInt(std::string(rest.substr(4)))) {
+                entries[{section, key}] = *value;
+            }
+        } else if (rest.substr(0, 4) == "str:") {
+            if (auto value = Unescape(rest.substr(4))) {
+                entries[{section, key}] = std::move(*value);
+            }
+        }
+    }
+    return entries;
+}
+
+std::string SettingsStore::FormatSettings(const Entries& entries) {
+    std::string out = kHeader;
+    const std::string* section = nullptr;
+    for (const auto& [name, value] : entries) {
+        if (!section || *section != name.first) {
+            section = &name.first;
+            out += "[" + name.first + "]\n";
+        }
+        out += name.second + "=";
+        if (const int* number = std::get_if<int>(&value)) {
+            out += "int:" + std::to_string(*number);
+        } else {
+            out += "str:" + Escape(std::get<std::string>(value));
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+SettingsStore::Entries SettingsStore::Load() const {
+    std::ifstream in(m_path, std::ios::binary);
+    if (!in) {
+        return {};
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    return ParseSettings(text.str());
+}
+
+bool SettingsStore::Store(const Entries& entries) const {
+    return MakeParentDirectories(m_path) &&
+           ReplaceFileAtomically(CString(m_path), FormatSettings(entries));
+}
+
+int SettingsStore::GetInt(const char* section, const char* key, int defaultValue) const {
+    const Entries entries = Load();
+    const auto it = entries.find({section ? section : "", key ? key : ""});
+    if (it == entries.end()) {
+        return defaultValue;
+    }
+    const int* value = std::get_if<int>(&it->second);
+    return value ? *value : defaultValue;
+}
+
+CString SettingsStore::GetString(const char* section, const char* key,
+                                 const char* defaultValue) const {
+    const Entries entries = Load();
+    const auto it = entries.find({section ? section : "", key ? key : ""});
+    if (it == entries.end()) {
+        return CString(defaultValue);
+    }
+    const std::string* value = std::get_if<std::string>(&it->second);
+    return value ? CString(*value) : CString(defaultValue);
+}
+
+bool SettingsStore::WriteInt(const char* section, const char* key, int value) {
+    if (!ValidName(section) || !ValidName(key)) {
+        return false;
+    }
+    Entries entries = Load();
+    entries[{section, key}] = value;
+    return Store(entries);
+}
+
+bool SettingsStore::WriteString(const char* section, const char* key, const char* value) {
+    if (!ValidName(section) || !ValidName(key)) {
+        return false;
+    }
+    Entries entries = Load();
+    if (value) {
+        entries[{section, key}] = std::string(value);
+    } else if (entries.erase({section, key}) == 0) {
+        return true;
+    }
+    return Store(entries);
+}

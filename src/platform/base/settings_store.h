@@ -1,0 +1,43 @@
+// The per-user settings store: typed entries (integers and strings stay distinct kinds) under
+// sections and keys, kept in one small file that every write replaces atomically.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+
+#include "platform/base/cstring.h"
+
+class SettingsStore {
+public:
+    explicit SettingsStore(std::string filePath) : m_path(std::move(filePath)) {}
+
+    // $XDG_CONFIG_HOME (or ~/.config) / companyKey / appName / settings
+    static std::string DefaultPath(const char* companyKey, const char* appName);
+
+    // A missing entry, or one of the other kind, gives the default.
+    int GetInt(const char* section, const char* key, int defaultValue) const;
+    CString GetString(const char* section, const char* key, const char* defaultValue) const;
+
+    bool WriteInt(const char* section, const char* key, int value);
+    // A null value deletes the entry.
+    bool WriteString(const char* section, const char* key, const char* value);
+
+    const std::string& path() const { return m_path; }
+
+    using Value = std::variant<int, std::string>;
+    using Entries = std::map<std::pair<std::string, std::string>, Value>;
+
+    // The file's format, in both directions. Lines that can't be read are passed over, so a
+    // damaged file yields what is left of it and never an error.
+    static Entries ParseSettings(std::string_view text);
+    static std::string FormatSettings(const Entries& entries);
+
+private:
+    Entries Load() const;
+    bool Store(const Entries& entries) const;
+
+    std::string m_path;
+};

@@ -1,0 +1,40 @@
+// CWinApp: the application object, its per-user settings store and its main window.
+#pragma once
+
+#include <memory>
+
+#include "platform/base/cstring.h"
+#include "platform/base/settings_store.h"
+
+class CWnd;
+
+class CWinApp {
+public:
+    // The application's display name (message box captions, the settings store's folder).
+    explicit CWinApp(const char* appName);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // The program's start; its result says whether a message loop should follow.
+    virtual bool InitInstance() { return false; }
+
+    // Names the per-user settings store: <config>/<key>/<application name>.
+    void SetRegistryKey(const char* key);
+    int GetProfileInt(const char* section, const char* entry, int defaultValue);
+    CString GetProfileString(const char* section, const char* entry,
+                             const char* defaultValue = nullptr);
+    bool WriteProfileInt(const char* section, const char* entry, int value);
+    // A null value deletes the entry.
+    bool WriteProfileString(const char* section, const char* entry, const char* value);
+
+    const char* m_pszAppName;
+    CWnd* m_pMainWnd = nullptr;
+
+private:
+    std::unique_ptr<SettingsStore> m_store;
+};
+
+CWinApp* AfxGetApp();
+CWnd* AfxGetMainWnd();
+const char* AfxGetAppName();

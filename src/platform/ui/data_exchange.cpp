@@ -1,0 +1,70 @@
+#include "platform/ui/data_exchange.h"
+
+#include "platform/base/text_encoding.h"
+#include "platform/ui/cdialog.h"
+
+namespace {
+
+NativeWindow* Control(CDataExchange* pDX, int id) {
+    pDX->m_idLastControl = id;
+    CWnd* item = pDX->m_pDlgWnd->GetDlgItem(id);
+    return item ? item->GetNative() : nullptr;
+}
+
+// The framework's own message for a text that is too long.
+constexpr char kTooLongFormat[] = "%d 文字以内で入力してください。";
+
+}  // namespace
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
+    if (control.IsCreated()) {
+        return;
+    }
+    NativeWindow* native = Control(pDX, id);
+    if (!native) {
+        return;
+    }
+    control.Attach(native);
+    pDX->m_pDlgWnd->m_boundItems[id] = &control;
+}
+
+void DDX_Text(CDataExchange* pDX, int id, CString& value) {
+    NativeWindow* native = Control(pDX, id);
+    if (!native) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = native->GetText();
+    } else if (native->GetText() != value) {
+        native->SetText(value);
+    }
+}
+
+void DDX_Check(CDataExchange* pDX, int id, int& value) {
+    NativeWindow* native = Control(pDX, id);
+    if (!native) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = native->GetCheck();
+    } else {
+        native->SetCheck(value);
+    }
+}
+
+void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars) {
+    if (!pDX->m_bSaveAndValidate) {
+        if (CWnd* item = pDX->m_pDlgWnd->GetDlgItem(pDX->m_idLastControl)) {
+            if (NativeWindow* native = item->GetNative()) {
+                native->SetLimitText(maxChars);
+            }
+        }
+        return;
+    }
+    if (Cp932Length(value.str()) > maxChars) {
+        CString message;
+        message.Format(kTooLongFormat, maxChars);
+        pDX->m_pDlgWnd->MessageBox(message.GetString(), nullptr, MB_OK | MB_ICONEXCLAMATION);
+        pDX->Fail();
+    }
+}

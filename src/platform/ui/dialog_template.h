@@ -1,0 +1,74 @@
+// Dialog templates: windows declared as data (ids, texts, rectangles in dialog units, styles,
+// font), from which each backend builds its native windows.
+#pragma once
+
+#include <vector>
+
+#include "platform/ui/types.h"
+
+enum class ControlKind {
+    Static,     // text, or a self-drawn area (SS_BLACKFRAME)
+    Icon,       // the application icon
+    Button,     // push button
+    CheckBox,   // auto check box
+    Edit,       // single-line edit
+    GroupBox,
+    Tab,        // tab control: a row of tab heads over a page area
+};
+
+// Style bits; only the ones the program's templates use.
+enum ControlStyle : unsigned {
+    kStyleNone = 0,
+    kAlignRight = 1u << 0,
+    kAlignCenter = 1u << 1,
+    kCenterVertically = 1u << 2,
+    kNoWrap = 1u << 3,
+    kNoPrefix = 1u << 4,       // "&" is shown, not an accelerator mark
+    kNotify = 1u << 5,
+    kSunken = 1u << 6,
+    kBlackFrame = 1u << 7,
+    kDefaultButton = 1u << 8,
+    kFlat = 1u << 9,
+    kMultiLine = 1u << 10,
+    kDigitsOnly = 1u << 11,
+    kAutoHScroll = 1u << 12,
+    kSendsDoubleClicks = 1u << 13,
+    kDisabled = 1u << 14,
+    kHidden = 1u << 15,
+};
+
+enum DialogStyle : unsigned {
+    kDialogNone = 0,
+    kCaption = 1u << 0,
+    kSystemMenu = 1u << 1,   // the window has a system menu (and with it a close box)
+    kMinimizeBox = 1u << 2,
+    kModalFrame = 1u << 3,
+    kAppWindow = 1u << 4,    // shown in the task bar
+    kCentered = 1u << 5,
+    kVisible = 1u << 6,
+};
+
+struct ControlTemplate {
+    int id;  // -1 for controls the program never addresses
+    ControlKind kind;
+    const char* text;
+    CRect rect;  // dialog units: left, top, right = left + width, bottom = top + height
+    unsigned style;
+};
+
+struct DialogTemplate {
+    int id;
+    const char* caption;
+    CSize size;  // dialog units
+    const char* fontFace;
+    int fontPoints;
+    unsigned style;
+    std::vector<ControlTemplate> controls;
+
+    const ControlTemplate* FindControl(int controlId) const;
+};
+
+// A rectangle given as left, top, width and height, as templates list them.
+constexpr CRect DialogRect(int left, int top, int width, int height) {
+    return CRect{left, top, left + width, top + height};
+}

@@ -1,0 +1,121 @@
+// The interface each backend implements: one NativeWindow per control, one NativeDialog per
+// dialog, and the free functions at the end. The windows of the program never see which backend
+// runs them.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/base/cstring.h"
+#include "platform/ui/dialog_template.h"
+#include "platform/ui/icon.h"
+#include "platform/ui/message.h"
+#include "platform/ui/types.h"
+
+class CWnd;
+
+// Receives what a native window reports.
+class MessageTarget {
+public:
+    virtual ~MessageTarget() = default;
+    // Returns the handler's result (0 when unhandled).
+    virtual LRESULT SendMessage(const Message& message) = 0;
+};
+
+struct PenSpec {
+    int style = 0;  // PS_SOLID
+    int width = 1;
+    COLORREF color = 0;
+};
+
+// Drawing on a window during one paint.
+class NativePainter {
+public:
+    virtual ~NativePainter() = default;
+    virtual void FillSolidRect(const CRect& rect, COLORREF color) = 0;
+    virtual void SelectPen(const PenSpec& pen) = 0;
+    virtual void MoveTo(int x, int y) = 0;
+    // A line from the current position up to, not including, (x, y), which becomes current.
+    virtual void LineTo(int x, int y) = 0;
+    virtual void Polyline(const CPoint* points, int count) = 0;
+};
+
+class NativeWindow {
+public:
+    virtual ~NativeWindow() = default;
+
+    // Where this window reports its own messages (paint, for a self-drawn control).
+    virtual void SetTarget(MessageTarget* target) = 0;
+
+    virtual void SetText(const CString& text) = 0;
+    virtual CString GetText() const = 0;
+    virtual void Show(int command) = 0;
+    virtual bool IsVisible() const = 0;
+    virtual void Enable(bool enable) = 0;
+    virtual bool IsEnabled() const = 0;
+    virtual void SetFocus() = 0;
+
+    // Pixels; for a control relative to its dialog's client area, for a dialog on the screen.
+    virtual CRect GetRect() const = 0;
+    virtual CRect GetClientRect() const = 0;
+    virtual void SetPos(ZOrder order, int x, int y, int cx, int cy, UINT flags) = 0;
+    virtual bool IsTopMost() const = 0;
+
+    // Repaints now when the window is shown.
+    virtual void Redraw(UINT flags) = 0;
+    // Only valid while handling WM_PAINT.
+    virtual std::unique_ptr<NativePainter> BeginPaint() = 0;
+
+    // Check boxes.
+    virtual int GetCheck() const = 0;
+    virtual void SetCheck(int check) = 0;
+    // Edits.
+    virtual void SetLimitText(int maxChars) = 0;
+    // Tab controls.
+    virtual int InsertItem(int index, const CString& text) = 0;
+    virtual int GetCurSel() const = 0;
+    virtual int SetCurSel(int index) = 0;
+    virtual int GetItemCount() const = 0;
+    virtual CString GetItemText(int index) const = 0;
+};
+
+class NativeDialog : public NativeWindow {
+public:
+    // The control with the id, or null.
+    virtual NativeWindow* GetControl(int id) = 0;
+
+    // Starts (or restarts) a window timer; false when the platform refuses it.
+    virtual bool SetTimer(UINT_PTR id, UINT elapseMs) = 0;
+    virtual void KillTimer(UINT_PTR id) = 0;
+
+    // Runs the dialog modally until EndModal; returns EndModal's result.
+    virtual int RunModal() = 0;
+    virtual void EndModal(int result) = 0;
+
+    virtual bool IsIconic() const = 0;
+    virtual void SetIcon(HICON icon, bool big) = 0;
+    // Adds an item that reaches the dialog as WM_SYSCOMMAND: the system menu where the platform
+    // has one to extend, else the dialog's context menu. False when there is none.
+    virtual bool AppendSystemMenuItem(UINT commandId, const CString& text) = 0;
+};
+
+// Builds a dialog and its controls from a template. owner may be null. The dialog reports its
+// messages to target. Not shown unless the template says visible.
+std::unique_ptr<NativeDialog> CreateNativeDialog(const DialogTemplate& dialogTemplate,
+                                                 NativeDialog* owner, MessageTarget& target);
+
+// A message box; returns the button pressed (IDOK, IDCANCEL).
+int ShowNativeMessageBox(NativeWindow* owner, const CString& text, const CString& caption,
+                         UINT type);
+
+struct FileDialogRequest {
+    bool openFileDialog = true;
+    CString defaultExt;
+    CString fileName;
+    UINT flags = 0;
+    CString filter;  // "Name|pattern|Name|pattern||"
+    CString initialDir;
+};
+
+// A file dialog; true with the chosen full path when the user confirmed.
+bool ShowNativeFileDialog(NativeWindow* owner, const FileDialogRequest& request, CString& path);

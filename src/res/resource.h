@@ -1,0 +1,44 @@
+// Resource ids: dialog templates, strings, the icon and the controls.
+#pragma once
+
+#include "platform/ui/types.h"
+
+constexpr int IDD_ABOUTBOX = 100;
+constexpr int IDS_ABOUTBOX = 101;
+constexpr int IDD_VANTREL_DIALOG = 102;
+constexpr int IDR_MAINFRAME = 128;
+constexpr int IDD_SETTINGS = 134;
+constexpr int IDD_SIMPLEVIEW = 135;
+
+// Main window (template 102).
+constexpr int IDC_MESSAGE = 1000;
+constexpr int IDC_REFRESH = 1005;
+constexpr int IDC_LASTUPDATE = 1006;
+constexpr int IDC_EXPORT = 1007;
+constexpr int IDC_HEADER = 1008;
+constexpr int IDC_VALUES = 1010;
+constexpr int IDC_LABELS = 1011;
+constexpr int IDC_SETTINGS = 1018;
+constexpr int IDC_SIMPLE = 1030;
+constexpr int IDC_TAB = 1035;
+constexpr int IDC_GRAPH = 1040;
+
+// Settings dialog (template 134).
+constexpr int IDC_AUTOUPDATE = 1019;
+constexpr int IDC_INTERVAL = 1020;
+constexpr int IDC_DIFFEXPORT = 1021;
+constexpr int IDC_PATH = 1025;
+constexpr int IDC_BROWSE = 1026;
+constexpr int IDC_NOTITLE = 1027;
+constexpr int IDC_LFCODE = 1028;
+constexpr int IDC_SIMPLEENABLE = 1029;
+constexpr int IDC_TOPMOST = 1033;
+constexpr int IDC_NEWFORMAT = 1041;
+constexpr int IDC_PLOT = 1042;
+
+// Simple view (template 135).
+constexpr int IDC_INFO = 1031;
+constexpr int IDC_TIME = 1032;
+
+// About box (template 100).
+constexpr int IDC_ABOUT_ICON = -1;
