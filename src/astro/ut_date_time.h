@@ -22,7 +22,8 @@ public:
                      std::int8_t minute, std::int8_t second);
 
     // Sets the object from a Julian date (UT), to the nearest whole second. A date outside the
-    // accepted years (1984..2049) changes nothing. Returns whether the date was accepted.
+    // accepted years (1984..2049), or no number at all, changes nothing. Returns whether the date
+    // was accepted.
     bool SetJulianDate(double jd);
 
     static bool IsValidDateTime(std::uint16_t year, std::int8_t month, std::int8_t day,

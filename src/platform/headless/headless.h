@@ -1,0 +1,91 @@
+// The headless backend's driving seat: tests and the scenario runner press buttons, fire timers,
+// select tabs, answer message boxes and dialogs, and read back what every window shows.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/base/cstring.h"
+#include "platform/ui/native_window.h"
+#include "platform/ui/types.h"
+
+class CWnd;
+class CDialog;
+
+namespace Headless {
+
+// Dialog units to pixels, as a 9-point gothic font gives them (6 x 12 base units).
+int DialogUnitsToPixelsX(int units);
+int DialogUnitsToPixelsY(int units);
+
+// --- Message boxes, modal dialogs and file dialogs: recorded, answered from queues ---
+
+struct MessageBoxRecord {
+    CString text;
+    CString caption;
+    UINT type = 0;
+    int answer = 0;
+};
+// The next box gets this answer; without one queued a box is answered IDOK. The function form
+// runs while the box is "open", so a test can fire a timer behind it.
+void QueueMessageBoxAnswer(int answer);
+void QueueMessageBoxAnswer(std::function<int(const MessageBoxRecord&)> answer);
+const std::vector<MessageBoxRecord>& MessageBoxes();
+
+struct ModalRecord {
+    int templateId = 0;
+    int result = 0;
+};
+// The next modal dialog runs this inside its modal loop; when it returns without ending the
+// dialog, the dialog ends with IDCANCEL. Without a script queued a modal dialog ends at once
+// with IDCANCEL.
+using ModalScript = std::function<void(CDialog&)>;
+void QueueModal(ModalScript script);
+const std::vector<ModalRecord>& ModalRuns();
+
+// The next file dialog returns this path (nullopt: the user cancels, the default).
+void QueueFileDialogAnswer(std::optional<CString> path);
+const std::vector<FileDialogRequest>& FileDialogs();
+
+// Forgets every queue and record.
+void Reset();
+
+// --- What a user does to a window. Each returns false when the control is missing, hidden or
+// disabled (a user could not have done it), and then does nothing. ---
+
+bool PressButton(CWnd& dialog, int id);
+bool DoubleClickButton(CWnd& dialog, int id);
+// Toggles a check box, then notifies the dialog.
+bool ClickCheckBox(CWnd& dialog, int id);
+bool TypeText(CWnd& dialog, int id, const CString& text);
+// Selects a tab as a click on its head does, with the change notification.
+bool SelectTab(CWnd& dialog, int id, int index);
+bool PressEscape(CWnd& dialog);
+bool PressEnter(CWnd& dialog);
+// The close box (or Alt+F4).
+bool Close(CWnd& dialog);
+bool SysCommand(CWnd& dialog, UINT commandId);
+// Fires a running timer; false when no timer with the id runs.
+bool FireTimer(CWnd& dialog, UINT_PTR id);
+
+// --- What the window shows ---
+
+std::optional<UINT> TimerPeriod(const CWnd& dialog, UINT_PTR id);
+std::vector<std::pair<UINT, CString>> SystemMenuItems(const CWnd& dialog);
+HICON Icon(const CWnd& dialog, bool big);
+bool HasFocus(const CWnd& dialog, int id);
+
+struct PixelGrid {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+// Sends the control a paint over a fresh grid of its client size (white before painting) and
+// returns what it drew.
+PixelGrid Paint(CWnd& control);
+// How many paints the program itself caused (Redraw, or showing a hidden control).
+int PaintCount(const CWnd& control);
+
+}  // namespace Headless

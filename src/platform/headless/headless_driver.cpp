@@ -1,0 +1,173 @@
+// What a user does to a headless window, turned into the messages a real window would send.
+#include "platform/headless/headless.h"
+#include "platform/headless/headless_window.h"
+#include "platform/ui/cwnd.h"
+
+namespace Headless {
+namespace {
+
+// A control a user can reach: it exists, is shown and enabled, on a shown dialog.
+HeadlessControl* Usable(CWnd& dialog, int id) {
+    HeadlessDialog* native = DialogOf(dialog);
+    if (!native || !native->IsVisible()) {
+        return nullptr;
+    }
+    HeadlessControl* control = native->Control(id);
+    if (!control || !control->IsVisible() || !control->IsEnabled()) {
+        return nullptr;
+    }
+    return control;
+}
+
+LRESULT Send(CWnd& dialog, UINT message, int id, UINT code, WPARAM wParam = 0) {
+    return dialog.SendMessage(Message{message, id, code, wParam, 0});
+}
+
+int DefaultButtonId(HeadlessDialog& dialog) {
+    for (const ControlTemplate& control : dialog.dialogTemplate().controls) {
+        if (control.style & kDefaultButton) {
+            return control.id;
+        }
+    }
+    return IDOK;
+}
+
+}  // namespace
+
+bool PressButton(CWnd& dialog, int id) {
+    HeadlessControl* control = Usable(dialog, id);
+    if (!control) {
+        return false;
+    }
+    control->SetFocus();
+    Send(dialog, WM_COMMAND, id, BN_CLICKED);
+    return true;
+}
+
+bool DoubleClickButton(CWnd& dialog, int id) {
+    HeadlessControl* control = Usable(dialog, id);
+    if (!control || !(control->state().style & kSendsDoubleClicks)) {
+        return false;
+    }
+    // The first click of the pair arrives as a click.
+    Send(dialog, WM_COMMAND, id, BN_CLICKED);
+    Send(dialog, WM_COMMAND, id, BN_DOUBLECLICKED);
+    return true;
+}
+
+bool ClickCheckBox(CWnd& dialog, int id) {
+    HeadlessControl* control = Usable(dialog, id);
+    if (!control || control->state().kind != ControlKind::CheckBox) {
+        return false;
+    }
+    control->SetCheck(control->GetCheck() == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+    control->SetFocus();
+    Send(dialog, WM_COMMAND, id, BN_CLICKED);
+    return true;
+}
+
+bool TypeText(CWnd& dialog, int id, const CString& text) {
+    HeadlessControl* control = Usable(dialog, id);
+    if (!control || control->state().kind != ControlKind::Edit) {
+        return false;
+    }
+    control->SetText(text);
+    return true;
+}
+
+bool SelectTab(CWnd& dialog, int id, int index) {
+    HeadlessControl* control = Usable(dialog, id);
+    if (!control || control->state().kind != ControlKind::Tab || index < 0 ||
+        index >= control->GetItemCount()) {
+        return false;
+    }
+    if (control->GetCurSel() != index) {
+        control->SetCurSel(index);
+        Send(dialog, WM_NOTIFY, id, TCN_SELCHANGE);
+    }
+    return true;
+}
+
+bool PressEscape(CWnd& dialog) {
+    HeadlessDialog* native = DialogOf(dialog);
+    if (!native || !native->IsVisible()) {
+        return false;
+    }
+    Send(dialog, WM_COMMAND, IDCANCEL, BN_CLICKED);
+    return true;
+}
+
+bool PressEnter(CWnd& dialog) {
+    HeadlessDialog* native = DialogOf(dialog);
+    if (!native || !native->IsVisible()) {
+        return false;
+    }
+    Send(dialog, WM_COMMAND, DefaultButtonId(*native), BN_CLICKED);
+    return true;
+}
+
+bool Close(CWnd& dialog) {
+    HeadlessDialog* native = DialogOf(dialog);
+    // Without a system menu a window has no close box.
+    if (!native || !native->IsVisible() || !(native->dialogTemplate().style & kSystemMenu)) {
+        return false;
+    }
+    Send(dialog, WM_CLOSE, 0, 0);
+    return true;
+}
+
+bool SysCommand(CWnd& dialog, UINT commandId) {
+    HeadlessDialog* native = DialogOf(dialog);
+    if (!native) {
+        return false;
+    }
+    Send(dialog, WM_SYSCOMMAND, 0, 0, commandId);
+    return true;
+}
+
+bool FireTimer(CWnd& dialog, UINT_PTR id) {
+    HeadlessDialog* native = DialogOf(dialog);
+    if (!native || native->m_timers.count(id) == 0) {
+        return false;
+    }
+    Send(dialog, WM_TIMER, 0, 0, id);
+    return true;
+}
+
+std::optional<UINT> TimerPeriod(const CWnd& dialog, UINT_PTR id) {
+    HeadlessDialog* native = DialogOf(dialog);
+    if (!native) {
+        return std::nullopt;
+    }
+    const auto it = native->m_timers.find(id);
+    return it == native->m_timers.end() ? std::nullopt : std::optional<UINT>(it->second);
+}
+
+std::vector<std::pair<UINT, CString>> SystemMenuItems(const CWnd& dialog) {
+    HeadlessDialog* native = DialogOf(dialog);
+    return native ? native->m_systemMenu : std::vector<std::pair<UINT, CString>>{};
+}
+
+HICON Icon(const CWnd& dialog, bool big) {
+    HeadlessDialog* native = DialogOf(dialog);
+    return native ? (big ? native->m_bigIcon : native->m_smallIcon) : nullptr;
+}
+
+bool HasFocus(const CWnd& dialog, int id) {
+    HeadlessDialog* native = DialogOf(dialog);
+    return native && native->m_focusId == id;
+}
+
+PixelGrid Paint(CWnd& control) {
+    if (auto* native = dynamic_cast<HeadlessControl*>(control.GetNative())) {
+        return native->PaintNow();
+    }
+    return PixelGrid{};
+}
+
+int PaintCount(const CWnd& control) {
+    const auto* native = dynamic_cast<const HeadlessControl*>(control.GetNative());
+    return native ? native->state().paintCount : 0;
+}
+
+}  // namespace Headless

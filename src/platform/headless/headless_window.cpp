@@ -1,0 +1,197 @@
+#include "platform/headless/headless_window.h"
+
+#include "platform/headless/headless_painter.h"
+#include "platform/ui/cwnd.h"
+
+namespace Headless {
+
+int DialogUnitsToPixelsX(int units) { return (units * 6 + (units >= 0 ? 2 : -2)) / 4; }
+
+int DialogUnitsToPixelsY(int units) { return (units * 12 + (units >= 0 ? 4 : -4)) / 8; }
+
+template <typename Base>
+void HeadlessWindowBase<Base>::Show(int command) {
+    const bool wasVisible = m_state.visible;
+    m_state.visible = command != SW_HIDE;
+    // A self-drawn control paints itself as soon as it appears.
+    if (!wasVisible && m_state.visible && (m_state.style & kBlackFrame)) {
+        PaintNow();
+    }
+}
+
+template <typename Base>
+void HeadlessWindowBase<Base>::SetFocus() {
+    if (m_dialog) {
+        m_dialog->m_focusId = m_state.id;
+    }
+}
+
+template <typename Base>
+CRect HeadlessWindowBase<Base>::GetClientRect() const {
+    const int border = (m_state.style & (kSunken | kBlackFrame)) ? 2 : 0;
+    return CRect{0, 0, m_state.rect.Width() - border, m_state.rect.Height() - border};
+}
+
+template <typename Base>
+void HeadlessWindowBase<Base>::SetPos(ZOrder order, int x, int y, int cx, int cy, UINT flags) {
+    if (!(flags & SWP_NOMOVE)) {
+        m_state.rect = CRect{x, y, x + m_state.rect.Width(), y + m_state.rect.Height()};
+    }
+    if (!(flags & SWP_NOSIZE)) {
+        m_state.rect.right = m_state.rect.left + cx;
+        m_state.rect.bottom = m_state.rect.top + cy;
+    }
+    if (!(flags & SWP_NOZORDER)) {
+        if (order == ZOrder::TopMost) {
+            m_state.topMost = true;
+        } else if (order == ZOrder::NoTopMost) {
+            m_state.topMost = false;
+        }
+    }
+    if (flags & SWP_SHOWWINDOW) {
+        Show(SW_SHOW);
+    }
+}
+
+template <typename Base>
+void HeadlessWindowBase<Base>::Redraw(UINT flags) {
+    if (m_state.visible && (flags & RDW_UPDATENOW)) {
+        PaintNow();
+    }
+}
+
+template <typename Base>
+std::unique_ptr<NativePainter> HeadlessWindowBase<Base>::BeginPaint() {
+    if (!m_state.paintGrid) {
+        return nullptr;
+    }
+    return std::make_unique<GridPainter>(*m_state.paintGrid);
+}
+
+template <typename Base>
+PixelGrid HeadlessWindowBase<Base>::PaintNow() {
+    const CRect client = GetClientRect();
+    PixelGrid grid;
+    grid.width = client.Width() > 0 ? client.Width() : 0;
+    grid.height = client.Height() > 0 ? client.Height() : 0;
+    grid.pixels.assign(static_cast<size_t>(grid.width) * static_cast<size_t>(grid.height),
+                       RGB(255, 255, 255));
+    if (m_state.target) {
+        m_state.paintGrid = &grid;
+        ++m_state.paintCount;
+        m_state.target->SendMessage(Message{WM_PAINT, m_state.id});
+        m_state.paintGrid = nullptr;
+    }
+    return grid;
+}
+
+template <typename Base>
+int HeadlessWindowBase<Base>::InsertItem(int index, const CString& text) {
+    if (m_state.kind != ControlKind::Tab || index < 0) {
+        return -1;
+    }
+    const int at = index > GetItemCount() ? GetItemCount() : index;
+    m_state.tabItems.insert(m_state.tabItems.begin() + at, text);
+    if (m_state.curSel < 0) {
+        m_state.curSel = 0;
+    } else if (at <= m_state.curSel) {
+        ++m_state.curSel;
+    }
+    return at;
+}
+
+template <typename Base>
+int HeadlessWindowBase<Base>::SetCurSel(int index) {
+    if (index < 0 || index >= GetItemCount()) {
+        return -1;
+    }
+    const int previous = m_state.curSel;
+    m_state.curSel = index;
+    return previous;
+}
+
+template <typename Base>
+CString HeadlessWindowBase<Base>::GetItemText(int index) const {
+    if (index < 0 || index >= GetItemCount()) {
+        return CString();
+    }
+    return m_state.tabItems[static_cast<size_t>(index)];
+}
+
+template class HeadlessWindowBase<NativeWindow>;
+template class HeadlessWindowBase<NativeDialog>;
+
+HeadlessDialog::HeadlessDialog(const DialogTemplate& dialogTemplate, NativeDialog*,
+                               MessageTarget& target)
+    : m_template(dialogTemplate), m_target(target) {
+    m_state.id = dialogTemplate.id;
+    m_state.text = dialogTemplate.caption;
+    m_state.visible = (dialogTemplate.style & kVisible) != 0;
+    m_state.rect = CRect{0, 0, DialogUnitsToPixelsX(dialogTemplate.size.cx),
+                         DialogUnitsToPixelsY(dialogTemplate.size.cy)};
+    m_state.target = &target;
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        auto window = std::make_unique<HeadlessControl>();
+        WindowState& s = window->state();
+        s.id = control.id;
+        s.kind = control.kind;
+        s.style = control.style;
+        s.text = control.text;
+        const int x = DialogUnitsToPixelsX(control.rect.left);
+        const int y = DialogUnitsToPixelsY(control.rect.top);
+        s.rect = CRect{x, y, x + DialogUnitsToPixelsX(control.rect.Width()),
+                       y + DialogUnitsToPixelsY(control.rect.Height())};
+        s.visible = !(control.style & kHidden);
+        s.enabled = !(control.style & kDisabled);
+        window->m_dialog = this;
+        m_controls.push_back(std::move(window));
+    }
+}
+
+HeadlessDialog::~HeadlessDialog() = default;
+
+HeadlessControl* HeadlessDialog::Control(int id) {
+    if (id == -1) {
+        return nullptr;
+    }
+    for (const auto& control : m_controls) {
+        if (control->state().id == id) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+NativeWindow* HeadlessDialog::GetControl(int id) { return Control(id); }
+
+bool HeadlessDialog::SetTimer(UINT_PTR id, UINT elapseMs) {
+    if (elapseMs == 0) {
+        return false;
+    }
+    m_timers[id] = elapseMs;
+    return true;
+}
+
+void HeadlessDialog::KillTimer(UINT_PTR id) { m_timers.erase(id); }
+
+void HeadlessDialog::EndModal(int result) {
+    m_ended = true;
+    m_result = result;
+    m_state.visible = false;
+}
+
+bool HeadlessDialog::AppendSystemMenuItem(UINT commandId, const CString& text) {
+    m_systemMenu.emplace_back(commandId, text);
+    return true;
+}
+
+HeadlessDialog* DialogOf(const CWnd& window) {
+    return dynamic_cast<HeadlessDialog*>(window.GetNative());
+}
+
+}  // namespace Headless
+
+std::unique_ptr<NativeDialog> CreateNativeDialog(const DialogTemplate& dialogTemplate,
+                                                 NativeDialog* owner, MessageTarget& target) {
+    return std::make_unique<Headless::HeadlessDialog>(dialogTemplate, owner, target);
+}
