@@ -1,0 +1,65 @@
+// The string table: every text the user reads, in one place. Format strings keep their printf
+// conversions, and the compiler checks them where they are used.
+#pragma once
+
+#include "platform/base/cstring.h"
+
+// Loads a numbered string (IDS_ABOUTBOX); empty for an unknown id.
+CString LoadStringResource(int id);
+
+namespace Text {
+
+// Captions and the About box.
+inline constexpr char kAppName[] = "Vantrel";
+inline constexpr char kAboutMenuItem[] = "Vantrel のﾊﾞｰｼﾞｮﾝ情報(&A)...";
+inline constexpr char kAboutVersion[] = "Vantrel Version 3.30";
+inline constexpr char kAboutAuthors[] = "Copyright (C) 2026 Halvorn. Vantrel の開発チーム";
+
+// Message boxes and the message line.
+inline constexpr char kInfoNotObtained[] = "情報を取得できませんでした";
+inline constexpr char kExportFailed[] = "エクスポートできませんでした";
+inline constexpr char kNothingToExport[] = "出力情報がありません";
+inline constexpr char kWorkUnitNotObtained[] = "ワークユニット情報を取得できませんでした";
+inline constexpr char kAnalysisNotObtained[] = "解析情報を取得できませんでした";
+inline constexpr char kUserNotObtained[] = "ユーザ情報を取得できませんでした";
+inline constexpr char kIntervalOutOfRange[] = "1から1440の値を入力して下さい";
+
+// Tabs.
+inline constexpr char kTabWorkUnit[] = "Work Unit";
+inline constexpr char kTabObservation[] = "観測情報";
+inline constexpr char kTabAnalysis[] = "解析情報";
+inline constexpr char kTabProgress[] = "進捗/終了時予測";
+inline constexpr char kTabUser[] = "ユーザ情報";
+inline constexpr char kTabUserWithNameFormat[] = "ユーザ情報 (%s)";
+
+// The lines around the pages.
+inline constexpr char kLastUpdatePrefix[] = "最終更新時刻： ";
+inline constexpr char kElapsedDaysFormat[] = " (%.3lf day 経過)";
+inline constexpr char kElapsedHoursFormat[] = " (%.3lf hr 経過)";
+
+// Page labels.
+inline constexpr char kWorkUnitLabels[] =
+    "データ種別：\n\nWU名：\n受信時刻：\nSETI Ver.：\nSplitter Ver.：";
+inline constexpr char kObservationLabels[] =
+    "観測時刻：\n観測方向 (From)：\n観測方向 (To)：\n角度幅："
+    "\n\nBase Freq.：\nCenter Freq.：\nRate：\nSamples：\nSamples/Rate：";
+inline constexpr char kAnalysisLabels[] = "Spike：\nGaussians：";
+inline constexpr char kProgressLabels[] =
+    "進捗：\nCPU Time：\n解析項目：\n稼働率：\n\n終了時 CPU Time：\n予想終了時刻1：\n予想終了時刻2：";
+inline constexpr char kUserLabels[] =
+    "登録日：\nWU受信総数：\n結果送信総数：\nTotal CPU Time："
+    "\n\n結果送信数/日：\nCPU Time/WU：\nCPU Time/日：";
+
+// Page values with Japanese in them.
+inline constexpr char kAfterReceiptDaysFormat[] = " (受信から %.3lf day 経過後)\n";
+inline constexpr char kAfterReceiptHoursFormat[] = " (受信から %.3lf hr 経過後)\n";
+inline constexpr char kAsOfFormat[] = " (%04d/%02d/%02d %02d:%02d:%02d UT 時点)\n";
+
+// Simple view.
+inline constexpr char kSimpleViewWait[] = "Wait...";
+inline constexpr char kSimpleViewFailed[] = "情報取得失敗";
+
+// Settings dialog's file browser.
+inline constexpr char kCsvFileFilter[] = "CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||";
+
+}  // namespace Text

@@ -1,0 +1,125 @@
+#include "res/templates.h"
+
+#include "res/resource.h"
+#include "res/strings.h"
+
+namespace {
+
+constexpr char kFont[] = "ＭＳ Ｐゴシック";
+constexpr int kFontPoints = 9;
+
+const DialogTemplate kAboutBox{
+    IDD_ABOUTBOX,
+    "Vantrelのﾊﾞｰｼﾞｮﾝ情報",
+    CSize{235, 55},
+    kFont,
+    kFontPoints,
+    kCaption | kSystemMenu | kModalFrame | kCentered,
+    {
+        {IDC_ABOUT_ICON, ControlKind::Icon, nullptr, DialogRect(11, 17, 20, 20), kStyleNone},
+        {-1, ControlKind::Static, Text::kAboutVersion, DialogRect(40, 15, 135, 8), kNoPrefix},
+        {-1, ControlKind::Static, Text::kAboutAuthors, DialogRect(40, 30, 185, 8), kNoPrefix},
+        {IDOK, ControlKind::Button, "OK", DialogRect(178, 7, 50, 14), kDefaultButton},
+    },
+};
+
+// The tab control comes before the two columns and the graph, which lie on top of it.
+const DialogTemplate kMainWindow{
+    IDD_VANTREL_DIALOG,
+    "Vantrel",
+    CSize{310, 185},
+    kFont,
+    kFontPoints,
+    kCaption | kSystemMenu | kMinimizeBox | kAppWindow | kCentered | kVisible,
+    {
+        {IDC_HEADER, ControlKind::Static, "", DialogRect(5, 5, 300, 10),
+         kNoWrap | kNoPrefix | kNotify},
+        {IDC_TAB, ControlKind::Tab, "", DialogRect(5, 20, 300, 120), kStyleNone},
+        {IDC_LABELS, ControlKind::Static, "", DialogRect(10, 40, 65, 95),
+         kAlignRight | kNoPrefix | kNotify},
+        {IDC_VALUES, ControlKind::Static, "", DialogRect(80, 40, 220, 90),
+         kNoWrap | kNoPrefix | kNotify},
+        {IDC_GRAPH, ControlKind::Static, "", DialogRect(80, 90, 223, 45), kSunken | kBlackFrame},
+        {IDC_LASTUPDATE, ControlKind::Static, "", DialogRect(5, 140, 300, 10),
+         kAlignRight | kCenterVertically | kNoPrefix},
+        {IDC_REFRESH, ControlKind::Button, "最新の情報に更新", DialogRect(5, 155, 65, 14),
+         kStyleNone},
+        {IDC_EXPORT, ControlKind::Button, "エクスポート", DialogRect(75, 155, 50, 14), kStyleNone},
+        {IDC_SETTINGS, ControlKind::Button, "設定...", DialogRect(145, 155, 50, 14), kStyleNone},
+        {IDC_SIMPLE, ControlKind::Button, "簡易表示", DialogRect(200, 155, 50, 14), kStyleNone},
+        {IDOK, ControlKind::Button, "終了", DialogRect(255, 155, 50, 14), kDefaultButton},
+        {IDC_MESSAGE, ControlKind::Static, "", DialogRect(5, 170, 300, 10),
+         kNoWrap | kNoPrefix | kNotify | kSunken},
+    },
+};
+
+const DialogTemplate kSettings{
+    IDD_SETTINGS,
+    "設定",
+    CSize{251, 157},
+    kFont,
+    kFontPoints,
+    kCaption | kModalFrame | kCentered,
+    {
+        {-1, ControlKind::GroupBox, " 情報の自動更新 ", DialogRect(5, 5, 130, 65), kStyleNone},
+        {IDC_AUTOUPDATE, ControlKind::CheckBox, "一定期間毎に自動更新を行う",
+         DialogRect(10, 21, 105, 10), kStyleNone},
+        {IDC_INTERVAL, ControlKind::Edit, "", DialogRect(25, 35, 20, 14),
+         kDigitsOnly | kAlignRight},
+        {-1, ControlKind::Static, "分毎に更新する", DialogRect(45, 41, 55, 8), kStyleNone},
+        {IDC_DIFFEXPORT, ControlKind::CheckBox, "情報差分をエクスポートする",
+         DialogRect(25, 55, 100, 8), kStyleNone},
+        {-1, ControlKind::GroupBox, " 簡易表示 ", DialogRect(140, 5, 105, 65), kStyleNone},
+        {IDC_SIMPLEENABLE, ControlKind::CheckBox, "簡易表示を有効にする",
+         DialogRect(145, 21, 82, 10), kStyleNone},
+        {IDC_TOPMOST, ControlKind::CheckBox, "常に最前面で表示", DialogRect(160, 35, 75, 10),
+         kStyleNone},
+        {-1, ControlKind::GroupBox, " エクスポートファイル ", DialogRect(5, 75, 240, 60),
+         kStyleNone},
+        {IDC_PATH, ControlKind::Edit, "", DialogRect(10, 85, 190, 14), kAutoHScroll},
+        {IDC_BROWSE, ControlKind::Button, "参照...", DialogRect(205, 85, 35, 14), kStyleNone},
+        {IDC_NOTITLE, ControlKind::CheckBox, "新規作成時にタイトル行を付加しない",
+         DialogRect(10, 105, 130, 10), kStyleNone},
+        {IDC_LFCODE, ControlKind::CheckBox, "改行コードをLFとする", DialogRect(160, 105, 78, 10),
+         kStyleNone},
+        {IDC_NEWFORMAT, ControlKind::CheckBox, "新フォーマットに対応する",
+         DialogRect(10, 120, 90, 10), kStyleNone},
+        {IDC_PLOT, ControlKind::CheckBox, "Gaussian情報を出力する", DialogRect(150, 120, 89, 10),
+         kStyleNone},
+        {IDCANCEL, ControlKind::Button, "ｷｬﾝｾﾙ", DialogRect(140, 140, 50, 14), kStyleNone},
+        {IDOK, ControlKind::Button, "OK", DialogRect(195, 140, 50, 14), kDefaultButton},
+    },
+};
+
+const DialogTemplate kSimpleView{
+    IDD_SIMPLEVIEW,
+    "Vantrel",
+    CSize{140, 49},
+    kFont,
+    kFontPoints,
+    kCaption | kModalFrame | kCentered,
+    {
+        {IDC_INFO, ControlKind::Button, "", DialogRect(0, 0, 140, 35),
+         kDefaultButton | kFlat | kMultiLine | kAlignCenter | kCenterVertically |
+             kSendsDoubleClicks},
+        {IDC_TIME, ControlKind::Static, "", DialogRect(0, 35, 140, 13),
+         kAlignRight | kCenterVertically | kNoPrefix},
+    },
+};
+
+#include "res/vantrel_icon.xpm"
+
+const IconResource kAppIcon{IDR_MAINFRAME, vantrel_icon_xpm};
+
+}  // namespace
+
+const DialogTemplate& LoadDialogTemplate(int id) {
+    switch (id) {
+        case IDD_ABOUTBOX: return kAboutBox;
+        case IDD_SETTINGS: return kSettings;
+        case IDD_SIMPLEVIEW: return kSimpleView;
+        default: return kMainWindow;
+    }
+}
+
+HICON LoadIconResource(int id) { return id == IDR_MAINFRAME ? &kAppIcon : nullptr; }
