@@ -14,8 +14,13 @@ build: deps
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	@echo "Vantrel: everything is built. The window arrives with the next step of the project;"
-	@echo "until then, 'make test' exercises the client-file readers, conversions and exports."
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "Vantrel needs a display. Without one, run it on a virtual display:"; \
+		echo "    xvfb-run make run"; \
+		exit 1; \
+	fi
+	@echo "Vantrel: opening the demo client directory $(CURDIR)/demo"
+	@cd demo && exec ../$(BUILD_DIR)/vantrel
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

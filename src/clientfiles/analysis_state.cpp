@@ -13,10 +13,26 @@ constexpr int kFirstBgPotPosition = 20;
 const KeyTable& Keys() {
     static const KeyTable table = [] {
         static const char* const kNamed[kFirstBgPotPosition] = {
-            "ncfft",         "cr",         "fl",         "cpu",           "prog",
-            "bs_power",      "bs_score",   "bs_bin",     "bs_fft_ind",    "bs_chirp_rate",
-            "bs_fft_len",    "bg_score",   "bg_power",   "bg_chisq",      "bg_bin",
-            "bg_fft_ind",    "bg_chirp_rate", "bg_fft_len", "bg_sigma",   "bg_true_mean",
+            "ncfft",
+            "cr",
+            "fl",
+            "cpu",
+            "prog",
+            "bs_power",
+            "bs_score",
+            "bs_bin",
+            "bs_fft_ind",
+            "bs_chirp_rate",
+            "bs_fft_len",
+            "bg_score",
+            "bg_power",
+            "bg_chisq",
+            "bg_bin",
+            "bg_fft_ind",
+            "bg_chirp_rate",
+            "bg_fft_len",
+            "bg_sigma",
+            "bg_true_mean",
         };
         static std::vector<CString> potKeys;
         static std::vector<const char*> keys(std::begin(kNamed), std::end(kNamed));
@@ -35,7 +51,9 @@ const KeyTable& Keys() {
 
 }  // namespace
 
-void AnalysisState::Reset(const char* dir) { *this = AnalysisState(dir); }
+void AnalysisState::Reset(const char* dir) {
+    *this = AnalysisState(dir);
+}
 
 void AnalysisState::Read(int kind) {
     found = false;
@@ -55,19 +73,45 @@ void AnalysisState::Parse(char* text) {
         [this](const CString& key, const CString& value) {
             const int position = Keys().Position(key.str());
             switch (position) {
-                case 2: fl = ConvertAtoi(value); break;
-                case 3: cpu = ConvertAtof(value); break;
-                case 4: prog = ConvertAtof(value); break;
-                case 5: bs_power = ConvertAtof(value); break;
-                case 6: bs_score = ConvertAtof(value); break;
-                case 9: bs_chirp_rate = ConvertAtof(value); break;
-                case 11: bg_score = ConvertAtof(value); break;
-                case 12: bg_power = ConvertAtof(value); break;
-                case 13: bg_chisq = ConvertAtof(value); break;
-                case 15: bg_fft_ind = ConvertAtoi(value); break;
-                case 16: bg_chirp_rate = ConvertAtof(value); break;
-                case 18: bg_sigma = ConvertAtof(value); break;
-                case 19: bg_true_mean = ConvertAtof(value); break;
+                case 2:
+                    fl = ConvertAtoi(value);
+                    break;
+                case 3:
+                    cpu = ConvertAtof(value);
+                    break;
+                case 4:
+                    prog = ConvertAtof(value);
+                    break;
+                case 5:
+                    bs_power = ConvertAtof(value);
+                    break;
+                case 6:
+                    bs_score = ConvertAtof(value);
+                    break;
+                case 9:
+                    bs_chirp_rate = ConvertAtof(value);
+                    break;
+                case 11:
+                    bg_score = ConvertAtof(value);
+                    break;
+                case 12:
+                    bg_power = ConvertAtof(value);
+                    break;
+                case 13:
+                    bg_chisq = ConvertAtof(value);
+                    break;
+                case 15:
+                    bg_fft_ind = ConvertAtoi(value);
+                    break;
+                case 16:
+                    bg_chirp_rate = ConvertAtof(value);
+                    break;
+                case 18:
+                    bg_sigma = ConvertAtof(value);
+                    break;
+                case 19:
+                    bg_true_mean = ConvertAtof(value);
+                    break;
                 default:
                     if (position >= kFirstBgPotPosition &&
                         position < kFirstBgPotPosition + kBgPotCount) {

@@ -43,8 +43,9 @@ KeyTable::KeyTable(const char* const* keys, int count) : m_count(count) {
 }
 
 int KeyTable::Position(std::string_view key) const {
-    const auto it = std::lower_bound(m_sorted.begin(), m_sorted.end(), key,
-                                     [](const auto& entry, std::string_view k) { return entry.first < k; });
+    const auto it =
+        std::lower_bound(m_sorted.begin(), m_sorted.end(), key,
+                         [](const auto& entry, std::string_view k) { return entry.first < k; });
     return (it != m_sorted.end() && it->first == key) ? it->second : m_count;
 }
 
@@ -70,7 +71,9 @@ void ParseKeyLines(char* text, const std::function<void(const CString&, const CS
     }
 }
 
-std::int32_t ConvertAtoi(const CString& value) { return std::atoi(value.GetString()); }
+std::int32_t ConvertAtoi(const CString& value) {
+    return std::atoi(value.GetString());
+}
 
 std::int32_t ConvertAtol(const CString& value) {
     // atol is as wide as long; the member keeps the low 32 bits, as the C conversion does.
@@ -90,4 +93,6 @@ void ConvertHex(const CString& value, std::uint32_t& member) {
     }
 }
 
-CString ConvertText(const CString& value) { return CString(ToUtf8(value.str())); }
+CString ConvertText(const CString& value) {
+    return CString(ToUtf8(value.str()));
+}

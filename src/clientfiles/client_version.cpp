@@ -33,9 +33,14 @@ void ClientVersion::Parse(char* text) {
         text,
         [this](const CString& key, const CString& value) {
             switch (Keys().Position(key.str())) {
-                case 0: major_version = ConvertText(value); break;
-                case 1: minor_version = ConvertText(value); break;
-                default: break;
+                case 0:
+                    major_version = ConvertText(value);
+                    break;
+                case 1:
+                    minor_version = ConvertText(value);
+                    break;
+                default:
+                    break;
             }
         },
         [](const CString&) { return false; });

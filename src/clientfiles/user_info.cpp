@@ -7,10 +7,15 @@
 namespace {
 
 const char* const kKeys[] = {
-    "type",          "id",           "key",           "email_addr",       "name",
-    "url",           "country",      "postal_code",   "show_name",        "show_email",
-    "venue",         "register_time", "last_wu_time", "last_result_time", "nwus",
-    "nresults",      "total_cpu",    "params_index",
+    "type",         "id",
+    "key",          "email_addr",
+    "name",         "url",
+    "country",      "postal_code",
+    "show_name",    "show_email",
+    "venue",        "register_time",
+    "last_wu_time", "last_result_time",
+    "nwus",         "nresults",
+    "total_cpu",    "params_index",
 };
 
 const KeyTable& Keys() {
@@ -20,7 +25,9 @@ const KeyTable& Keys() {
 
 }  // namespace
 
-void UserInfo::Reset(const char* dir) { *this = UserInfo(dir); }
+void UserInfo::Reset(const char* dir) {
+    *this = UserInfo(dir);
+}
 
 void UserInfo::Read(int kind) {
     found = false;
@@ -38,14 +45,29 @@ void UserInfo::Parse(char* text) {
                 case 1:
                 case 2:
                 case 3:
-                case 4: name = ConvertText(value); break;
-                case 11: register_time = ConvertAtof(value); break;
-                case 12: last_wu_time = ConvertAtof(value); break;
-                case 13: last_result_time = ConvertAtof(value); break;
-                case 14: nwus = ConvertAtol(value); break;
-                case 15: nresults = ConvertAtol(value); break;
-                case 16: total_cpu = ConvertAtof(value); break;
-                default: break;
+                case 4:
+                    name = ConvertText(value);
+                    break;
+                case 11:
+                    register_time = ConvertAtof(value);
+                    break;
+                case 12:
+                    last_wu_time = ConvertAtof(value);
+                    break;
+                case 13:
+                    last_result_time = ConvertAtof(value);
+                    break;
+                case 14:
+                    nwus = ConvertAtol(value);
+                    break;
+                case 15:
+                    nresults = ConvertAtol(value);
+                    break;
+                case 16:
+                    total_cpu = ConvertAtof(value);
+                    break;
+                default:
+                    break;
             }
         },
         [](const CString&) { return false; });

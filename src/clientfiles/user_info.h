@@ -18,8 +18,8 @@ public:
 
     bool found = false;
     CString directory;
-    CString name;  // the last of the keys type, id, key, email_addr and name wins
-    double register_time = 0.0;     // Julian dates (UT)
+    CString name;                // the last of the keys type, id, key, email_addr and name wins
+    double register_time = 0.0;  // Julian dates (UT)
     double last_wu_time = 0.0;
     double last_result_time = 0.0;
     double total_cpu = 0.0;

@@ -7,12 +7,12 @@
 namespace {
 
 const char* const kKeys[] = {
-    "type",           "task",          "version",        "name",
-    "data_type",      "data_class",    "splitter_version", "start_ra",
-    "start_dec",      "end_ra",        "end_dec",        "angle_range",
-    "time_recorded",  "subband_center", "subband_base",  "subband_sample_rate",
-    "fft_len",        "ifft_len",      "subband_number", "receiver",
-    "nsamples",       "tape_version",  "num_positions",  "cpu_time",
+    "type",          "task",           "version",          "name",
+    "data_type",     "data_class",     "splitter_version", "start_ra",
+    "start_dec",     "end_ra",         "end_dec",          "angle_range",
+    "time_recorded", "subband_center", "subband_base",     "subband_sample_rate",
+    "fft_len",       "ifft_len",       "subband_number",   "receiver",
+    "nsamples",      "tape_version",   "num_positions",    "cpu_time",
 };
 
 const KeyTable& Keys() {
@@ -24,7 +24,9 @@ constexpr char kEndOfHeader[] = "end_seti_header";
 
 }  // namespace
 
-void WorkUnitInfo::Reset(const char* dir) { *this = WorkUnitInfo(dir); }
+void WorkUnitInfo::Reset(const char* dir) {
+    *this = WorkUnitInfo(dir);
+}
 
 void WorkUnitInfo::Read(int kind) {
     found = false;
@@ -64,22 +66,53 @@ void WorkUnitInfo::Parse(char* text) {
         text,
         [this](const CString& key, const CString& value) {
             switch (Keys().Position(key.str())) {
-                case 0: type = ConvertText(value); break;
-                case 2: version = ConvertAtoi(value); break;
-                case 3: name = ConvertText(value); break;
-                case 6: ConvertHex(value, splitter_version); break;
-                case 7: start_ra = ConvertAtof(value); break;
-                case 8: start_dec = ConvertAtof(value); break;
-                case 9: end_ra = ConvertAtof(value); break;
-                case 10: end_dec = ConvertAtof(value); break;
-                case 11: angle_range = ConvertAtof(value); break;
-                case 12: time_recorded = ConvertAtof(value); break;
-                case 13: subband_center = ConvertAtof(value); break;
-                case 14: subband_base = ConvertAtof(value); break;
-                case 15: subband_sample_rate = ConvertAtof(value); break;
-                case 20: nsamples = ConvertAtol(value); break;
-                case 23: cpu_time = ConvertAtof(value); break;
-                default: break;  // task, data_type, ... and unknown keys
+                case 0:
+                    type = ConvertText(value);
+                    break;
+                case 2:
+                    version = ConvertAtoi(value);
+                    break;
+                case 3:
+                    name = ConvertText(value);
+                    break;
+                case 6:
+                    ConvertHex(value, splitter_version);
+                    break;
+                case 7:
+                    start_ra = ConvertAtof(value);
+                    break;
+                case 8:
+                    start_dec = ConvertAtof(value);
+                    break;
+                case 9:
+                    end_ra = ConvertAtof(value);
+                    break;
+                case 10:
+                    end_dec = ConvertAtof(value);
+                    break;
+                case 11:
+                    angle_range = ConvertAtof(value);
+                    break;
+                case 12:
+                    time_recorded = ConvertAtof(value);
+                    break;
+                case 13:
+                    subband_center = ConvertAtof(value);
+                    break;
+                case 14:
+                    subband_base = ConvertAtof(value);
+                    break;
+                case 15:
+                    subband_sample_rate = ConvertAtof(value);
+                    break;
+                case 20:
+                    nsamples = ConvertAtol(value);
+                    break;
+                case 23:
+                    cpu_time = ConvertAtof(value);
+                    break;
+                default:
+                    break;  // task, data_type, ... and unknown keys
             }
         },
         [](const CString& line) { return line == kEndOfHeader; });

@@ -4,7 +4,9 @@
 
 CString LoadStringResource(int id) {
     switch (id) {
-        case IDS_ABOUTBOX: return CString(Text::kAboutMenuItem);
-        default: return CString();
+        case IDS_ABOUTBOX:
+            return CString(Text::kAboutMenuItem);
+        default:
+            return CString();
     }
 }

@@ -45,7 +45,8 @@ inline constexpr char kObservationLabels[] =
     "\n\nBase Freq.：\nCenter Freq.：\nRate：\nSamples：\nSamples/Rate：";
 inline constexpr char kAnalysisLabels[] = "Spike：\nGaussians：";
 inline constexpr char kProgressLabels[] =
-    "進捗：\nCPU Time：\n解析項目：\n稼働率：\n\n終了時 CPU Time：\n予想終了時刻1：\n予想終了時刻2：";
+    "進捗：\nCPU Time：\n解析項目：\n稼働率：\n\n終了時 CPU "
+    "Time：\n予想終了時刻1：\n予想終了時刻2：";
 inline constexpr char kUserLabels[] =
     "登録日：\nWU受信総数：\n結果送信総数：\nTotal CPU Time："
     "\n\n結果送信数/日：\nCPU Time/WU：\nCPU Time/日：";
@@ -54,10 +55,14 @@ inline constexpr char kUserLabels[] =
 inline constexpr char kAfterReceiptDaysFormat[] = " (受信から %.3lf day 経過後)\n";
 inline constexpr char kAfterReceiptHoursFormat[] = " (受信から %.3lf hr 経過後)\n";
 inline constexpr char kAsOfFormat[] = " (%04d/%02d/%02d %02d:%02d:%02d UT 時点)\n";
+inline constexpr char kAsOfUnknownDate[] = " (----/--/-- --:--:-- UT 時点)\n";  // no usable date
 
 // Simple view.
 inline constexpr char kSimpleViewWait[] = "Wait...";
 inline constexpr char kSimpleViewFailed[] = "情報取得失敗";
+// Two lines on the simple view's button: progress in percent, then the CPU time.
+inline constexpr char kSimpleViewProgressFormat[] = "Progress:   %.3lf%%\n";
+inline constexpr char kSimpleViewCpuTimeFormat[] = "CPU Time: %d hr %02d min %02.3lf sec";
 
 // Settings dialog's file browser.
 inline constexpr char kCsvFileFilter[] = "CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||";

@@ -115,11 +115,17 @@ const IconResource kAppIcon{IDR_MAINFRAME, vantrel_icon_xpm};
 
 const DialogTemplate& LoadDialogTemplate(int id) {
     switch (id) {
-        case IDD_ABOUTBOX: return kAboutBox;
-        case IDD_SETTINGS: return kSettings;
-        case IDD_SIMPLEVIEW: return kSimpleView;
-        default: return kMainWindow;
+        case IDD_ABOUTBOX:
+            return kAboutBox;
+        case IDD_SETTINGS:
+            return kSettings;
+        case IDD_SIMPLEVIEW:
+            return kSimpleView;
+        default:
+            return kMainWindow;
     }
 }
 
-HICON LoadIconResource(int id) { return id == IDR_MAINFRAME ? &kAppIcon : nullptr; }
+HICON LoadIconResource(int id) {
+    return id == IDR_MAINFRAME ? &kAppIcon : nullptr;
+}

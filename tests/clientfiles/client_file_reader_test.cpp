@@ -78,10 +78,10 @@ TEST(ClientFileReaderTest, TheWorkingDirectoryBecomesAbsolute) {
 
 TEST(ClientFileReaderTest, ConversionsMatchTheCLibrary) {
     const char* const inputs[] = {
-        "",       "42",     "  -17",     "+8 units", "3.75",      "1e3",     "0x1A",
-        "abc",    "-0",     "2147483647", "2147483648", "-2147483649", "99999999999",
-        "1.5e308", "1e400", "-1e-400",   "nan",      "inf",       " \t12",   "12abc",
-        "0x",     "-1",     "ffffffff",  "100000000", "  a3",     "G1",      "1,5",
+        "",      "42",       "  -17",      "+8 units",   "3.75",        "1e3",         "0x1A",
+        "abc",   "-0",       "2147483647", "2147483648", "-2147483649", "99999999999", "1.5e308",
+        "1e400", "-1e-400",  "nan",        "inf",        " \t12",       "12abc",       "0x",
+        "-1",    "ffffffff", "100000000",  "  a3",       "G1",          "1,5",
     };
     for (const char* input : inputs) {
         SCOPED_TRACE(input);

@@ -5,9 +5,8 @@
 #include "support/temp_dir.h"
 
 TEST(UserInfoTest, ReadsARealFileInBothKinds) {
-    for (const auto& [data, name, kind] :
-         {std::tuple{"sah/user_info.sah", "user_info.sah", 2},
-          std::tuple{"txt/user_info.txt", "user_info.txt", 1}}) {
+    for (const auto& [data, name, kind] : {std::tuple{"sah/user_info.sah", "user_info.sah", 2},
+                                           std::tuple{"txt/user_info.txt", "user_info.txt", 1}}) {
         SCOPED_TRACE(name);
         TempDir dir;
         dir.CopyFromData(data, name);

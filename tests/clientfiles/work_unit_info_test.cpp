@@ -134,8 +134,7 @@ TEST(WorkUnitInfoTest, ConvertsVersionsLikeTheCLibrary) {
 
 TEST(WorkUnitInfoTest, TheEndMarkerMustStandAloneOnItsLine) {
     TempDir dir;
-    dir.Write("work_unit.sah",
-              "name=a\n  end_seti_header  \r\nname=b\n");
+    dir.Write("work_unit.sah", "name=a\n  end_seti_header  \r\nname=b\n");
     EXPECT_EQ(ReadIn(dir, 2).name, "a");
     dir.Write("work_unit.sah", "name=a\nEND_SETI_HEADER\nend_seti_header=1\nname=b\n");
     EXPECT_EQ(ReadIn(dir, 2).name, "b");

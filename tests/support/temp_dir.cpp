@@ -24,7 +24,9 @@ TempDir::~TempDir() {
     fs::remove_all(m_path, ignored);
 }
 
-std::string TempDir::File(const std::string& name) const { return m_path + "/" + name; }
+std::string TempDir::File(const std::string& name) const {
+    return m_path + "/" + name;
+}
 
 void TempDir::Write(const std::string& name, const std::string& contents) const {
     std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
@@ -45,7 +47,9 @@ std::string TempDir::Read(const std::string& name) const {
     return contents.str();
 }
 
-bool TempDir::Exists(const std::string& name) const { return fs::exists(File(name)); }
+bool TempDir::Exists(const std::string& name) const {
+    return fs::exists(File(name));
+}
 
 void TempDir::Remove(const std::string& name) const {
     std::error_code ignored;

@@ -10,7 +10,9 @@
 #include "platform/base/exceptions.h"
 #include "platform/base/paths.h"
 
-CFile::CFile(const char* fileName, unsigned openFlags) { Open(fileName, openFlags); }
+CFile::CFile(const char* fileName, unsigned openFlags) {
+    Open(fileName, openFlags);
+}
 
 CFile::~CFile() {
     if (m_fd >= 0) {
@@ -137,4 +139,6 @@ void CFile::Flush() {
     }
 }
 
-void CFile::Fail(int osError) const { throw CFileException(osError, m_strFilePath); }
+void CFile::Fail(int osError) const {
+    throw CFileException(osError, m_strFilePath);
+}

@@ -17,10 +17,10 @@ public:
         modeRead = 0x0000,
         modeWrite = 0x0001,
         modeReadWrite = 0x0002,
-        shareDenyNone = 0x0040,    // other processes may read and write meanwhile (the default)
-        shareExclusive = 0x0010,   // a non-blocking exclusive lock; fails when someone holds one
-        modeCreate = 0x1000,       // create, truncating an existing file...
-        modeNoTruncate = 0x2000,   // ...unless this is given too
+        shareDenyNone = 0x0040,   // other processes may read and write meanwhile (the default)
+        shareExclusive = 0x0010,  // a non-blocking exclusive lock; fails when someone holds one
+        modeCreate = 0x1000,      // create, truncating an existing file...
+        modeNoTruncate = 0x2000,  // ...unless this is given too
     };
 
     CFile() = default;

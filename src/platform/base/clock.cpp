@@ -19,8 +19,14 @@ std::int64_t Clock::Now() {
     return static_cast<std::int64_t>(std::time(nullptr));
 }
 
-void Clock::Set(std::int64_t secondsSince1970) { FixedNow() = secondsSince1970; }
+void Clock::Set(std::int64_t secondsSince1970) {
+    FixedNow() = secondsSince1970;
+}
 
-void Clock::Advance(std::int64_t seconds) { FixedNow() = Now() + seconds; }
+void Clock::Advance(std::int64_t seconds) {
+    FixedNow() = Now() + seconds;
+}
 
-void Clock::UseSystemClock() { FixedNow().reset(); }
+void Clock::UseSystemClock() {
+    FixedNow().reset();
+}

@@ -148,4 +148,6 @@ int ByteCompare(const char* a, const char* b) {
     return std::strcmp(a ? a : "", b ? b : "");
 }
 
-void PrintTo(const CString& text, std::ostream* os) { *os << '"' << text.str() << '"'; }
+void PrintTo(const CString& text, std::ostream* os) {
+    *os << '"' << text.str() << '"';
+}

@@ -5,10 +5,13 @@
 
 #include "platform/base/clock.h"
 
-CTime CTime::GetCurrentTime() { return CTime(Clock::Now()); }
+CTime CTime::GetCurrentTime() {
+    return CTime(Clock::Now());
+}
 
 CString CTime::Format(const char* pattern) const {
-    if (m_time < std::numeric_limits<time_t>::min() || m_time > std::numeric_limits<time_t>::max()) {
+    if (m_time < std::numeric_limits<time_t>::min() ||
+        m_time > std::numeric_limits<time_t>::max()) {
         return CString();
     }
     const time_t t = static_cast<time_t>(m_time);

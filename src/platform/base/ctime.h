@@ -33,8 +33,12 @@ public:
     friend constexpr CTimeSpan operator-(const CTime& a, const CTime& b) {
         return CTimeSpan(a.m_time - b.m_time);
     }
-    friend constexpr bool operator==(const CTime& a, const CTime& b) { return a.m_time == b.m_time; }
-    friend constexpr bool operator!=(const CTime& a, const CTime& b) { return a.m_time != b.m_time; }
+    friend constexpr bool operator==(const CTime& a, const CTime& b) {
+        return a.m_time == b.m_time;
+    }
+    friend constexpr bool operator!=(const CTime& a, const CTime& b) {
+        return a.m_time != b.m_time;
+    }
 
 private:
     std::int64_t m_time = 0;

@@ -72,6 +72,8 @@ bool FireTimer(CWnd& dialog, UINT_PTR id);
 // --- What the window shows ---
 
 std::optional<UINT> TimerPeriod(const CWnd& dialog, UINT_PTR id);
+// Whether a modal dialog has been ended (EndDialog) inside its modal loop, or is gone.
+bool ModalEnded(const CWnd& dialog);
 std::vector<std::pair<UINT, CString>> SystemMenuItems(const CWnd& dialog);
 HICON Icon(const CWnd& dialog, bool big);
 bool HasFocus(const CWnd& dialog, int id);

@@ -143,6 +143,11 @@ std::optional<UINT> TimerPeriod(const CWnd& dialog, UINT_PTR id) {
     return it == native->m_timers.end() ? std::nullopt : std::optional<UINT>(it->second);
 }
 
+bool ModalEnded(const CWnd& dialog) {
+    HeadlessDialog* native = DialogOf(dialog);
+    return !native || native->ended();
+}
+
 std::vector<std::pair<UINT, CString>> SystemMenuItems(const CWnd& dialog) {
     HeadlessDialog* native = DialogOf(dialog);
     return native ? native->m_systemMenu : std::vector<std::pair<UINT, CString>>{};

@@ -32,19 +32,29 @@ void QueueMessageBoxAnswer(std::function<int(const MessageBoxRecord&)> answer) {
     session().messageBoxAnswers.push_back(std::move(answer));
 }
 
-const std::vector<MessageBoxRecord>& MessageBoxes() { return session().messageBoxes; }
+const std::vector<MessageBoxRecord>& MessageBoxes() {
+    return session().messageBoxes;
+}
 
-void QueueModal(ModalScript script) { session().modalScripts.push_back(std::move(script)); }
+void QueueModal(ModalScript script) {
+    session().modalScripts.push_back(std::move(script));
+}
 
-const std::vector<ModalRecord>& ModalRuns() { return session().modalRuns; }
+const std::vector<ModalRecord>& ModalRuns() {
+    return session().modalRuns;
+}
 
 void QueueFileDialogAnswer(std::optional<CString> path) {
     session().fileAnswers.push_back(std::move(path));
 }
 
-const std::vector<FileDialogRequest>& FileDialogs() { return session().fileDialogs; }
+const std::vector<FileDialogRequest>& FileDialogs() {
+    return session().fileDialogs;
+}
 
-void Reset() { session() = Session{}; }
+void Reset() {
+    session() = Session{};
+}
 
 int HeadlessDialog::RunModal() {
     m_ended = false;

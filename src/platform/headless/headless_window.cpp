@@ -5,9 +5,13 @@
 
 namespace Headless {
 
-int DialogUnitsToPixelsX(int units) { return (units * 6 + (units >= 0 ? 2 : -2)) / 4; }
+int DialogUnitsToPixelsX(int units) {
+    return (units * 6 + (units >= 0 ? 2 : -2)) / 4;
+}
 
-int DialogUnitsToPixelsY(int units) { return (units * 12 + (units >= 0 ? 4 : -4)) / 8; }
+int DialogUnitsToPixelsY(int units) {
+    return (units * 12 + (units >= 0 ? 4 : -4)) / 8;
+}
 
 template <typename Base>
 void HeadlessWindowBase<Base>::Show(int command) {
@@ -162,7 +166,9 @@ HeadlessControl* HeadlessDialog::Control(int id) {
     return nullptr;
 }
 
-NativeWindow* HeadlessDialog::GetControl(int id) { return Control(id); }
+NativeWindow* HeadlessDialog::GetControl(int id) {
+    return Control(id);
+}
 
 bool HeadlessDialog::SetTimer(UINT_PTR id, UINT elapseMs) {
     if (elapseMs == 0) {
@@ -172,7 +178,9 @@ bool HeadlessDialog::SetTimer(UINT_PTR id, UINT elapseMs) {
     return true;
 }
 
-void HeadlessDialog::KillTimer(UINT_PTR id) { m_timers.erase(id); }
+void HeadlessDialog::KillTimer(UINT_PTR id) {
+    m_timers.erase(id);
+}
 
 void HeadlessDialog::EndModal(int result) {
     m_ended = true;

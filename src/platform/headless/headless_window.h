@@ -89,6 +89,7 @@ public:
     HeadlessControl* Control(int id);
     const DialogTemplate& dialogTemplate() const { return m_template; }
     MessageTarget& target() { return m_target; }
+    bool ended() const { return m_ended; }
 
     std::map<UINT_PTR, UINT> m_timers;
     std::vector<std::pair<UINT, CString>> m_systemMenu;

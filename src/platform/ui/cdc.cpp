@@ -38,7 +38,9 @@ CDC::CDC(std::unique_ptr<NativePainter> painter)
     m_painter->SelectPen(m_pen->GetSpec());
 }
 
-void CDC::FillSolidRect(const CRect& rect, COLORREF color) { m_painter->FillSolidRect(rect, color); }
+void CDC::FillSolidRect(const CRect& rect, COLORREF color) {
+    m_painter->FillSolidRect(rect, color);
+}
 
 CPen* CDC::SelectObject(CPen* pen) {
     CPen* previous = m_pen;
@@ -47,10 +49,16 @@ CPen* CDC::SelectObject(CPen* pen) {
     return previous;
 }
 
-void CDC::MoveTo(int x, int y) { m_painter->MoveTo(x, y); }
+void CDC::MoveTo(int x, int y) {
+    m_painter->MoveTo(x, y);
+}
 
-void CDC::LineTo(int x, int y) { m_painter->LineTo(x, y); }
+void CDC::LineTo(int x, int y) {
+    m_painter->LineTo(x, y);
+}
 
-void CDC::Polyline(const CPoint* points, int count) { m_painter->Polyline(points, count); }
+void CDC::Polyline(const CPoint* points, int count) {
+    m_painter->Polyline(points, count);
+}
 
 CPaintDC::CPaintDC(CWnd* window) : CDC(BeginPainting(window)) {}

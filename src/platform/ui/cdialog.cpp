@@ -9,12 +9,16 @@ struct DataExchangeFailed {};
 
 }  // namespace
 
-void CDataExchange::Fail() { throw DataExchangeFailed{}; }
+void CDataExchange::Fail() {
+    throw DataExchangeFailed{};
+}
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate, CWnd* parent)
     : m_template(dialogTemplate), m_pParentWnd(parent) {}
 
-CDialog::~CDialog() { DestroyWindow(); }
+CDialog::~CDialog() {
+    DestroyWindow();
+}
 
 bool CDialog::CreateNative(CWnd* owner) {
     DestroyWindow();
@@ -107,7 +111,9 @@ void CDialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 const MessageMap* CDialog::GetThisMessageMap() {
     static const MessageMap map{CWnd::GetThisMessageMap(), {}};

@@ -9,7 +9,9 @@ CWinApp*& CurrentApp() {
 
 }  // namespace
 
-CWinApp::CWinApp(const char* appName) : m_pszAppName(appName) { CurrentApp() = this; }
+CWinApp::CWinApp(const char* appName) : m_pszAppName(appName) {
+    CurrentApp() = this;
+}
 
 CWinApp::~CWinApp() {
     if (CurrentApp() == this) {
@@ -38,9 +40,13 @@ bool CWinApp::WriteProfileString(const char* section, const char* entry, const c
     return m_store && m_store->WriteString(section, entry, value);
 }
 
-CWinApp* AfxGetApp() { return CurrentApp(); }
+CWinApp* AfxGetApp() {
+    return CurrentApp();
+}
 
-CWnd* AfxGetMainWnd() { return CurrentApp() ? CurrentApp()->m_pMainWnd : nullptr; }
+CWnd* AfxGetMainWnd() {
+    return CurrentApp() ? CurrentApp()->m_pMainWnd : nullptr;
+}
 
 const char* AfxGetAppName() {
     return CurrentApp() && CurrentApp()->m_pszAppName ? CurrentApp()->m_pszAppName : "";

@@ -15,6 +15,10 @@ void CWnd::Attach(NativeWindow* native) {
 }
 
 void CWnd::BindDialog(NativeDialog* native) {
+    // Controls bound to members let go of the old window before it goes.
+    for (auto& [id, control] : m_boundItems) {
+        control->Attach(nullptr);
+    }
     m_itemWrappers.clear();
     m_boundItems.clear();
     m_nativeDialog = native;
@@ -27,7 +31,9 @@ void CWnd::SetWindowText(const CString& text) {
     }
 }
 
-CString CWnd::GetWindowText() const { return m_native ? m_native->GetText() : CString(); }
+CString CWnd::GetWindowText() const {
+    return m_native ? m_native->GetText() : CString();
+}
 
 bool CWnd::ShowWindow(int command) {
     if (!m_native) {
@@ -47,9 +53,13 @@ bool CWnd::EnableWindow(bool enable) {
     return wasDisabled;
 }
 
-bool CWnd::IsWindowEnabled() const { return m_native && m_native->IsEnabled(); }
+bool CWnd::IsWindowEnabled() const {
+    return m_native && m_native->IsEnabled();
+}
 
-bool CWnd::IsWindowVisible() const { return m_native && m_native->IsVisible(); }
+bool CWnd::IsWindowVisible() const {
+    return m_native && m_native->IsVisible();
+}
 
 void CWnd::SetFocus() {
     if (m_native) {
@@ -65,7 +75,9 @@ bool CWnd::SetWindowPos(ZOrder insertAfter, int x, int y, int cx, int cy, UINT f
     return true;
 }
 
-void CWnd::GetWindowRect(CRect* rect) const { *rect = m_native ? m_native->GetRect() : CRect{}; }
+void CWnd::GetWindowRect(CRect* rect) const {
+    *rect = m_native ? m_native->GetRect() : CRect{};
+}
 
 void CWnd::GetClientRect(CRect* rect) const {
     *rect = m_native ? m_native->GetClientRect() : CRect{};
@@ -88,9 +100,13 @@ bool CWnd::RedrawWindow(UINT flags) {
     return true;
 }
 
-bool CWnd::IsIconic() const { return m_nativeDialog && m_nativeDialog->IsIconic(); }
+bool CWnd::IsIconic() const {
+    return m_nativeDialog && m_nativeDialog->IsIconic();
+}
 
-bool CWnd::IsTopMost() const { return m_native && m_native->IsTopMost(); }
+bool CWnd::IsTopMost() const {
+    return m_native && m_native->IsTopMost();
+}
 
 CWnd* CWnd::GetDlgItem(int id) {
     if (!m_nativeDialog) {
@@ -130,17 +146,17 @@ void CWnd::SetIcon(HICON icon, bool big) {
 }
 
 int CWnd::MessageBox(const char* text, const char* caption, UINT type) {
-    return ShowNativeMessageBox(m_native, CString(text), CString(caption ? caption : AfxGetAppName()),
-                                type);
+    return ShowNativeMessageBox(m_native, CString(text),
+                                CString(caption ? caption : AfxGetAppName()), type);
 }
 
 LRESULT CWnd::SendMessage(const Message& message) {
     for (const MessageMap* map = GetMessageMap(); map; map = map->base) {
         for (const MessageMapEntry& entry : map->entries) {
             const bool idMatches = entry.id == kAnyId || entry.id == message.id;
-            const bool codeMatches = (message.message != WM_COMMAND &&
-                                      message.message != WM_NOTIFY) ||
-                                     entry.code == message.code;
+            const bool codeMatches =
+                (message.message != WM_COMMAND && message.message != WM_NOTIFY) ||
+                entry.code == message.code;
             if (entry.message == message.message && idMatches && codeMatches) {
                 return entry.handler(*this, message);
             }
@@ -154,4 +170,6 @@ const MessageMap* CWnd::GetThisMessageMap() {
     return &map;
 }
 
-LRESULT CWnd::DefWindowProc(const Message&) { return 0; }
+LRESULT CWnd::DefWindowProc(const Message&) {
+    return 0;
+}

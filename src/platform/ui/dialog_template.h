@@ -7,13 +7,13 @@
 #include "platform/ui/types.h"
 
 enum class ControlKind {
-    Static,     // text, or a self-drawn area (SS_BLACKFRAME)
-    Icon,       // the application icon
-    Button,     // push button
-    CheckBox,   // auto check box
-    Edit,       // single-line edit
+    Static,    // text, or a self-drawn area (SS_BLACKFRAME)
+    Icon,      // the application icon
+    Button,    // push button
+    CheckBox,  // auto check box
+    Edit,      // single-line edit
     GroupBox,
-    Tab,        // tab control: a row of tab heads over a page area
+    Tab,  // tab control: a row of tab heads over a page area
 };
 
 // Style bits; only the ones the program's templates use.
@@ -23,7 +23,7 @@ enum ControlStyle : unsigned {
     kAlignCenter = 1u << 1,
     kCenterVertically = 1u << 2,
     kNoWrap = 1u << 3,
-    kNoPrefix = 1u << 4,       // "&" is shown, not an accelerator mark
+    kNoPrefix = 1u << 4,  // "&" is shown, not an accelerator mark
     kNotify = 1u << 5,
     kSunken = 1u << 6,
     kBlackFrame = 1u << 7,
@@ -40,10 +40,10 @@ enum ControlStyle : unsigned {
 enum DialogStyle : unsigned {
     kDialogNone = 0,
     kCaption = 1u << 0,
-    kSystemMenu = 1u << 1,   // the window has a system menu (and with it a close box)
+    kSystemMenu = 1u << 1,  // the window has a system menu (and with it a close box)
     kMinimizeBox = 1u << 2,
     kModalFrame = 1u << 3,
-    kAppWindow = 1u << 4,    // shown in the task bar
+    kAppWindow = 1u << 4,  // shown in the task bar
     kCentered = 1u << 5,
     kVisible = 1u << 6,
 };

@@ -4,10 +4,10 @@
 #include "platform/ui/types.h"
 
 enum MessageId : UINT {
-    WM_COMMAND = 0x0111,       // id: control or command id; code: notification
-    WM_NOTIFY = 0x004E,        // id: control id; code: notification
-    WM_TIMER = 0x0113,         // wParam: timer id
-    WM_SYSCOMMAND = 0x0112,    // wParam: command id
+    WM_COMMAND = 0x0111,     // id: control or command id; code: notification
+    WM_NOTIFY = 0x004E,      // id: control id; code: notification
+    WM_TIMER = 0x0113,       // wParam: timer id
+    WM_SYSCOMMAND = 0x0112,  // wParam: command id
     WM_PAINT = 0x000F,
     WM_CLOSE = 0x0010,
     WM_QUERYDRAGICON = 0x0037,

@@ -13,9 +13,15 @@ using COLORREF = std::uint32_t;
 constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
-constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int GetRValue(COLORREF c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GetGValue(COLORREF c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int GetBValue(COLORREF c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 struct CPoint {
     int x = 0;
@@ -62,6 +68,9 @@ constexpr UINT MB_OKCANCEL = 0x0001;
 constexpr UINT MB_ICONEXCLAMATION = 0x0030;
 constexpr int BST_UNCHECKED = 0;
 constexpr int BST_CHECKED = 1;
+
+// The longest period a window timer accepts, in milliseconds.
+constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
 
 // RedrawWindow flags.
 constexpr UINT RDW_INVALIDATE = 0x0001;

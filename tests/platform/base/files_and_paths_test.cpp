@@ -1,6 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -54,8 +54,8 @@ TEST(CFileTest, ExclusiveOpenFailsWhileAnotherHolderHasTheFile) {
     const int holder = ::open(dir.File("log.csv").c_str(), O_RDONLY);
     ASSERT_GE(holder, 0);
     ASSERT_EQ(::flock(holder, LOCK_EX), 0);
-    const unsigned mode = CFile::modeWrite | CFile::modeCreate | CFile::modeNoTruncate |
-                          CFile::shareExclusive;
+    const unsigned mode =
+        CFile::modeWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareExclusive;
     EXPECT_THROW(CFile(dir.File("log.csv").c_str(), mode), CFileException);
     ::close(holder);
     CFile file(dir.File("log.csv").c_str(), mode);

@@ -4,11 +4,11 @@
 
 TEST(TextEncodingTest, RecognisesUtf8) {
     EXPECT_TRUE(IsValidUtf8("plain"));
-    EXPECT_TRUE(IsValidUtf8("\xE8\xA6\xB3\xE6\xB8\xAC"));     // 観測
-    EXPECT_FALSE(IsValidUtf8("\x8A\xCF\x91\xAA"));             // 観測 in Shift-JIS
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));                     // overlong
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));                 // surrogate
-    EXPECT_FALSE(IsValidUtf8("\xE8\xA6"));                     // cut short
+    EXPECT_TRUE(IsValidUtf8("\xE8\xA6\xB3\xE6\xB8\xAC"));  // 観測
+    EXPECT_FALSE(IsValidUtf8("\x8A\xCF\x91\xAA"));         // 観測 in Shift-JIS
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));                 // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));             // surrogate
+    EXPECT_FALSE(IsValidUtf8("\xE8\xA6"));                 // cut short
 }
 
 TEST(TextEncodingTest, ConvertsCodePage932) {

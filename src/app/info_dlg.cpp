@@ -1,0 +1,160 @@
+#include "app/info_dlg.h"
+
+#include "app/about_dlg.h"
+#include "app/info_app.h"
+#include "pages/display_frame.h"
+#include "pages/user_tab_caption.h"
+#include "platform/ui/cwinapp.h"
+#include "res/resource.h"
+#include "res/strings.h"
+#include "res/templates.h"
+
+namespace {
+
+constexpr UINT_PTR kRefreshTimerId = 1;
+
+}  // namespace
+
+CInfoDlg::CInfoDlg(CWnd* parent)
+    : CDialog(LoadDialogTemplate(IDD_VANTREL_DIALOG), parent),
+      m_hIcon(LoadIconResource(IDR_MAINFRAME)) {}
+
+CInfoDlg::~CInfoDlg() = default;
+
+const MessageMap* CInfoDlg::GetThisMessageMap() {
+    static const MessageMap map{CDialog::GetThisMessageMap(),
+                                {
+                                    MapSysCommand(&CInfoDlg::OnSysCommand),
+                                    MapPaint(&CInfoDlg::OnPaint),
+                                    MapQueryDragIcon(&CInfoDlg::OnQueryDragIcon),
+                                    MapButtonClicked(IDC_REFRESH, &CInfoDlg::OnRefresh),
+                                    MapButtonClicked(IDC_EXPORT, &CInfoDlg::OnExport),
+                                    MapButtonClicked(IDC_SETTINGS, &CInfoDlg::OnSettings),
+                                    MapButtonClicked(IDC_SIMPLE, &CInfoDlg::OnSimpleView),
+                                    MapTimer(&CInfoDlg::OnTimer),
+                                    MapClose(&CInfoDlg::OnClose),
+                                    MapNotify(TCN_SELCHANGE, IDC_TAB, &CInfoDlg::OnSelchangeTab),
+                                }};
+    return &map;
+}
+
+void CInfoDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_GRAPH, m_wndGraph);
+    DDX_Control(pDX, IDC_TAB, m_tab);
+    DDX_Control(pDX, IDC_SIMPLE, m_btnSimple);
+    DDX_Text(pDX, IDC_MESSAGE, m_strMessage);
+    DDX_Text(pDX, IDC_LASTUPDATE, m_strLastUpdate);
+    DDX_Text(pDX, IDC_HEADER, m_strHeader);
+    DDX_Text(pDX, IDC_LABELS, m_strLabels);
+    DDX_Text(pDX, IDC_VALUES, m_strValues);
+}
+
+bool CInfoDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    const CString about = LoadStringResource(IDS_ABOUTBOX);
+    if (!about.IsEmpty() && GetNativeDialog()) {
+        GetNativeDialog()->AppendSystemMenuItem(IDM_ABOUTBOX, about);
+    }
+    SetIcon(m_hIcon, true);
+    SetIcon(m_hIcon, false);
+
+    m_pSimpleView = std::make_unique<CSimpleViewDlg>(this);
+    m_pSimpleView->Create(this);
+
+    m_nTimerID = 0;
+    LoadSettings();
+
+    WINDOWPLACEMENT placement;
+    if (CWnd* values = GetDlgItem(IDC_VALUES); values && values->GetWindowPlacement(&placement)) {
+        m_sizeValues =
+            CSize{placement.rcNormalPosition.Width(), placement.rcNormalPosition.Height()};
+    }
+
+    LoadAll();
+
+    m_tab.InsertItem(0, Text::kTabWorkUnit);
+    m_tab.InsertItem(1, Text::kTabObservation);
+    m_tab.InsertItem(2, Text::kTabAnalysis);
+    m_tab.InsertItem(3, Text::kTabProgress);
+    m_strUserTab = BuildUserTabCaption(m_user);
+    m_tab.InsertItem(4, m_strUserTab.GetString());
+
+    // An index the tab control refuses leaves the first tab selected.
+    m_tab.SetCurSel(AfxGetApp()->GetProfileInt("TAB", "OFSET", 0));
+
+    UpdateDisplay();
+    return true;
+}
+
+void CInfoDlg::LoadSettings() {
+    if (m_nTimerID != 0) {
+        KillTimer(m_nTimerID);
+    }
+    CWinApp& app = *AfxGetApp();
+    if (app.GetProfileInt("Simple", "Enable", 0) != 0) {
+        m_btnSimple.EnableWindow(true);
+        m_bTopMost = app.GetProfileInt("Simple", "TopMost", 0) != 0;
+    } else {
+        m_btnSimple.EnableWindow(false);
+    }
+    m_bExportOnTimer = app.GetProfileInt("Timer", "Export", 0) != 0;
+    m_strExportPath = app.GetProfileString("Export", "Path", "");
+    if (m_strExportPath.IsEmpty()) {
+        m_strExportPath = GetInfoApp().m_strModuleDir + "/export.csv";
+    }
+    m_bLFCode = app.GetProfileInt("Export", "LFCode", 1) != 0;
+    m_bNoTitle = app.GetProfileInt("Export", "NoTitle", 0) != 0;
+    m_nForm = app.GetProfileInt("Export", "Form", 0);
+    m_bPlot = app.GetProfileInt("Export", "Plot", 0) != 0;
+
+    m_nInterval = app.GetProfileInt("Timer", "Interval", 0);
+    const std::optional<UINT> period = CurrentTimerPeriod();
+    m_nTimerID = period ? SetTimer(kRefreshTimerId, *period) : 0;
+}
+
+std::optional<UINT> CInfoDlg::CurrentTimerPeriod() const {
+    if (m_nInterval <= 0) {
+        return std::nullopt;
+    }
+    // In 64 bits and clamped: a long interval must not wrap into a short period.
+    const long long period = static_cast<long long>(m_nInterval) * 60000;
+    return period > USER_TIMER_MAXIMUM ? USER_TIMER_MAXIMUM : static_cast<UINT>(period);
+}
+
+void CInfoDlg::OnSysCommand(UINT nID, LPARAM lParam) {
+    if ((nID & kSysCommandMask) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        CDialog::OnSysCommand(nID, lParam);
+    }
+}
+
+void CInfoDlg::OnPaint() {
+    // A minimised window shows m_hIcon, which the window manager draws from the icon set in
+    // OnInitDialog; the dialog itself has nothing to paint.
+    CDialog::OnPaint();
+}
+
+HICON CInfoDlg::OnQueryDragIcon() {
+    return m_hIcon;
+}
+
+void CInfoDlg::OnSelchangeTab(NMHDR*, LRESULT* pResult) {
+    UpdateDisplay();
+    AfxGetApp()->WriteProfileInt("TAB", "OFSET", m_tab.GetCurSel());
+    *pResult = 0;
+}
+
+void CInfoDlg::OnClose() {
+    if (m_nTimerID != 0) {
+        KillTimer(m_nTimerID);
+    }
+    if (m_pSimpleView) {
+        m_pSimpleView->DestroyWindow();
+        m_pSimpleView.reset();
+    }
+    CDialog::OnOK();
+}

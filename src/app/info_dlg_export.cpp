@@ -1,0 +1,41 @@
+// The export button and the CSV and plot exports of the main window.
+#include "app/info_dlg.h"
+#include "export/csv_export.h"
+#include "export/plot_export.h"
+#include "res/strings.h"
+
+void CInfoDlg::OnExport() {
+    if (!ExportCsv(m_timeUpdate, m_wu, m_state)) {
+        MessageBox(Text::kExportFailed, Text::kAppName, MB_OK);
+    }
+}
+
+bool CInfoDlg::ExportCsv(const CTime& updateTime, const WorkUnitInfo& wu,
+                         const AnalysisState& state, bool fromTimer) {
+    const CsvExportSettings settings{m_strExportPath, m_bLFCode, m_bNoTitle, m_nForm};
+    switch (AppendCsvLine(settings, updateTime, wu, state)) {
+        case CsvExportResult::Written:
+            if (m_bPlot) {
+                ExportPlot(wu, state);
+            }
+            return true;
+        case CsvExportResult::NothingToExport:
+            // An unattended refresh must not stop at a message box.
+            if (fromTimer) {
+                m_strMessage = Text::kNothingToExport;
+            } else {
+                MessageBox(Text::kNothingToExport, Text::kAppName, MB_OK);
+            }
+            return false;
+        case CsvExportResult::Failed:
+            if (fromTimer) {
+                m_strMessage = Text::kExportFailed;
+            }
+            return false;
+    }
+    return false;
+}
+
+bool CInfoDlg::ExportPlot(const WorkUnitInfo& wu, const AnalysisState& state) {
+    return WritePlotFiles(m_strExportPath, wu, state);
+}

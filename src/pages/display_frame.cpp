@@ -1,0 +1,61 @@
+#include "pages/display_frame.h"
+
+#include "clientfiles/analysis_state.h"
+#include "clientfiles/client_version.h"
+#include "clientfiles/work_unit_info.h"
+#include "pages/page_format.h"
+#include "res/strings.h"
+
+CString BuildLastUpdateLine(const CTime& timeUpdate, const WorkUnitInfo& wu) {
+    CString line = Text::kLastUpdatePrefix;
+    line += timeUpdate.Format(kLocalSecondsPattern);
+    if (wu.found && wu.file_time != 0) {
+        AppendElapsed(line, (timeUpdate - CTime(wu.file_time)).GetTotalSeconds(),
+                      ElapsedWording::kElapsed);
+    }
+    return line;
+}
+
+CString BuildHeader(const CString& clientVersion, const AnalysisState& state) {
+    CString header;
+    if (!clientVersion.IsEmpty()) {
+        header = "Client Ver. " + clientVersion + " :  ";
+    }
+    if (state.found) {
+        header.AppendFormat("Progress = %.3lf %% , CPU Time = %.3lf sec", state.prog * 100,
+                            state.cpu);
+    }
+    return header;
+}
+
+CString BuildTitle(const WorkUnitInfo& wu, const AnalysisState& state) {
+    if (!wu.found) {
+        return Text::kAppName;
+    }
+    if (!state.found) {
+        return wu.directory + " - Vantrel";
+    }
+    CString title;
+    title.Format("%s (%.3lf%%) - Vantrel", wu.directory.GetString(), state.prog * 100);
+    return title;
+}
+
+CString BuildFrameMessage(const WorkUnitInfo& wu, const AnalysisState& state) {
+    if (!wu.found) {
+        return Text::kWorkUnitNotObtained;
+    }
+    if (!state.found) {
+        return Text::kAnalysisNotObtained;
+    }
+    return CString();
+}
+
+CString ClientVersionText(const ClientVersion& version) {
+    if (version.found) {
+        return version.major_version.IsEmpty() ? CString("?") : version.major_version + ".x";
+    }
+    // Without a version file the load fell back to the ".txt" names, so this reads "1.x".
+    CString text;
+    text.Format("%d.x", static_cast<int>(version.kind));
+    return text;
+}

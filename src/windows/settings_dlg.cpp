@@ -1,0 +1,180 @@
+#include "windows/settings_dlg.h"
+
+#include <cstdlib>
+
+#include "platform/ui/cwinapp.h"
+#include "platform/ui/file_dialog.h"
+#include "res/resource.h"
+#include "res/strings.h"
+#include "res/templates.h"
+
+namespace {
+
+// Where each setting lives in the store.
+namespace Settings {
+constexpr char kTimer[] = "Timer";
+constexpr char kInterval[] = "Interval";
+constexpr char kExportOnTimer[] = "Export";
+constexpr char kSimple[] = "Simple";
+constexpr char kEnable[] = "Enable";
+constexpr char kTopMost[] = "TopMost";
+constexpr char kExport[] = "Export";
+constexpr char kPath[] = "Path";
+constexpr char kLFCode[] = "LFCode";
+constexpr char kNoTitle[] = "NoTitle";
+constexpr char kForm[] = "Form";
+constexpr char kPlot[] = "Plot";
+}  // namespace Settings
+
+constexpr int kMaxPathChars = 254;
+constexpr long kMinInterval = 1;
+constexpr long kMaxInterval = 1440;  // minutes: one day
+
+int Flag(int stored) {
+    return stored != 0 ? 1 : 0;
+}
+
+// The interval text as atoi reads it (leading blanks, a sign, then digits; 0 when none), but
+// through strtol so that an overlong number saturates instead of being undefined; it is then
+// refused as out of range like any other.
+long ParseInterval(const CString& text) {
+    return std::strtol(text.GetString(), nullptr, 10);
+}
+
+}  // namespace
+
+CSettingsDlg::CSettingsDlg(const CString& moduleDir, CWnd* parent)
+    : CDialog(LoadDialogTemplate(IDD_SETTINGS), parent), m_strModuleDir(moduleDir) {}
+
+CSettingsDlg::~CSettingsDlg() = default;
+
+const MessageMap* CSettingsDlg::GetThisMessageMap() {
+    static const MessageMap map{
+        CDialog::GetThisMessageMap(),
+        {
+            MapButtonClicked(IDC_AUTOUPDATE, &CSettingsDlg::OnAutoUpdateClicked),
+            MapButtonClicked(IDC_BROWSE, &CSettingsDlg::OnBrowse),
+            MapButtonClicked(IDC_SIMPLEENABLE, &CSettingsDlg::OnSimpleEnableClicked),
+        }};
+    return &map;
+}
+
+void CSettingsDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_TOPMOST, m_btnTopMost);
+    DDX_Control(pDX, IDC_DIFFEXPORT, m_btnDiffExport);
+    DDX_Control(pDX, IDC_INTERVAL, m_editInterval);
+    DDX_Text(pDX, IDC_PATH, m_strPath);
+    DDV_MaxChars(pDX, m_strPath, kMaxPathChars);
+    DDX_Check(pDX, IDC_AUTOUPDATE, m_bAutoUpdate);
+    DDX_Check(pDX, IDC_LFCODE, m_bLFCode);
+    DDX_Check(pDX, IDC_NOTITLE, m_bNoTitle);
+    DDX_Check(pDX, IDC_SIMPLEENABLE, m_bSimpleEnable);
+    DDX_Check(pDX, IDC_NEWFORMAT, m_bNewFormat);
+    DDX_Check(pDX, IDC_PLOT, m_bPlot);
+}
+
+bool CSettingsDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    CWinApp* app = AfxGetApp();
+
+    const int interval = app->GetProfileInt(Settings::kTimer, Settings::kInterval, 0);
+    if (interval <= 0) {
+        m_bAutoUpdate = 0;
+        m_editInterval.EnableWindow(false);
+        m_btnDiffExport.SetCheck(BST_UNCHECKED);
+        m_btnDiffExport.EnableWindow(false);
+    } else {
+        m_bAutoUpdate = 1;
+        m_editInterval.EnableWindow(true);
+        CString text;
+        text.Format("%d", interval);
+        m_editInterval.SetWindowText(text);
+        m_btnDiffExport.SetCheck(
+            Flag(app->GetProfileInt(Settings::kTimer, Settings::kExportOnTimer, 0)));
+        m_btnDiffExport.EnableWindow(true);
+    }
+
+    m_bSimpleEnable = Flag(app->GetProfileInt(Settings::kSimple, Settings::kEnable, 0));
+    if (!m_bSimpleEnable) {
+        m_btnTopMost.SetCheck(BST_UNCHECKED);
+        m_btnTopMost.EnableWindow(false);
+    } else {
+        m_btnTopMost.EnableWindow(true);
+        m_btnTopMost.SetCheck(Flag(app->GetProfileInt(Settings::kSimple, Settings::kTopMost, 0)));
+    }
+
+    // An empty path means the default file; the field stays empty rather than showing it.
+    m_strPath = app->GetProfileString(Settings::kExport, Settings::kPath, "");
+
+    // Stored values other than 0 and 1 come only from editing the store. The export takes a
+    // layout value of exactly 1 as the new layout, so the box shows what the export will do.
+    m_bLFCode = Flag(app->GetProfileInt(Settings::kExport, Settings::kLFCode, 1));
+    m_bNoTitle = Flag(app->GetProfileInt(Settings::kExport, Settings::kNoTitle, 0));
+    m_bNewFormat = app->GetProfileInt(Settings::kExport, Settings::kForm, 0) == 1 ? 1 : 0;
+    m_bPlot = Flag(app->GetProfileInt(Settings::kExport, Settings::kPlot, 0));
+
+    UpdateData(false);
+    return true;
+}
+
+void CSettingsDlg::OnAutoUpdateClicked() {
+    UpdateData(true);
+    m_editInterval.EnableWindow(m_bAutoUpdate != 0);
+    m_btnDiffExport.EnableWindow(m_bAutoUpdate != 0);
+    UpdateData(false);
+}
+
+void CSettingsDlg::OnSimpleEnableClicked() {
+    UpdateData(true);
+    m_btnTopMost.EnableWindow(m_bSimpleEnable != 0);
+    UpdateData(false);
+}
+
+void CSettingsDlg::OnBrowse() {
+    CFileDialog dialog(true, "csv", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                       Text::kCsvFileFilter, this);
+    dialog.m_ofn.initialDir = m_strModuleDir;
+    if (dialog.DoModal() != IDOK) {
+        return;
+    }
+    // Only the path field changes; whatever else the user has set stays on screen.
+    if (CWnd* path = GetDlgItem(IDC_PATH)) {
+        path->SetWindowText(dialog.GetPathName());
+    }
+}
+
+void CSettingsDlg::OnOK() {
+    if (!UpdateData(true)) {
+        return;  // the exchange has shown its message
+    }
+    CWinApp* app = AfxGetApp();
+
+    long interval = 0;
+    int exportOnTimer = 0;
+    if (m_bAutoUpdate) {
+        interval = ParseInterval(m_editInterval.GetWindowText());
+        if (interval < kMinInterval || interval > kMaxInterval) {
+            MessageBox(Text::kIntervalOutOfRange, AfxGetAppName(), MB_OK);
+            GotoDlgCtrl(&m_editInterval);
+            return;
+        }
+        exportOnTimer = m_btnDiffExport.GetCheck() == BST_CHECKED ? 1 : 0;
+    }
+    app->WriteProfileInt(Settings::kTimer, Settings::kInterval, static_cast<int>(interval));
+    app->WriteProfileInt(Settings::kTimer, Settings::kExportOnTimer, exportOnTimer);
+
+    app->WriteProfileInt(Settings::kSimple, Settings::kEnable, m_bSimpleEnable);
+    const int topMost = (m_bSimpleEnable && m_btnTopMost.GetCheck() == BST_CHECKED) ? 1 : 0;
+    app->WriteProfileInt(Settings::kSimple, Settings::kTopMost, topMost);
+
+    // An empty field deletes the entry, so the default path applies again.
+    app->WriteProfileString(Settings::kExport, Settings::kPath,
+                            m_strPath.IsEmpty() ? nullptr : m_strPath.GetString());
+    app->WriteProfileInt(Settings::kExport, Settings::kLFCode, m_bLFCode);
+    app->WriteProfileInt(Settings::kExport, Settings::kNoTitle, m_bNoTitle);
+    app->WriteProfileInt(Settings::kExport, Settings::kForm, m_bNewFormat);
+    app->WriteProfileInt(Settings::kExport, Settings::kPlot, m_bPlot);
+
+    CDialog::OnOK();
+}

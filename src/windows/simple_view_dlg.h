@@ -1,0 +1,38 @@
+// CSimpleViewDlg: the tiny modeless window that stands in for the main dialog, showing only the
+// progress and CPU time of the current work unit and the time of the last update.
+#pragma once
+
+#include "clientfiles/analysis_state.h"
+#include "clientfiles/work_unit_info.h"
+#include "platform/base/cstring.h"
+#include "platform/base/ctime.h"
+#include "platform/ui/cdialog.h"
+#include "platform/ui/controls.h"
+
+class CSimpleViewDlg : public CDialog {
+public:
+    // parent: the main dialog. The window is made with Create() and starts hidden; its owner,
+    // the application's main window, is what a double click brings back.
+    explicit CSimpleViewDlg(CWnd* parent = nullptr);
+    ~CSimpleViewDlg() override;
+
+    // Shows the progress and CPU time of the records, or the failure text when either record
+    // is missing; true when the values were shown.
+    bool UpdateView(const CTime& updateTime, const WorkUnitInfo& wu, const AnalysisState& state);
+
+    static const MessageMap* GetThisMessageMap();
+
+protected:
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    void DoDataExchange(CDataExchange* pDX) override;
+    bool OnInitDialog() override;
+    // Enter and Esc neither close nor hide the window; only the double click leaves it.
+    void OnOK() override {}
+    void OnCancel() override {}
+
+    void OnInfoDoubleClicked();
+
+private:
+    CButton m_btnInfo;
+    CString m_strTime;
+};

@@ -1,0 +1,33 @@
+// Runs the main window on the headless backend in a temporary client directory, with its own
+// settings store and a fixed clock.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/info_app.h"
+#include "app/info_dlg.h"
+#include "support/temp_dir.h"
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Copies the client files of tests/data/<set> ("sah" or "txt") into the client directory.
+    void CopyClientFiles(const std::string& set);
+    // Runs the main window modally; the script drives it from inside its modal loop.
+    void RunMainWindow(const std::function<void(CInfoDlg&)>& script);
+
+    TempDir m_client;
+    TempDir m_config;
+    std::unique_ptr<CInfoApp> m_app;
+
+private:
+    std::unique_ptr<ScopedWorkingDirectory> m_cwd;
+    std::string m_savedTz;
+    std::string m_savedXdg;
+};
