@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The real program in a real window: started in a copy of demo/ on a virtual display, its window
-# must appear with the title "<directory> (NN.NNN%) - Vantrel", and a screenshot of it must show
-# more than a blank area. Run it under xvfb-run (ctest does).
+# The real program in a real window, on the virtual display that xvfb-run provides. It is started
+# in a copy of demo/ once per tab, opening on that tab through the remembered-tab setting. Each
+# time its window must appear with the title "<directory> (NN.NNN%) - Vantrel", a screenshot of
+# it must show more than a blank area (the analysis tab's graph: red steps), and its close box
+# must end the program.
 set -euo pipefail
 
 program=$1
@@ -10,47 +12,61 @@ shots=${3:-.}
 close_window=$(dirname "$program")/x11-close-window
 
 work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
 cp -r "$demo" "$work/client"
 export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME/Halvorn/Vantrel"
+title_pattern="^$(printf '%s' "$work/client" | sed 's/[][\.*^$/]/\\&/g') \([0-9]+\.[0-9]{3}%\) - Vantrel$"
 
-cd "$work/client"
-"$program" >"$work/out.log" 2>&1 &
-pid=$!
+fail() {
+    echo "FAIL: $*"
+    cat "$work/out.log" 2>/dev/null || true
+    exit 1
+}
 
-window=""
-for _ in $(seq 1 100); do
-    window=$(xdotool search --name ' - Vantrel$' 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
+for tab in 0 1 2 3 4; do
+    printf '[TAB]\nOFSET=int:%d\n' "$tab" >"$XDG_CONFIG_HOME/Halvorn/Vantrel/settings"
+    (cd "$work/client" && exec "$program") >"$work/out.log" 2>&1 &
+    pid=$!
+
+    window=""
+    for _ in $(seq 1 100); do
+        window=$(xdotool search --name ' - Vantrel$' 2>/dev/null | head -n 1 || true)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || fail "tab $tab: no Vantrel window appeared"
+
+    title=$(xdotool getwindowname "$window")
+    [[ "$title" =~ $title_pattern ]] || fail "tab $tab: title '$title'"
+
+    sleep 0.5
+    shot="$shots/vantrel-tab-$tab.png"
+    import -window "$window" "$shot"
+    colours=$(convert "$shot" -format '%k' info:)
+    echo "tab $tab: $(identify -format '%w x %h' "$shot"), $colours colours: $shot"
+    [ "$colours" -ge 8 ] || fail "tab $tab: the screenshot is blank"
+    red=$(convert "$shot" txt:- | grep -c '#FF0000' || true)
+    if [ "$tab" -eq 2 ]; then
+        [ "$red" -gt 20 ] || fail "the analysis tab shows no graph ($red red pixels)"
+    else
+        [ "$red" -eq 0 ] || fail "tab $tab shows the graph ($red red pixels)"
+    fi
+
+    "$close_window" "$window"
+    for _ in $(seq 1 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "tab $tab: the program did not end when its window was closed"
+    fi
+    wait "$pid" || fail "tab $tab: the program exited with status $?"
+    pid=""
 done
-if [ -z "$window" ]; then
-    echo "FAIL: no Vantrel window appeared"; cat "$work/out.log"; exit 1
-fi
-
-title=$(xdotool getwindowname "$window")
-expected="^$(printf '%s' "$work/client" | sed 's/[][\.*^$/]/\\&/g') \([0-9]+\.[0-9]{3}%\) - Vantrel$"
-if ! [[ "$title" =~ $expected ]]; then
-    echo "FAIL: title '$title' does not match '$expected'"; exit 1
-fi
-
-sleep 0.5
-shot="$shots/vantrel-main-window.png"
-import -window "$window" "$shot"
-colours=$(convert "$shot" -format '%k' info:)
-size=$(identify -format '%w %h' "$shot")
-echo "screenshot $shot: $size, $colours colours"
-if [ "$colours" -lt 8 ]; then
-    echo "FAIL: the screenshot is blank"; exit 1
-fi
-
-# The close box ends the program.
-"$close_window" "$window"
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-    echo "FAIL: the program did not end after its window was closed"; exit 1
-fi
 echo "PASS"

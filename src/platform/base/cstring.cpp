@@ -11,7 +11,8 @@ bool IsWhiteSpace(char ch) {
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
 }
 
-void AppendFormatted(std::string& out, const char* format, va_list args) {
+__attribute__((format(printf, 2, 0))) void AppendFormatted(std::string& out, const char* format,
+                                                           va_list args) {
     char small[256];
     va_list copy;
     va_copy(copy, args);

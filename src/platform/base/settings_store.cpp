@@ -1,12 +1,12 @@
 #include "platform/base/settings_store.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "platform/base/atomic_file.h"
 
@@ -169,14 +169,29 @@ std::string SettingsStore::FormatSettings(const Entries& entries) {
     return out;
 }
 
-SettingsStore::Entries SettingsStore::Load() const {
-    std::ifstream in(m_path, std::ios::binary);
-    if (!in) {
-        return {};
+std::optional<SettingsStore::Entries> SettingsStore::Load() const {
+    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno == ENOENT ? std::optional<Entries>(Entries{}) : std::nullopt;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseSettings(text.str());
+    std::string text;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) {
+            break;
+        }
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return ParseSettings(text);
 }
 
 bool SettingsStore::Store(const Entries& entries) const {
@@ -185,7 +200,7 @@ bool SettingsStore::Store(const Entries& entries) const {
 }
 
 int SettingsStore::GetInt(const char* section, const char* key, int defaultValue) const {
-    const Entries entries = Load();
+    const Entries entries = Load().value_or(Entries{});
     const auto it = entries.find({section ? section : "", key ? key : ""});
     if (it == entries.end()) {
         return defaultValue;
@@ -196,7 +211,7 @@ int SettingsStore::GetInt(const char* section, const char* key, int defaultValue
 
 CString SettingsStore::GetString(const char* section, const char* key,
                                  const char* defaultValue) const {
-    const Entries entries = Load();
+    const Entries entries = Load().value_or(Entries{});
     const auto it = entries.find({section ? section : "", key ? key : ""});
     if (it == entries.end()) {
         return CString(defaultValue);
@@ -209,20 +224,26 @@ bool SettingsStore::WriteInt(const char* section, const char* key, int value) {
     if (!ValidName(section) || !ValidName(key)) {
         return false;
     }
-    Entries entries = Load();
-    entries[{section, key}] = value;
-    return Store(entries);
+    std::optional<Entries> entries = Load();
+    if (!entries) {
+        return false;
+    }
+    (*entries)[{section, key}] = value;
+    return Store(*entries);
 }
 
 bool SettingsStore::WriteString(const char* section, const char* key, const char* value) {
     if (!ValidName(section) || !ValidName(key)) {
         return false;
     }
-    Entries entries = Load();
+    std::optional<Entries> entries = Load();
+    if (!entries) {
+        return false;
+    }
     if (value) {
-        entries[{section, key}] = std::string(value);
-    } else if (entries.erase({section, key}) == 0) {
+        (*entries)[{section, key}] = std::string(value);
+    } else if (entries->erase({section, key}) == 0) {
         return true;
     }
-    return Store(entries);
+    return Store(*entries);
 }

@@ -36,7 +36,9 @@ public:
     static std::string FormatSettings(const Entries& entries);
 
 private:
-    Entries Load() const;
+    // Nothing when a file is there that can't be read: a write must not replace settings it
+    // never saw. A missing file has no entries.
+    std::optional<Entries> Load() const;
     bool Store(const Entries& entries) const;
 
     std::string m_path;

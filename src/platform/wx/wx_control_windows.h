@@ -1,0 +1,65 @@
+// The wx windows behind controls that no single wx control provides.
+#pragma once
+
+#include <wx/notebook.h>
+#include <wx/panel.h>
+#include <wx/stattext.h>
+#include <wx/window.h>
+
+#include "platform/ui/native_window.h"
+
+// A self-drawn control: reports each paint to its target, inside an optional one-pixel sunken
+// edge that belongs to the window but not to its client area.
+class DrawnWindow : public wxWindow {
+public:
+    DrawnWindow(wxWindow* parent, wxWindowID id, const wxRect& rect, bool sunken);
+
+    void SetPaintTarget(MessageTarget* target) { m_target = target; }
+    // The DC of the paint being reported, else null.
+    wxDC* GetPaintDC() const { return m_paintDC; }
+    int GetEdge() const { return m_sunken ? 1 : 0; }
+
+private:
+    void OnPaint(wxPaintEvent& event);
+
+    MessageTarget* m_target = nullptr;
+    wxDC* m_paintDC = nullptr;
+    bool m_sunken;
+};
+
+// A text in a panel, for the statics a plain wxStaticText can't show: a sunken edge (drawn only
+// around windows of their own on GTK) and single-line text centred vertically.
+class LabelBox : public wxPanel {
+public:
+    LabelBox(wxWindow* parent, wxWindowID id, const wxRect& rect, long panelStyle, long labelStyle,
+             bool centreVertically);
+
+    wxStaticText* GetStaticText() const { return m_label; }
+    // Places the text again after it or the box's size changed.
+    void PlaceLabel();
+
+private:
+    void OnSize(wxSizeEvent& event);
+
+    wxStaticText* m_label;
+    bool m_centreVertically;
+};
+
+// A row of tab heads over a page area. The pages are empty labels: they own no window, so the
+// dialog's controls that lie over the page area stay visible.
+class TabNotebook : public wxNotebook {
+public:
+    TabNotebook(wxWindow* parent, wxWindowID id, const wxRect& rect);
+
+    // Changes made by the program itself, which report nothing (as on Windows).
+    void BeginQuiet() { ++m_quiet; }
+    void EndQuiet() { --m_quiet; }
+    // Height in pixels from the control's top to its page area, and of its lower edge.
+    int GetPageTop() const;
+    int GetBottomEdge() const;
+
+private:
+    void OnPageChanged(wxBookCtrlEvent& event);
+
+    int m_quiet = 0;
+};

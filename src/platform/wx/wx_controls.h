@@ -1,0 +1,132 @@
+// The native windows of a dialog's controls: one wrapper per kind over its wx window.
+#pragma once
+
+#include <wx/icon.h>
+#include <wx/weakref.h>
+#include <wx/window.h>
+
+#include "platform/ui/native_window.h"
+
+class DrawnWindow;
+class TabNotebook;
+
+// What this backend's native windows have in common: a wx window behind them.
+class WxWindowAccess {
+public:
+    // Null once wx has destroyed the window.
+    virtual wxWindow* GetWxWindow() const = 0;
+
+protected:
+    ~WxWindowAccess() = default;
+};
+
+// The wx window behind a native window of this backend, or null.
+wxWindow* GetWxWindowOf(NativeWindow* window);
+
+// The calls every kind shares; the defaults for the calls of other kinds do nothing.
+class WxControl : public NativeWindow, public WxWindowAccess {
+public:
+    explicit WxControl(wxWindow* window);
+
+    void SetTarget(MessageTarget*) override {}
+    void SetText(const CString& text) override;
+    CString GetText() const override { return m_text; }
+    void Show(int command) override;
+    bool IsVisible() const override;
+    void Enable(bool enable) override;
+    bool IsEnabled() const override;
+    void SetFocus() override;
+    CRect GetRect() const override;
+    CRect GetClientRect() const override;
+    void SetPos(ZOrder order, int x, int y, int cx, int cy, UINT flags) override;
+    bool IsTopMost() const override { return false; }
+    void Redraw(UINT flags) override;
+    std::unique_ptr<NativePainter> BeginPaint() override { return nullptr; }
+    int GetCheck() const override { return BST_UNCHECKED; }
+    void SetCheck(int) override {}
+    void SetLimitText(int) override {}
+    int InsertItem(int, const CString&) override { return -1; }
+    int GetCurSel() const override { return -1; }
+    int SetCurSel(int) override { return -1; }
+    int GetItemCount() const override { return 0; }
+    CString GetItemText(int) const override { return CString(); }
+
+    wxWindow* GetWxWindow() const override { return m_window.get(); }
+
+protected:
+    // Shows the text in the window; by default as a label whose "&" marks a mnemonic.
+    virtual void ShowText(wxWindow& window, const CString& text);
+
+private:
+    wxWeakRef<wxWindow> m_window;
+    CString m_text;  // as set, "&" included, which is what Windows returns
+};
+
+// Static text, plain or in a LabelBox.
+class WxLabelControl : public WxControl {
+public:
+    WxLabelControl(wxWindow* window, bool noPrefix) : WxControl(window), m_noPrefix(noPrefix) {}
+
+protected:
+    void ShowText(wxWindow& window, const CString& text) override;
+
+private:
+    bool m_noPrefix;
+};
+
+class WxCheckBoxControl : public WxControl {
+public:
+    using WxControl::WxControl;
+    int GetCheck() const override;
+    void SetCheck(int check) override;
+};
+
+class WxEditControl : public WxControl {
+public:
+    using WxControl::WxControl;
+    void SetText(const CString& text) override;
+    CString GetText() const override;
+    void SetLimitText(int maxChars) override;
+};
+
+// Shows an icon; the text of a Windows icon control names a resource, so it is not shown.
+class WxIconControl : public WxControl {
+public:
+    using WxControl::WxControl;
+    void SetIcon(const wxIcon& icon);
+
+protected:
+    void ShowText(wxWindow&, const CString&) override {}
+};
+
+class WxTabControl : public WxControl {
+public:
+    explicit WxTabControl(TabNotebook* notebook);
+    int InsertItem(int index, const CString& text) override;
+    int GetCurSel() const override;
+    int SetCurSel(int index) override;
+    int GetItemCount() const override;
+    CString GetItemText(int index) const override;
+
+protected:
+    void ShowText(wxWindow&, const CString&) override {}
+
+private:
+    TabNotebook* Notebook() const;
+};
+
+// A self-drawn static: its paints reach the target, whose CPaintDC draws through BeginPaint.
+class WxDrawnControl : public WxControl {
+public:
+    explicit WxDrawnControl(DrawnWindow* window);
+    ~WxDrawnControl() override;
+    void SetTarget(MessageTarget* target) override;
+    CRect GetClientRect() const override;
+    std::unique_ptr<NativePainter> BeginPaint() override;
+
+protected:
+    void ShowText(wxWindow&, const CString&) override {}
+
+private:
+    DrawnWindow* Drawn() const;
+};

@@ -1,0 +1,58 @@
+// The wx dialog behind a NativeDialog: turns wx events into the program's messages.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include <wx/bookctrl.h>
+#include <wx/dialog.h>
+#include <wx/evtloop.h>
+#include <wx/timer.h>
+
+#include "platform/ui/native_window.h"
+
+class DialogWindow : public wxDialog {
+public:
+    DialogWindow(wxWindow* parent, const wxString& caption, long style);
+
+    // Messages go nowhere once the target is null.
+    void SetMessageTarget(MessageTarget* target) { m_target = target; }
+    // The id that Enter presses when the focus is not on a push button.
+    void SetDefaultId(int id) { m_defaultId = id; }
+    // The button reports double clicks as BN_DOUBLECLICKED.
+    void ReportDoubleClicks(wxWindow* button);
+
+    bool StartTimer(UINT_PTR id, UINT elapseMs);
+    void StopTimer(UINT_PTR id);
+    void StopAllTimers();
+
+    // The modal run: a dialog with a parent is modal to it; one without (the program's main
+    // window) runs a loop of its own, so that the windows it owns stay usable.
+    int RunModalLoop();
+    // Ends the modal run, or hides a modeless dialog.
+    void EndModalLoop(int result);
+
+    void AddContextMenuItem(UINT commandId, const wxString& text);
+
+private:
+    void Send(UINT message, int id, UINT code, WPARAM wParam = 0);
+    void OnButton(wxCommandEvent& event);
+    void OnTabChanged(wxBookCtrlEvent& event);
+    void OnDoubleClick(wxMouseEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    void OnClose(wxCloseEvent& event);
+    void OnTimer(wxTimerEvent& event);
+    void OnContextMenu(wxContextMenuEvent& event);
+    int EnterTargetId() const;
+
+    MessageTarget* m_target = nullptr;
+    int m_defaultId = IDOK;
+    // Stopped timers are kept: one may be killed from inside its own notification.
+    std::map<UINT_PTR, std::unique_ptr<wxTimer>> m_timers;
+    std::vector<std::pair<UINT, wxString>> m_contextItems;
+    wxGUIEventLoop* m_loop = nullptr;
+    bool m_endRequested = false;
+    int m_result = 0;
+};

@@ -1,0 +1,36 @@
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/toplevel.h>
+
+#include "platform/wx/wx_controls.h"
+#include "platform/wx/wx_file_filter.h"
+#include "platform/wx/wx_text.h"
+
+bool ShowNativeFileDialog(NativeWindow* owner, const FileDialogRequest& request, CString& path) {
+    wxWindow* parent = owner ? GetWxWindowOf(owner) : nullptr;
+    if (parent) {
+        parent = wxGetTopLevelParent(parent);
+    }
+    long style = request.openFileDialog ? wxFD_OPEN : wxFD_SAVE;
+    // Only a save dialog can overwrite; there is no read-only check box to hide on GTK.
+    if (!request.openFileDialog && (request.flags & OFN_OVERWRITEPROMPT)) {
+        style |= wxFD_OVERWRITE_PROMPT;
+    }
+    // The titles a Japanese Windows gives these dialogs.
+    const wxString title = wxString::FromUTF8(request.openFileDialog ? "開く" : "名前を付けて保存");
+    wxFileDialog dialog(parent, title, ToWx(request.initialDir), ToWx(request.fileName),
+                        ToWx(ToWxWildcard(request.filter)), style);
+    if (dialog.ShowModal() != wxID_OK) {
+        return false;
+    }
+    wxString chosen = dialog.GetPath();
+    if (chosen.empty() && !dialog.GetFilename().empty()) {
+        // GTK's dialog can report its choice only as folder and name.
+        chosen = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+    }
+    if (chosen.empty()) {
+        return false;
+    }
+    path = WithDefaultExtension(FromWx(chosen), request.defaultExt);
+    return true;
+}

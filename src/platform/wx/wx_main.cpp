@@ -1,0 +1,43 @@
+// The real program's entry point: wx started around the application object's InitInstance.
+#include <clocale>
+#include <cstdio>
+
+#include <wx/app.h>
+#include <wx/init.h>
+#include <wx/log.h>
+
+#include "platform/ui/cwinapp.h"
+
+namespace {
+
+// wx's assertion dialog and error log windows would stop the program in front of the user
+// for wx's own bookkeeping; such reports go to stderr instead.
+void ReportAssertion(const wxString& file, int line, const wxString& function,
+                     const wxString& condition, const wxString& message) {
+    std::fprintf(stderr, "%s:%d: %s: wx assertion \"%s\" failed: %s\n", file.utf8_str().data(),
+                 line, function.utf8_str().data(), condition.utf8_str().data(),
+                 message.utf8_str().data());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    wxApp::SetInstance(new wxApp());
+    wxSetAssertHandler(ReportAssertion);
+    if (!wxEntryStart(argc, argv)) {
+        std::fputs(
+            "Vantrel: cannot open the display; start it in a desktop session or under xvfb-run\n",
+            stderr);
+        return 1;
+    }
+    delete wxLog::SetActiveTarget(new wxLogStderr());
+    // GTK has set the user's locale; numbers are written with "." whatever it says.
+    std::setlocale(LC_NUMERIC, "C");
+    // The application runs its main dialog modally and returns once it has ended: there is no
+    // message loop after it.
+    if (CWinApp* app = AfxGetApp()) {
+        app->InitInstance();
+    }
+    wxEntryCleanup();
+    return 0;
+}

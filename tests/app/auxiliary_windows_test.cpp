@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "app/main_window_fixture.h"
+#include "platform/base/clock.h"
+#include "platform/headless/headless.h"
+#include "res/resource.h"
+#include "res/strings.h"
+
+TEST_F(MainWindowTest, SettingsOkReloadsAndCancelChangesNothing) {
+    CopyClientFiles("sah");
+    m_app->WriteProfileInt("Timer", "Interval", 5);
+    m_app->WriteProfileInt("Simple", "Enable", 1);
+    RunMainWindow([&](CInfoDlg& dlg) {
+        EXPECT_TRUE(dlg.m_btnSimple.IsWindowEnabled());
+
+        // Cancel: even what the store now says is not taken up.
+        Headless::QueueModal([&](CDialog& settings) {
+            m_app->WriteProfileInt("Timer", "Interval", 7);
+            Headless::PressButton(settings, IDCANCEL);
+        });
+        ASSERT_TRUE(Headless::PressButton(dlg, IDC_SETTINGS));
+        EXPECT_EQ(dlg.m_nInterval, 5);
+        EXPECT_EQ(Headless::TimerPeriod(dlg, 1), 300000u);
+
+        // OK with the simple view turned off: the button is disabled at once and the timer runs
+        // with the dialog's interval.
+        Headless::QueueModal([&](CDialog& settings) {
+            Headless::TypeText(settings, IDC_INTERVAL, "2");
+            Headless::ClickCheckBox(settings, IDC_SIMPLEENABLE);
+            Headless::PressButton(settings, IDOK);
+        });
+        ASSERT_TRUE(Headless::PressButton(dlg, IDC_SETTINGS));
+        EXPECT_EQ(dlg.m_nInterval, 2);
+        EXPECT_EQ(Headless::TimerPeriod(dlg, 1), 120000u);
+        EXPECT_FALSE(dlg.m_btnSimple.IsWindowEnabled());
+        EXPECT_FALSE(Headless::PressButton(dlg, IDC_SIMPLE));
+        EXPECT_TRUE(dlg.IsWindowVisible());
+    });
+    ASSERT_EQ(Headless::ModalRuns().size(), 3u);
+    EXPECT_EQ(Headless::ModalRuns()[1].templateId, IDD_SETTINGS);
+    EXPECT_EQ(Headless::ModalRuns()[1].result, IDCANCEL);
+    EXPECT_EQ(Headless::ModalRuns()[2].result, IDOK);
+}
+
+TEST_F(MainWindowTest, TheSimpleViewReplacesTheMainWindowAndFollowsTheTimer) {
+    CopyClientFiles("sah");
+    m_app->WriteProfileInt("Timer", "Interval", 1);
+    m_app->WriteProfileInt("Simple", "Enable", 1);
+    m_app->WriteProfileInt("Simple", "TopMost", 1);
+    RunMainWindow([&](CInfoDlg& dlg) {
+        CSimpleViewDlg& view = *dlg.m_pSimpleView;
+        EXPECT_FALSE(view.IsWindowVisible());
+        EXPECT_EQ(view.GetWindowText(), m_client.path().c_str());
+        EXPECT_EQ(view.GetDlgItem(IDC_INFO)->GetWindowText(),
+                  "Progress:   45.123%\nCPU Time: 5 hr 12 min 3.250 sec");
+
+        ASSERT_TRUE(Headless::PressButton(dlg, IDC_SIMPLE));
+        EXPECT_FALSE(dlg.IsWindowVisible());
+        EXPECT_TRUE(view.IsWindowVisible());
+        EXPECT_TRUE(view.IsTopMost());
+
+        // The timer goes on behind the hidden main window.
+        m_client.Write("state.sah", "prog=0.5\ncpu=20000.5\n");
+        Clock::Advance(60);
+        ASSERT_TRUE(Headless::FireTimer(dlg, 1));
+        EXPECT_EQ(view.GetDlgItem(IDC_INFO)->GetWindowText(),
+                  "Progress:   50.000%\nCPU Time: 5 hr 33 min 20.500 sec");
+        EXPECT_EQ(view.GetDlgItem(IDC_TIME)->GetWindowText(), "2001/09/09 10:47:40");
+
+        // Enter and Esc leave it; a double click on the big button swaps back.
+        Headless::PressEnter(view);
+        Headless::PressEscape(view);
+        EXPECT_TRUE(view.IsWindowVisible());
+        ASSERT_TRUE(Headless::DoubleClickButton(view, IDC_INFO));
+        EXPECT_FALSE(view.IsWindowVisible());
+        EXPECT_TRUE(dlg.IsWindowVisible());
+
+        // Without top-most, the next showing drops it.
+        Headless::QueueModal([&](CDialog& settings) {
+            Headless::ClickCheckBox(settings, IDC_TOPMOST);
+            Headless::PressButton(settings, IDOK);
+        });
+        Headless::PressButton(dlg, IDC_SETTINGS);
+        Headless::PressButton(dlg, IDC_SIMPLE);
+        EXPECT_FALSE(view.IsTopMost());
+    });
+}
