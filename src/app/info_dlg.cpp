@@ -6,6 +6,7 @@
 #include "pages/user_tab_caption.h"
 #include "platform/ui/cwinapp.h"
 #include "res/resource.h"
+#include "res/settings_keys.h"
 #include "res/strings.h"
 #include "res/templates.h"
 
@@ -82,7 +83,7 @@ bool CInfoDlg::OnInitDialog() {
     m_tab.InsertItem(4, m_strUserTab.GetString());
 
     // An index the tab control refuses leaves the first tab selected.
-    m_tab.SetCurSel(AfxGetApp()->GetProfileInt("TAB", "OFSET", 0));
+    m_tab.SetCurSel(AfxGetApp()->GetProfileInt(SettingsKey::kTab, SettingsKey::kOffset, 0));
 
     UpdateDisplay();
     return true;
@@ -93,23 +94,23 @@ void CInfoDlg::LoadSettings() {
         KillTimer(m_nTimerID);
     }
     CWinApp& app = *AfxGetApp();
-    if (app.GetProfileInt("Simple", "Enable", 0) != 0) {
+    if (app.GetProfileInt(SettingsKey::kSimple, SettingsKey::kEnable, 0) != 0) {
         m_btnSimple.EnableWindow(true);
-        m_bTopMost = app.GetProfileInt("Simple", "TopMost", 0) != 0;
+        m_bTopMost = app.GetProfileInt(SettingsKey::kSimple, SettingsKey::kTopMost, 0) != 0;
     } else {
         m_btnSimple.EnableWindow(false);
     }
-    m_bExportOnTimer = app.GetProfileInt("Timer", "Export", 0) != 0;
-    m_strExportPath = app.GetProfileString("Export", "Path", "");
+    m_bExportOnTimer = app.GetProfileInt(SettingsKey::kTimer, SettingsKey::kExportOnTimer, 0) != 0;
+    m_strExportPath = app.GetProfileString(SettingsKey::kExport, SettingsKey::kPath, "");
     if (m_strExportPath.IsEmpty()) {
         m_strExportPath = GetInfoApp().m_strModuleDir + "/export.csv";
     }
-    m_bLFCode = app.GetProfileInt("Export", "LFCode", 1) != 0;
-    m_bNoTitle = app.GetProfileInt("Export", "NoTitle", 0) != 0;
-    m_nForm = app.GetProfileInt("Export", "Form", 0);
-    m_bPlot = app.GetProfileInt("Export", "Plot", 0) != 0;
+    m_bLFCode = app.GetProfileInt(SettingsKey::kExport, SettingsKey::kLFCode, 1) != 0;
+    m_bNoTitle = app.GetProfileInt(SettingsKey::kExport, SettingsKey::kNoTitle, 0) != 0;
+    m_nForm = app.GetProfileInt(SettingsKey::kExport, SettingsKey::kForm, 0);
+    m_bPlot = app.GetProfileInt(SettingsKey::kExport, SettingsKey::kPlot, 0) != 0;
 
-    m_nInterval = app.GetProfileInt("Timer", "Interval", 0);
+    m_nInterval = app.GetProfileInt(SettingsKey::kTimer, SettingsKey::kInterval, 0);
     const std::optional<UINT> period = CurrentTimerPeriod();
     m_nTimerID = period ? SetTimer(kRefreshTimerId, *period) : 0;
 }
@@ -144,7 +145,7 @@ HICON CInfoDlg::OnQueryDragIcon() {
 
 void CInfoDlg::OnSelchangeTab(NMHDR*, LRESULT* pResult) {
     UpdateDisplay();
-    AfxGetApp()->WriteProfileInt("TAB", "OFSET", m_tab.GetCurSel());
+    AfxGetApp()->WriteProfileInt(SettingsKey::kTab, SettingsKey::kOffset, m_tab.GetCurSel());
     *pResult = 0;
 }
 

@@ -5,26 +5,11 @@
 #include "platform/ui/cwinapp.h"
 #include "platform/ui/file_dialog.h"
 #include "res/resource.h"
+#include "res/settings_keys.h"
 #include "res/strings.h"
 #include "res/templates.h"
 
 namespace {
-
-// Where each setting lives in the store.
-namespace Settings {
-constexpr char kTimer[] = "Timer";
-constexpr char kInterval[] = "Interval";
-constexpr char kExportOnTimer[] = "Export";
-constexpr char kSimple[] = "Simple";
-constexpr char kEnable[] = "Enable";
-constexpr char kTopMost[] = "TopMost";
-constexpr char kExport[] = "Export";
-constexpr char kPath[] = "Path";
-constexpr char kLFCode[] = "LFCode";
-constexpr char kNoTitle[] = "NoTitle";
-constexpr char kForm[] = "Form";
-constexpr char kPlot[] = "Plot";
-}  // namespace Settings
 
 constexpr int kMaxPathChars = 254;
 constexpr long kMinInterval = 1;
@@ -78,7 +63,7 @@ bool CSettingsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CWinApp* app = AfxGetApp();
 
-    const int interval = app->GetProfileInt(Settings::kTimer, Settings::kInterval, 0);
+    const int interval = app->GetProfileInt(SettingsKey::kTimer, SettingsKey::kInterval, 0);
     if (interval <= 0) {
         m_bAutoUpdate = 0;
         m_editInterval.EnableWindow(false);
@@ -91,28 +76,29 @@ bool CSettingsDlg::OnInitDialog() {
         text.Format("%d", interval);
         m_editInterval.SetWindowText(text);
         m_btnDiffExport.SetCheck(
-            Flag(app->GetProfileInt(Settings::kTimer, Settings::kExportOnTimer, 0)));
+            Flag(app->GetProfileInt(SettingsKey::kTimer, SettingsKey::kExportOnTimer, 0)));
         m_btnDiffExport.EnableWindow(true);
     }
 
-    m_bSimpleEnable = Flag(app->GetProfileInt(Settings::kSimple, Settings::kEnable, 0));
+    m_bSimpleEnable = Flag(app->GetProfileInt(SettingsKey::kSimple, SettingsKey::kEnable, 0));
     if (!m_bSimpleEnable) {
         m_btnTopMost.SetCheck(BST_UNCHECKED);
         m_btnTopMost.EnableWindow(false);
     } else {
         m_btnTopMost.EnableWindow(true);
-        m_btnTopMost.SetCheck(Flag(app->GetProfileInt(Settings::kSimple, Settings::kTopMost, 0)));
+        m_btnTopMost.SetCheck(
+            Flag(app->GetProfileInt(SettingsKey::kSimple, SettingsKey::kTopMost, 0)));
     }
 
     // An empty path means the default file; the field stays empty rather than showing it.
-    m_strPath = app->GetProfileString(Settings::kExport, Settings::kPath, "");
+    m_strPath = app->GetProfileString(SettingsKey::kExport, SettingsKey::kPath, "");
 
     // Stored values other than 0 and 1 come only from editing the store. The export takes a
     // layout value of exactly 1 as the new layout, so the box shows what the export will do.
-    m_bLFCode = Flag(app->GetProfileInt(Settings::kExport, Settings::kLFCode, 1));
-    m_bNoTitle = Flag(app->GetProfileInt(Settings::kExport, Settings::kNoTitle, 0));
-    m_bNewFormat = app->GetProfileInt(Settings::kExport, Settings::kForm, 0) == 1 ? 1 : 0;
-    m_bPlot = Flag(app->GetProfileInt(Settings::kExport, Settings::kPlot, 0));
+    m_bLFCode = Flag(app->GetProfileInt(SettingsKey::kExport, SettingsKey::kLFCode, 1));
+    m_bNoTitle = Flag(app->GetProfileInt(SettingsKey::kExport, SettingsKey::kNoTitle, 0));
+    m_bNewFormat = app->GetProfileInt(SettingsKey::kExport, SettingsKey::kForm, 0) == 1 ? 1 : 0;
+    m_bPlot = Flag(app->GetProfileInt(SettingsKey::kExport, SettingsKey::kPlot, 0));
 
     UpdateData(false);
     return true;
@@ -161,20 +147,20 @@ void CSettingsDlg::OnOK() {
         }
         exportOnTimer = m_btnDiffExport.GetCheck() == BST_CHECKED ? 1 : 0;
     }
-    app->WriteProfileInt(Settings::kTimer, Settings::kInterval, static_cast<int>(interval));
-    app->WriteProfileInt(Settings::kTimer, Settings::kExportOnTimer, exportOnTimer);
+    app->WriteProfileInt(SettingsKey::kTimer, SettingsKey::kInterval, static_cast<int>(interval));
+    app->WriteProfileInt(SettingsKey::kTimer, SettingsKey::kExportOnTimer, exportOnTimer);
 
-    app->WriteProfileInt(Settings::kSimple, Settings::kEnable, m_bSimpleEnable);
+    app->WriteProfileInt(SettingsKey::kSimple, SettingsKey::kEnable, m_bSimpleEnable);
     const int topMost = (m_bSimpleEnable && m_btnTopMost.GetCheck() == BST_CHECKED) ? 1 : 0;
-    app->WriteProfileInt(Settings::kSimple, Settings::kTopMost, topMost);
+    app->WriteProfileInt(SettingsKey::kSimple, SettingsKey::kTopMost, topMost);
 
     // An empty field deletes the entry, so the default path applies again.
-    app->WriteProfileString(Settings::kExport, Settings::kPath,
+    app->WriteProfileString(SettingsKey::kExport, SettingsKey::kPath,
                             m_strPath.IsEmpty() ? nullptr : m_strPath.GetString());
-    app->WriteProfileInt(Settings::kExport, Settings::kLFCode, m_bLFCode);
-    app->WriteProfileInt(Settings::kExport, Settings::kNoTitle, m_bNoTitle);
-    app->WriteProfileInt(Settings::kExport, Settings::kForm, m_bNewFormat);
-    app->WriteProfileInt(Settings::kExport, Settings::kPlot, m_bPlot);
+    app->WriteProfileInt(SettingsKey::kExport, SettingsKey::kLFCode, m_bLFCode);
+    app->WriteProfileInt(SettingsKey::kExport, SettingsKey::kNoTitle, m_bNoTitle);
+    app->WriteProfileInt(SettingsKey::kExport, SettingsKey::kForm, m_bNewFormat);
+    app->WriteProfileInt(SettingsKey::kExport, SettingsKey::kPlot, m_bPlot);
 
     CDialog::OnOK();
 }

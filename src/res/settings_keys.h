@@ -1,0 +1,24 @@
+// The settings table: the sections and keys of the per-user settings store, spelled as stored.
+#pragma once
+
+namespace SettingsKey {
+
+inline constexpr char kTimer[] = "Timer";
+inline constexpr char kInterval[] = "Interval";  // minutes between automatic refreshes; 0: none
+inline constexpr char kExportOnTimer[] = "Export";  // in "Timer": export on a work-unit change
+
+inline constexpr char kSimple[] = "Simple";
+inline constexpr char kEnable[] = "Enable";
+inline constexpr char kTopMost[] = "TopMost";
+
+inline constexpr char kExport[] = "Export";
+inline constexpr char kPath[] = "Path";
+inline constexpr char kLFCode[] = "LFCode";
+inline constexpr char kNoTitle[] = "NoTitle";
+inline constexpr char kForm[] = "Form";
+inline constexpr char kPlot[] = "Plot";
+
+inline constexpr char kTab[] = "TAB";
+inline constexpr char kOffset[] = "OFSET";
+
+}  // namespace SettingsKey
