@@ -74,6 +74,7 @@ bool CInfoDlg::OnInitDialog() {
     }
 
     LoadAll();
+    RememberCompleteLoad();
 
     m_tab.InsertItem(0, Text::kTabWorkUnit);
     m_tab.InsertItem(1, Text::kTabObservation);

@@ -56,6 +56,8 @@ private:
     // The refresh timer's period for m_nInterval minutes; none for 0 or less.
     std::optional<UINT> CurrentTimerPeriod() const;
     void SaveCurrentLoad();
+    // Keeps the current load when it found both the work unit and its state.
+    void RememberCompleteLoad();
     void RestorePreviousLoad();
     void SizeValuesColumn(int height);
 
@@ -94,6 +96,12 @@ public:
     CTime m_timePrevUpdate;
     WorkUnitInfo m_prevWu;
     AnalysisState m_prevState;
+    // The last load that found both the work unit and its state. A unit whose state file could
+    // not be read at the last tick before the client moved on is exported from here, so its
+    // line is not lost.
+    CTime m_timeLastComplete;
+    WorkUnitInfo m_lastCompleteWu;
+    AnalysisState m_lastCompleteState;
     double m_bgPotData[AnalysisState::kBgPotCount] = {};
     CString m_strExportPath;
     CString m_strClientVersion;

@@ -49,6 +49,14 @@ void CInfoDlg::SaveCurrentLoad() {
     m_prevState.CopyFrom(m_state);
 }
 
+void CInfoDlg::RememberCompleteLoad() {
+    if (m_wu.found && m_state.found) {
+        m_timeLastComplete = m_timeUpdate;
+        m_lastCompleteWu.CopyFrom(m_wu);
+        m_lastCompleteState.CopyFrom(m_state);
+    }
+}
+
 void CInfoDlg::RestorePreviousLoad() {
     m_timeUpdate = m_timePrevUpdate;
     m_wu.CopyFrom(m_prevWu);
@@ -73,6 +81,7 @@ void CInfoDlg::OnRefresh() {
         }
     }
     UpdateDisplay();
+    RememberCompleteLoad();
     // The next automatic refresh comes one full period after this one.
     if (m_nTimerID != 0) {
         m_nTimerID = SetTimer(m_nTimerID, CurrentTimerPeriod().value_or(0));
@@ -99,10 +108,17 @@ void CInfoDlg::OnTimer(UINT_PTR nIDEvent) {
         UpdateDisplay();
         // One line per finished work unit: the last data seen of the unit just replaced.
         if (m_bExportOnTimer && m_wu.found && m_prevWu.found && m_wu.name != m_prevWu.name) {
-            if (!ExportCsv(m_timePrevUpdate, m_prevWu, m_prevState, true)) {
+            const bool stateMissed = !m_prevState.found && m_lastCompleteWu.found &&
+                                     m_lastCompleteWu.name == m_prevWu.name;
+            const bool exported =
+                stateMissed
+                    ? ExportCsv(m_timeLastComplete, m_lastCompleteWu, m_lastCompleteState, true)
+                    : ExportCsv(m_timePrevUpdate, m_prevWu, m_prevState, true);
+            if (!exported) {
                 UpdateData(false);
             }
         }
+        RememberCompleteLoad();
     }
     CDialog::OnTimer(nIDEvent);
 }

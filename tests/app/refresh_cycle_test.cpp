@@ -263,3 +263,32 @@ TEST_F(MainWindowTest, TimerPeriodsFollowTheInterval) {
         });
     }
 }
+
+// A state file that could not be read at the last tick before the client moved on must not cost
+// the unit its line: the last complete load of that unit is exported instead.
+TEST_F(MainWindowTest, AUnitWhoseLastStateWasUnreadableIsStillExported) {
+    CopyClientFiles("sah");
+    const std::string csv = m_config.File("log.csv");
+    m_app->WriteProfileInt("Timer", "Interval", 1);
+    m_app->WriteProfileInt("Timer", "Export", 1);
+    m_app->WriteProfileInt("Export", "NoTitle", 1);
+    m_app->WriteProfileString("Export", "Path", csv.c_str());
+    RunMainWindow([&](CInfoDlg& dlg) {
+        m_client.Remove("state.sah");
+        Clock::Set(1000000060);
+        Headless::FireTimer(dlg, 1);
+        EXPECT_EQ(dlg.m_strMessage, Text::kAnalysisNotObtained);
+        m_client.Write("work_unit.sah", "name=next.unit\n");
+        m_client.Write("state.sah", "prog=0.01\ncpu=3\n");
+        Clock::Set(1000000120);
+        Headless::FireTimer(dlg, 1);
+        EXPECT_EQ(dlg.m_strMessage, "");
+    });
+    std::ifstream in(csv);
+    std::stringstream text;
+    text << in.rdbuf();
+    ASSERT_EQ(CountLines(text.str()), 1) << text.str();
+    // The start-up load, 2001/09/09 10:46:40 JST, with its state.
+    EXPECT_EQ(text.str().rfind("2001/09/09 10:46:40,\"12fe99aa.2345.7890.438086.75\",", 0), 0u);
+    EXPECT_NE(text.str().find(",0.451235,18723.250,"), std::string::npos) << text.str();
+}

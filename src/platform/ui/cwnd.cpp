@@ -2,22 +2,31 @@
 
 #include "platform/ui/cwinapp.h"
 
-CWnd::~CWnd() = default;
+CWnd::~CWnd() {
+    // A control member dies before its dialog's window: the window must not report to it.
+    if (m_attached && m_native) {
+        m_native->SetTarget(nullptr);
+    }
+}
 
 void CWnd::Attach(NativeWindow* native) {
-    if (m_native) {
+    if (m_attached && m_native) {
         m_native->SetTarget(nullptr);
     }
     m_native = native;
+    m_attached = native != nullptr;
     if (m_native) {
         m_native->SetTarget(this);
     }
 }
 
-void CWnd::BindDialog(NativeDialog* native) {
-    // Controls bound to members let go of the old window before it goes.
-    for (auto& [id, control] : m_boundItems) {
-        control->Attach(nullptr);
+void CWnd::BindDialog(NativeDialog* native, bool controlsAlive) {
+    // Controls bound to members let go of the old window before it goes. From the dialog's
+    // destructor they are already gone (members die before their base class).
+    if (controlsAlive) {
+        for (auto& [id, control] : m_boundItems) {
+            control->Attach(nullptr);
+        }
     }
     m_itemWrappers.clear();
     m_boundItems.clear();

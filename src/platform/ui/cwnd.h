@@ -69,10 +69,11 @@ protected:
     void OnPaint() {}
 
     NativeDialog* GetNativeDialog() const { return m_nativeDialog; }
-    void BindDialog(NativeDialog* native);
+    void BindDialog(NativeDialog* native, bool controlsAlive = true);
 
 private:
     NativeWindow* m_native = nullptr;
+    bool m_attached = false;  // the native window reports to this object
     NativeDialog* m_nativeDialog = nullptr;
     CWnd* m_pOwner = nullptr;
     // Wrappers handed out by GetDlgItem for controls no member is bound to.
