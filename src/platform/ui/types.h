@@ -83,3 +83,4 @@ constexpr UINT kSysCommandMask = 0xFFF0;
 // File dialog options.
 constexpr UINT OFN_HIDEREADONLY = 0x0004;
 constexpr UINT OFN_OVERWRITEPROMPT = 0x0002;
+constexpr UINT OFN_FILEMUSTEXIST = 0x1000;

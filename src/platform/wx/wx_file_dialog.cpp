@@ -11,7 +11,11 @@ bool ShowNativeFileDialog(NativeWindow* owner, const FileDialogRequest& request,
     if (parent) {
         parent = wxGetTopLevelParent(parent);
     }
-    long style = request.openFileDialog ? wxFD_OPEN : wxFD_SAVE;
+    // An open dialog that need not find an existing file accepts a new name, as the user
+    // expects when naming a log that is not there yet; GTK's open chooser can't, its save chooser
+    // can. Nothing is overwritten by choosing (the log is appended to), so no prompt then.
+    const bool mayBeNew = request.openFileDialog && !(request.flags & OFN_FILEMUSTEXIST);
+    long style = (request.openFileDialog && !mayBeNew) ? wxFD_OPEN : wxFD_SAVE;
     // Only a save dialog can overwrite; there is no read-only check box to hide on GTK.
     if (!request.openFileDialog && (request.flags & OFN_OVERWRITEPROMPT)) {
         style |= wxFD_OVERWRITE_PROMPT;
