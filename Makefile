@@ -19,11 +19,26 @@ run: build
 		echo "    xvfb-run make run"; \
 		exit 1; \
 	fi
-	@echo "Vantrel: opening the demo client directory $(CURDIR)/demo"
-	@cd demo && exec ../$(BUILD_DIR)/vantrel
+	@exec scripts/run-demo $(BUILD_DIR)
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The fuzz targets, longer than the bounded run in `make test`: make fuzz FUZZ_SECONDS=600
+FUZZ_SECONDS ?= 30
+.PHONY: fuzz
+fuzz: deps
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_JOBS=$(JOBS) fuzz/run-fuzzers build-fuzz
+
+# The soak, longer than the bounded run in `make test`: make soak SOAK_SECONDS=3600
+SOAK_SECONDS ?= 600
+SOAK_TICKS ?= 10000000
+.PHONY: soak
+soak: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target vantrel_soak_test
+	@VANTREL_SOAK_SECONDS=$(SOAK_SECONDS) VANTREL_SOAK_TICKS=$(SOAK_TICKS) \
+		$(BUILD_DIR)/tests/vantrel_soak_test

@@ -1,0 +1,130 @@
+// Reading whole client files. The first input byte picks the file (work unit, result, state,
+// user info, version) and the kind (".txt" or ".sah" names); the rest is written as that file in
+// a fresh directory and read by a record that already holds values. The read must succeed and
+// leave the record as parsing the file's text (the first 3072 bytes of a work unit) would.
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "record_members.h"
+
+namespace {
+
+struct ScratchFile {
+    std::string dir;
+    std::string path;
+
+    ScratchFile(const char* name, const std::uint8_t* data, std::size_t size) {
+        const char* tmp = getenv("TMPDIR");
+        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/vantrel-fuzz-XXXXXX";
+        fuzz::Check(mkdtemp(pattern.data()) != nullptr, "mkdtemp failed");
+        dir = pattern;
+        path = dir + "/" + name;
+        FILE* out = std::fopen(path.c_str(), "wb");
+        fuzz::Check(out != nullptr, "cannot create the client file");
+        fuzz::Check(std::fwrite(data, 1, size, out) == size && std::fclose(out) == 0,
+                    "cannot write the client file");
+    }
+    ~ScratchFile() {
+        unlink(path.c_str());
+        rmdir(dir.c_str());
+    }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+};
+
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+// expected starts as a copy of record before the read and is turned into what the read must give.
+template <typename Record, typename Expect>
+void CheckRead(const char* name, int kind, const std::uint8_t* data, std::size_t size,
+               Expect expect) {
+    const ScratchFile file(name, data, size);
+    // A roundabout directory, which the read replaces by the opened file's absolute directory.
+    const std::string roundabout = file.dir + "/.";
+    Record record = fuzz::Filled<Record>(1, roundabout.c_str());
+    Record expected = record;
+    record.Read(kind);
+    fuzz::Check(record.found, "a readable client file was not found");
+    fuzz::Check(record.directory.str() != roundabout && record.directory[0] == '/',
+                "directory is not the absolute directory");
+    fuzz::Check(SameFile(record.directory.str() + "/" + name, file.path),
+                "directory is not the file's directory");
+    expect(expected, file);
+    fuzz::Check(fuzz::SameMembers(fuzz::Members(expected), fuzz::Members(record)),
+                "Read did not give what parsing the file gives");
+}
+
+template <typename Record>
+void ParseInto(Record& record, const std::uint8_t* data, std::size_t size) {
+    std::vector<char> text = fuzz::ZeroTerminated(data, size);
+    record.Parse(text.data());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    const int which = data[0] % 5;
+    const int kind = (data[0] / 5) % 3 - 1;  // -1, 0 or 1: only 1 picks the ".txt" names
+    const bool txt = kind == 1;
+    ++data;
+    --size;
+    switch (which) {
+        case 0:
+            CheckRead<WorkUnitInfo>(
+                txt ? "work_unit.txt" : "work_unit.sah", kind, data, size,
+                [&](WorkUnitInfo& expected, const ScratchFile& file) {
+                    struct stat st {};
+                    fuzz::Check(stat(file.path.c_str(), &st) == 0, "stat failed");
+                    expected.file_time = st.st_mtim.tv_sec;
+                    const std::size_t capped =
+                        std::min<std::size_t>(size, WorkUnitInfo::kMaxWorkUnitBytes);
+                    ParseInto(expected, data, capped);
+                });
+            break;
+        case 1:  // no work unit: the result file is read whole and file_time is kept
+            CheckRead<WorkUnitInfo>(txt ? "result.txt" : "result.sah", kind, data, size,
+                                    [&](WorkUnitInfo& expected, const ScratchFile&) {
+                                        ParseInto(expected, data, size);
+                                    });
+            break;
+        case 2:
+            CheckRead<AnalysisState>(txt ? "state.txt" : "state.sah", kind, data, size,
+                                     [&](AnalysisState& expected, const ScratchFile& file) {
+                                         if (size == 0) {
+                                             expected = AnalysisState(file.dir.c_str());
+                                         } else {
+                                             ParseInto(expected, data, size);
+                                         }
+                                     });
+            break;
+        case 3:
+            CheckRead<UserInfo>(
+                txt ? "user_info.txt" : "user_info.sah", kind, data, size,
+                [&](UserInfo& expected, const ScratchFile&) { ParseInto(expected, data, size); });
+            break;
+        default:
+            CheckRead<ClientVersion>(txt ? "version.txt" : "version.sah", kind, data, size,
+                                     [&](ClientVersion& expected, const ScratchFile&) {
+                                         expected.kind = kind;
+                                         ParseInto(expected, data, size);
+                                     });
+            break;
+    }
+    return 0;
+}
