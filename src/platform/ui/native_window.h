@@ -63,20 +63,21 @@ public:
 
     // Repaints now when the window is shown.
     virtual void Redraw(UINT flags) = 0;
-    // Only valid while handling WM_PAINT.
-    virtual std::unique_ptr<NativePainter> BeginPaint() = 0;
+    // Only valid while a self-drawn control handles WM_PAINT; null elsewhere.
+    virtual std::unique_ptr<NativePainter> BeginPaint() { return nullptr; }
 
+    // What only some kinds of control have; the others keep these answers.
     // Check boxes.
-    virtual int GetCheck() const = 0;
-    virtual void SetCheck(int check) = 0;
+    virtual int GetCheck() const { return BST_UNCHECKED; }
+    virtual void SetCheck(int) {}
     // Edits.
-    virtual void SetLimitText(int maxChars) = 0;
+    virtual void SetLimitText(int) {}
     // Tab controls.
-    virtual int InsertItem(int index, const CString& text) = 0;
-    virtual int GetCurSel() const = 0;
-    virtual int SetCurSel(int index) = 0;
-    virtual int GetItemCount() const = 0;
-    virtual CString GetItemText(int index) const = 0;
+    virtual int InsertItem(int, const CString&) { return -1; }
+    virtual int GetCurSel() const { return -1; }
+    virtual int SetCurSel(int) { return -1; }
+    virtual int GetItemCount() const { return 0; }
+    virtual CString GetItemText(int) const { return CString(); }
 };
 
 class NativeDialog : public NativeWindow {

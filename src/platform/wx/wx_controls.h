@@ -41,15 +41,6 @@ public:
     void SetPos(ZOrder order, int x, int y, int cx, int cy, UINT flags) override;
     bool IsTopMost() const override { return false; }
     void Redraw(UINT flags) override;
-    std::unique_ptr<NativePainter> BeginPaint() override { return nullptr; }
-    int GetCheck() const override { return BST_UNCHECKED; }
-    void SetCheck(int) override {}
-    void SetLimitText(int) override {}
-    int InsertItem(int, const CString&) override { return -1; }
-    int GetCurSel() const override { return -1; }
-    int SetCurSel(int) override { return -1; }
-    int GetItemCount() const override { return 0; }
-    CString GetItemText(int) const override { return CString(); }
 
     wxWindow* GetWxWindow() const override { return m_window.get(); }
 

@@ -34,16 +34,6 @@ public:
     void SetPos(ZOrder order, int x, int y, int cx, int cy, UINT flags) override;
     bool IsTopMost() const override;
     void Redraw(UINT flags) override;
-    // A dialog paints itself; only self-drawn controls are painted by the program.
-    std::unique_ptr<NativePainter> BeginPaint() override { return nullptr; }
-    int GetCheck() const override { return BST_UNCHECKED; }
-    void SetCheck(int) override {}
-    void SetLimitText(int) override {}
-    int InsertItem(int, const CString&) override { return -1; }
-    int GetCurSel() const override { return -1; }
-    int SetCurSel(int) override { return -1; }
-    int GetItemCount() const override { return 0; }
-    CString GetItemText(int) const override { return CString(); }
 
     NativeWindow* GetControl(int id) override;
     bool SetTimer(UINT_PTR id, UINT elapseMs) override;
