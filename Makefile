@@ -42,3 +42,31 @@ soak: deps
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target vantrel_soak_test
 	@VANTREL_SOAK_SECONDS=$(SOAK_SECONDS) VANTREL_SOAK_TICKS=$(SOAK_TICKS) \
 		$(BUILD_DIR)/tests/vantrel_soak_test
+
+# Benchmarks, each against a floor measured in the same run; not part of `make test`. The idle
+# wake-up count runs BENCH_IDLE_SECONDS and is scaled to a minute; `make bench-idle` counts over a
+# full minute.
+BENCH_IDLE_SECONDS ?= 15
+.PHONY: bench bench-idle bench-build
+bench-build: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target vantrel_bench vantrel_gui_bench
+bench: bench-build
+	@$(BUILD_DIR)/bench/vantrel_bench
+	@xvfb-run -a $(BUILD_DIR)/bench/vantrel_gui_bench --idle_seconds=$(BENCH_IDLE_SECONDS)
+bench-idle: bench-build
+	@xvfb-run -a $(BUILD_DIR)/bench/vantrel_gui_bench --benchmark_filter=Idle --idle_seconds=60
+
+# make install [PREFIX=/usr/local] [DESTDIR=...] [CLIENT_DIR=/path/to/the/client's/folder]
+# make uninstall [DESTDIR=...]: removes what the last install put there.
+PREFIX ?= /usr/local
+CLIENT_DIR ?=
+.PHONY: install uninstall
+install: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DVANTREL_CLIENT_DIR="$(CLIENT_DIR)" >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+uninstall:
+	@DESTDIR="$(DESTDIR)" cmake -DMANIFEST=$(abspath $(BUILD_DIR))/install_manifest.txt \
+		-P cmake/uninstall.cmake

@@ -4,9 +4,11 @@
 #include <string.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 
 #include "platform/base/paths.h"
 #include "platform/base/text_encoding.h"
@@ -33,41 +35,61 @@ std::vector<char> ReadClientFile(CFile& file, std::int64_t length) {
 }
 
 KeyTable::KeyTable(const char* const* keys, int count) : m_count(count) {
-    m_sorted.reserve(static_cast<size_t>(count));
+    m_positions.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
-        m_sorted.emplace_back(keys[i], i);
+        // emplace keeps the first of equal keys.
+        m_positions.emplace(keys[i], i);
     }
-    // Stable, so that of equal keys the first position comes first.
-    std::stable_sort(m_sorted.begin(), m_sorted.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
 int KeyTable::Position(std::string_view key) const {
-    const auto it =
-        std::lower_bound(m_sorted.begin(), m_sorted.end(), key,
-                         [](const auto& entry, std::string_view k) { return entry.first < k; });
-    return (it != m_sorted.end() && it->first == key) ? it->second : m_count;
+    const auto it = m_positions.find(key);
+    return it != m_positions.end() ? it->second : m_count;
 }
+
+namespace {
+
+// The white space CString's Trim functions remove.
+bool IsTrimmed(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
+}
+
+std::string_view TrimLeft(std::string_view text) {
+    while (!text.empty() && IsTrimmed(text.front())) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+std::string_view TrimRight(std::string_view text) {
+    while (!text.empty() && IsTrimmed(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+CString ToCString(std::string_view text) {
+    return CString(std::string(text));
+}
+
+}  // namespace
 
 void ParseKeyLines(char* text, const std::function<void(const CString&, const CString&)>& store,
                    const std::function<bool(const CString&)>& bareLine) {
     char* save = nullptr;
     for (char* token = strtok_r(text, "\n", &save); token; token = strtok_r(nullptr, "\n", &save)) {
-        CString line(token);
-        line.TrimLeft();
-        line.TrimRight();
-        const int equals = line.Find('=');
-        if (equals <= 0) {
-            if (bareLine(line)) {
+        // Cut in place: a load parses every line of four files, and copying each line before
+        // cutting it into key and value was a large share of a refresh's work.
+        const std::string_view line = TrimRight(TrimLeft(token));
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos || equals == 0) {
+            if (bareLine(ToCString(line))) {
                 return;
             }
             continue;
         }
-        CString key = line.Left(equals);
-        key.TrimRight();
-        CString value = line.Mid(equals + 1);
-        value.TrimLeft();
-        store(key, value);
+        store(ToCString(TrimRight(line.substr(0, equals))),
+              ToCString(TrimLeft(line.substr(equals + 1))));
     }
 }
 
@@ -81,6 +103,22 @@ std::int32_t ConvertAtol(const CString& value) {
 }
 
 double ConvertAtof(const CString& value) {
+    // A plain decimal number (digits, sign, point, exponent) that from_chars reads whole gets the
+    // same correctly rounded double strtod gives, several times faster; the analysis state holds
+    // some eighty of them. Everything else (a "+" sign, white space, hexadecimal, inf and nan,
+    // trailing text, a value out of range) is left to strtod.
+    const std::string& text = value.str();
+    const bool plain = !text.empty() && std::all_of(text.begin(), text.end(), [](char ch) {
+        return (ch >= '0' && ch <= '9') || ch == '-' || ch == '.' || ch == 'e' || ch == 'E';
+    });
+    if (plain) {
+        double parsed = 0.0;
+        const char* end = text.data() + text.size();
+        const std::from_chars_result result = std::from_chars(text.data(), end, parsed);
+        if (result.ec == std::errc() && result.ptr == end) {
+            return parsed;
+        }
+    }
     // The user interface may run under a locale whose decimal point is not ".".
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return strtod_l(value.GetString(), nullptr, cLocale);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <new>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/base/cfile.h"
@@ -70,7 +71,8 @@ public:
     int size() const { return m_count; }
 
 private:
-    std::vector<std::pair<std::string_view, int>> m_sorted;
+    // Looked up once per line of every load.
+    std::unordered_map<std::string_view, int> m_positions;
     int m_count;
 };
 

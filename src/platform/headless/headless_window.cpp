@@ -19,7 +19,7 @@ void HeadlessWindowBase<Base>::Show(int command) {
     m_state.visible = command != SW_HIDE;
     // A self-drawn control paints itself as soon as it appears.
     if (!wasVisible && m_state.visible && (m_state.style & kBlackFrame)) {
-        PaintNow();
+        PaintUnseen();
     }
 }
 
@@ -60,7 +60,7 @@ void HeadlessWindowBase<Base>::SetPos(ZOrder order, int x, int y, int cx, int cy
 template <typename Base>
 void HeadlessWindowBase<Base>::Redraw(UINT flags) {
     if (m_state.visible && (flags & RDW_UPDATENOW)) {
-        PaintNow();
+        PaintUnseen();
     }
 }
 
@@ -87,6 +87,14 @@ PixelGrid HeadlessWindowBase<Base>::PaintNow() {
         m_state.paintGrid = nullptr;
     }
     return grid;
+}
+
+template <typename Base>
+void HeadlessWindowBase<Base>::PaintUnseen() {
+    if (m_state.target) {
+        ++m_state.paintCount;
+        m_state.target->SendMessage(Message{WM_PAINT, m_state.id});
+    }
 }
 
 template <typename Base>

@@ -62,6 +62,9 @@ public:
 
     // Sends the window a paint over a fresh grid of its client size.
     PixelGrid PaintNow();
+    // A paint the program itself caused (showing, Redraw). Nobody can read its pixels back, so
+    // the paint handler runs over no grid: drawing it would cost more than the rest of a refresh.
+    void PaintUnseen();
 
     HeadlessDialog* m_dialog = nullptr;  // the dialog a control lies on
 

@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -73,6 +74,18 @@ TEST(AtomicFileTest, ReplacesWholeOrNotAtAll) {
         ++files;
     }
     EXPECT_EQ(files, 1) << "a temporary file was left behind";
+
+    // A writer killed before its rename left these; a later write clears the old ones only.
+    dir.Write("plot.dat.Ab12Cd", "stale");
+    dir.Write("plot.dat.Ef34Gh", "busy");
+    dir.Write("plot.dat.keep", "not ours");
+    const struct timeval old[2] = {{1000, 0}, {1000, 0}};
+    ASSERT_EQ(::utimes(dir.File("plot.dat.Ab12Cd").c_str(), old), 0);
+    ASSERT_EQ(::utimes(dir.File("plot.dat.keep").c_str(), old), 0);
+    ASSERT_TRUE(ReplaceFileAtomically(dir.File("plot.dat").c_str(), "newer\n"));
+    EXPECT_FALSE(dir.Exists("plot.dat.Ab12Cd"));
+    EXPECT_TRUE(dir.Exists("plot.dat.Ef34Gh"));
+    EXPECT_TRUE(dir.Exists("plot.dat.keep"));
 }
 
 TEST(CTimeTest, LocalTimeTextAndTheSettableClock) {

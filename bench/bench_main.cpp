@@ -1,0 +1,35 @@
+// The in-process benchmarks: the refresh cycle and the CSV export, each against its floor.
+#include <benchmark/benchmark.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "ratio_summary.h"
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    static const char* const kTabs[] = {"Work Unit", "observation", "analysis", "progress", "user"};
+    std::vector<BenchTarget> targets;
+    for (int tab = 0; tab < 5; ++tab) {
+        targets.push_back({"BM_RefreshCycle/" + std::to_string(tab),
+                           std::string("refresh cycle, ") + kTabs[tab] + " tab", "refresh_us",
+                           "floor_us", BenchTarget::Kind::Ratio, 1.5, ""});
+    }
+    // For comparison only: reading the work unit's large data part too, which a load never does.
+    targets.push_back({"BM_RefreshCycle/2", "analysis tab against reading the files whole",
+                       "refresh_us", "whole_files_us", BenchTarget::Kind::Info, 0, ""});
+    targets.push_back({"BM_CsvExport/0", "CSV export, 23 columns", "export_us", "floor_us",
+                       BenchTarget::Kind::Ratio, 1.5, ""});
+    targets.push_back({"BM_CsvExport/1", "CSV export, 28 columns", "export_us", "floor_us",
+                       BenchTarget::Kind::Ratio, 1.5, ""});
+    reporter.PrintSummary(targets, std::cout);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,86 @@
+// One CSV log line appended by the exporter, against one plain append of the same bytes.
+#include <unistd.h>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "client_dir.h"
+#include "clientfiles/analysis_state.h"
+#include "clientfiles/work_unit_info.h"
+#include "export/csv_export.h"
+#include "export/csv_line.h"
+#include "plain_io.h"
+
+namespace {
+
+void BM_CsvExport(benchmark::State& state) {
+    const BenchClientDir dir("");
+    char cwd[4096];
+    const std::string previousDir = ::getcwd(cwd, sizeof cwd) ? cwd : "/";
+    if (::chdir(dir.client().c_str()) != 0) {
+        state.SkipWithError("cannot enter the client directory");
+        return;
+    }
+    WorkUnitInfo wu;
+    wu.Read(2);
+    AnalysisState analysis;
+    analysis.Read(2);
+    if (::chdir(previousDir.c_str()) != 0 || !wu.found || !analysis.found) {
+        state.SkipWithError("cannot read the demo client's files");
+        return;
+    }
+
+    CsvExportSettings settings;
+    settings.path = (dir.root() + "/export.csv").c_str();
+    settings.form = static_cast<int>(state.range(0));
+    const CTime updateTime(1017756000);
+    const std::string line =
+        FormatCsvLine(updateTime, wu, analysis, settings.form == 1, "\n").GetString();
+    const std::string floorPath = dir.root() + "/floor.csv";
+
+    // Both files start with the title and one line, so every timed append adds one line; they
+    // are cut back to that now and then, outside the timing, to keep them small.
+    if (AppendCsvLine(settings, updateTime, wu, analysis) != CsvExportResult::Written) {
+        state.SkipWithError("the first export failed");
+        return;
+    }
+    const auto startLength = std::filesystem::file_size(settings.path.GetString());
+    std::filesystem::copy_file(settings.path.GetString(), floorPath);
+
+    double floorSeconds = 0;
+    double exportSeconds = 0;
+    bool written = true;
+    for (auto _ : state) {
+        const double seconds = TimeOnce([&] {
+            written &=
+                AppendCsvLine(settings, updateTime, wu, analysis) == CsvExportResult::Written;
+        });
+        exportSeconds += seconds;
+        state.SetIterationTime(seconds);
+        floorSeconds += TimeOnce([&] { AppendPlain(floorPath, line); });
+        if (state.iterations() % 4096 == 0) {
+            std::filesystem::resize_file(settings.path.GetString(), startLength);
+            std::filesystem::resize_file(floorPath, startLength);
+        }
+    }
+    if (!written) {
+        state.SkipWithError("an export failed");
+        return;
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["floor_us"] = floorSeconds / iterations * 1e6;
+    state.counters["export_us"] = exportSeconds / iterations * 1e6;
+}
+
+}  // namespace
+
+// 0: the 23-column layout; 1: the 28-column one.
+BENCHMARK(BM_CsvExport)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);

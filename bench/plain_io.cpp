@@ -1,0 +1,46 @@
+#include "plain_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
+
+std::size_t ReadFilePlain(const std::string& path, std::size_t limit) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        throw std::runtime_error("cannot open " + path);
+    }
+    struct stat st {};
+    ::fstat(fd, &st);
+    const auto size = std::min(static_cast<std::size_t>(st.st_size), limit);
+    std::unique_ptr<char[]> buffer(new char[size + 1]);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd, buffer.get() + done, size - done);
+        if (n <= 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    benchmark::DoNotOptimize(buffer.get());
+    benchmark::ClobberMemory();
+    ::close(fd);
+    return done;
+}
+
+void AppendPlain(const std::string& path, const std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        throw std::runtime_error("cannot open " + path);
+    }
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    ::close(fd);
+    if (written != static_cast<ssize_t>(bytes.size())) {
+        throw std::runtime_error("short write to " + path);
+    }
+}

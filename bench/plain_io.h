@@ -1,0 +1,22 @@
+// The floors: what the same work costs with nothing but the C library's calls.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// open, fstat, read the file (at most limit bytes) into a buffer of that size, close. Returns
+// the bytes read.
+std::size_t ReadFilePlain(const std::string& path, std::size_t limit = SIZE_MAX);
+
+// open with O_APPEND (creating the file), one write, close.
+void AppendPlain(const std::string& path, const std::string& bytes);
+
+// Seconds spent in one call of work.
+template <typename Work>
+double TimeOnce(Work&& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}

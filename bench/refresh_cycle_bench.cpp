@@ -1,0 +1,132 @@
+// One refresh of the main window (load the four client files, rebuild the selected tab's page),
+// on the headless backend, against reading the same four files with plain POSIX calls. The floor
+// reads the bytes a load reads: every file whole, but only the header part of the work unit
+// (its data part is large and never read). Reading the work unit whole is reported beside it.
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "app/info_app.h"
+#include "app/info_dlg.h"
+#include "client_dir.h"
+#include "clientfiles/work_unit_info.h"
+#include "plain_io.h"
+#include "platform/base/clock.h"
+#include "platform/headless/headless.h"
+#include "res/resource.h"
+
+namespace {
+
+// The working directory and the settings store of one run, restored afterwards.
+class ScopedClientSession {
+public:
+    explicit ScopedClientSession(const BenchClientDir& dir) {
+        char cwd[4096];
+        m_previousDir = ::getcwd(cwd, sizeof cwd) ? cwd : "/";
+        const char* xdg = ::getenv("XDG_CONFIG_HOME");
+        m_hadXdg = xdg != nullptr;
+        m_previousXdg = xdg ? xdg : "";
+        ::setenv("XDG_CONFIG_HOME", dir.config().c_str(), 1);
+        if (::chdir(dir.client().c_str()) != 0) {
+            m_failed = true;
+        }
+        Headless::Reset();
+    }
+    ~ScopedClientSession() {
+        Headless::Reset();
+        if (::chdir(m_previousDir.c_str()) != 0) {
+            // Nothing relies on the old directory after a benchmark.
+        }
+        if (m_hadXdg) {
+            ::setenv("XDG_CONFIG_HOME", m_previousXdg.c_str(), 1);
+        } else {
+            ::unsetenv("XDG_CONFIG_HOME");
+        }
+    }
+    ScopedClientSession(const ScopedClientSession&) = delete;
+    ScopedClientSession& operator=(const ScopedClientSession&) = delete;
+    bool failed() const { return m_failed; }
+
+private:
+    std::string m_previousDir;
+    std::string m_previousXdg;
+    bool m_hadXdg = false;
+    bool m_failed = false;
+};
+
+void BM_RefreshCycle(benchmark::State& state) {
+    const int tab = static_cast<int>(state.range(0));
+    // The window opens on the tab under test; no timer, so only the button refreshes.
+    const BenchClientDir dir("[TAB]\nOFSET=int:" + std::to_string(tab) + "\n");
+    const ScopedClientSession session(dir);
+    if (session.failed()) {
+        state.SkipWithError("cannot enter the client directory");
+        return;
+    }
+    std::string paths[4];
+    std::size_t limits[4];
+    for (int i = 0; i < 4; ++i) {
+        paths[i] = dir.client() + "/" + kClientFileNames[i];
+        limits[i] = SIZE_MAX;
+    }
+    limits[1] = WorkUnitInfo::kMaxWorkUnitBytes;
+
+    Clock::Set(1017756000);  // 2002-04-02, the day the demo unit was recorded
+    CInfoApp app;
+    app.SetRegistryKey("Halvorn");
+    app.m_strModuleDir = dir.root().c_str();
+    CInfoDlg dlg;
+    app.m_pMainWnd = &dlg;
+    double floorSeconds = 0;
+    double wholeFilesSeconds = 0;
+    double refreshSeconds = 0;
+    Headless::QueueModal([&](CDialog& window) {
+        if (dlg.m_tab.GetCurSel() != tab || !dlg.m_wu.found || !dlg.m_state.found) {
+            state.SkipWithError("the window did not open on the demo client's files");
+            return;
+        }
+        bool pressed = true;
+        for (auto _ : state) {
+            floorSeconds += TimeOnce([&] {
+                for (int i = 0; i < 4; ++i) {
+                    benchmark::DoNotOptimize(ReadFilePlain(paths[i], limits[i]));
+                }
+            });
+            wholeFilesSeconds += TimeOnce([&] {
+                for (const std::string& path : paths) {
+                    benchmark::DoNotOptimize(ReadFilePlain(path));
+                }
+            });
+            const double seconds =
+                TimeOnce([&] { pressed &= Headless::PressButton(window, IDC_REFRESH); });
+            refreshSeconds += seconds;
+            state.SetIterationTime(seconds);
+        }
+        if (!pressed || !Headless::MessageBoxes().empty()) {
+            state.SkipWithError("the refresh failed");
+        }
+    });
+    dlg.DoModal();
+    app.m_pMainWnd = nullptr;
+    Clock::UseSystemClock();
+
+    const double iterations = static_cast<double>(state.iterations());
+    if (iterations > 0) {
+        state.counters["floor_us"] = floorSeconds / iterations * 1e6;
+        state.counters["whole_files_us"] = wholeFilesSeconds / iterations * 1e6;
+        state.counters["refresh_us"] = refreshSeconds / iterations * 1e6;
+    }
+}
+
+}  // namespace
+
+// Tabs 0 to 4: Work Unit, observation, analysis (with the graph), progress, user.
+BENCHMARK(BM_RefreshCycle)
+    ->DenseRange(0, 4)
+    ->UseManualTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,123 @@
+// Decimal values of the client files: every text gives the very double the C library's strtod
+// gives, bit for bit, including the values where a fast reader is most likely to round wrongly.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "clientfiles/client_file_reader.h"
+
+namespace {
+
+std::uint64_t Bits(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+void ExpectSameAsStrtod(const std::string& text) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(Bits(ConvertAtof(text.c_str())), Bits(std::strtod(text.c_str(), nullptr)));
+}
+
+}  // namespace
+
+TEST(DecimalConversionTest, HardCasesMatchStrtod) {
+    const char* const texts[] = {
+        "0",
+        "-0",
+        "-0.0",
+        ".5",
+        "5.",
+        "-.5e-3",
+        "1e",
+        "e5",
+        "-",
+        ".",
+        "--1",
+        "1-2",
+        "1e+5",
+        "1e-5",
+        "1E5",
+        "0.1",
+        "0.3",
+        "123456.789",
+        "18723.250000",
+        "-3.1250e-01",
+        "0.45123123",
+        // 2^53 + 1 and its neighbours: ties to even.
+        "9007199254740993",
+        "9007199254740995",
+        "9007199254740993.0000000001",
+        // The smallest normal, the largest subnormal, the smallest subnormal and half of it.
+        "2.2250738585072014e-308",
+        "2.2250738585072011e-308",
+        "4.9406564584124654e-324",
+        "2.4703282292062327e-324",
+        "2.4703282292062328e-324",
+        "1e-320",
+        // The largest double, and just past where it rounds to infinity.
+        "1.7976931348623157e308",
+        "1.7976931348623158e308",
+        "1.7976931348623159e308",
+        "1e309",
+        "0.1000000000000000055511151231257827021181583404541015625",
+        "7.2057594037927933e16",
+        "3.0517578125e-05",
+        "1.00000000000000011102230246251565404",
+        "0000000000000000000000000000000001.5",
+        "1.5e0000000000000000000000000000000001",
+    };
+    for (const char* text : texts) {
+        ExpectSameAsStrtod(text);
+    }
+    // Far more digits than a double holds, rounding up only at the last one.
+    ExpectSameAsStrtod("0." + std::string(400, '9') + "e1");
+    ExpectSameAsStrtod("1." + std::string(800, '0') + "1");
+}
+
+TEST(DecimalConversionTest, RandomValuesInEveryNotationMatchStrtod) {
+    std::mt19937_64 random(20020402);
+    // Each notation through a literal format, so that the compiler checks it.
+    const auto print = [](char* text, std::size_t size, int notation, double value) {
+        switch (notation) {
+            case 0:
+                std::snprintf(text, size, "%.17g", value);
+                break;
+            case 1:
+                std::snprintf(text, size, "%.6f", value);
+                break;
+            case 2:
+                std::snprintf(text, size, "%.3e", value);
+                break;
+            case 3:
+                std::snprintf(text, size, "%g", value);
+                break;
+            case 4:
+                std::snprintf(text, size, "%.0f", value);
+                break;
+            default:
+                std::snprintf(text, size, "%.20e", value);
+                break;
+        }
+    };
+    for (int i = 0; i < 20000; ++i) {
+        double value = 0;
+        const std::uint64_t bits = random();
+        std::memcpy(&value, &bits, sizeof value);
+        if (value != value || value - value != 0.0) {
+            continue;  // NaN and infinities: not decimal numbers
+        }
+        char text[512];
+        print(text, sizeof text, i % 6, value);
+        ExpectSameAsStrtod(text);
+        // A shorter cut of the same digits falls between two doubles.
+        std::snprintf(text, sizeof text, "%.*e", static_cast<int>(i % 17) + 1, value);
+        ExpectSameAsStrtod(text);
+    }
+}
