@@ -9,161 +9,185 @@
 #include <csignal>
 #include <string>
 
+#include "export/csv_line.h"
 #include "export/export_test_support.h"
+#include "platform/base/clock.h"
 #include "support/temp_dir.h"
 
 using namespace export_test;
 
 namespace {
 
-CsvExportSettings SettingsFor(const std::string& path, bool lfCode = true, bool noTitle = false,
-                              int form = 0) {
+CsvExportResult Export(const std::string& path, bool lfCode = true, bool noTitle = false,
+                       int form = 0, const WorkUnitInfo& wu = SampleWorkUnit(),
+                       const AnalysisState& state = SampleState()) {
     CsvExportSettings settings;
     settings.path = path;
     settings.lfCode = lfCode;
     settings.noTitle = noTitle;
     settings.form = form;
-    return settings;
-}
-
-CsvExportResult Export(const CsvExportSettings& settings, const WorkUnitInfo& wu = SampleWorkUnit(),
-                       const AnalysisState& state = SampleState()) {
     return AppendCsvLine(settings, CTime(kUpdateTime), wu, state);
 }
 
-// Caps the size of files this process may write, with SIGXFSZ ignored so that an oversized
-// write fails with EFBIG instead of ending the process. Both are put back afterwards.
-class ScopedFileSizeLimit {
-public:
-    explicit ScopedFileSizeLimit(rlim_t bytes) {
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~ScopedFileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
-    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
-    bool active() const { return m_active; }
+std::string LineFor(const WorkUnitInfo& wu, const AnalysisState& state,
+                    std::int64_t updateTime = kUpdateTime) {
+    return FormatCsvLine(CTime(updateTime), wu, state, false, "\n").str();
+}
 
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = SIG_DFL;
-    bool m_active = false;
-};
+WorkUnitInfo RecordedAt(double julianDate) {
+    WorkUnitInfo wu = SampleWorkUnit();
+    wu.time_recorded = julianDate;
+    return wu;
+}
 
 }  // namespace
 
-TEST(CsvExport, TitleOnlyAtTheStartOfAnEmptyFileAndOnlyWhenWanted) {
+// The title goes at the start of a missing or empty file only, and only when titles are wanted;
+// the line ends and the layout (the new one for form 1 exactly) follow the settings; each later
+// export appends its own line.
+TEST(CsvExport, TitleLineEndsAndLayoutFollowTheSettingsAndTheFile) {
     ScopedTimeZone utc("UTC");
     TempDir dir;
-
-    // A missing file is created and starts with the title line.
-    EXPECT_EQ(CsvExportResult::Written, Export(SettingsFor(dir.File("new.csv"))));
-    EXPECT_EQ(kTitle23 + "\n" + kSampleLine23 + "\n", dir.Read("new.csv"));
-
-    // So does an existing empty file.
-    dir.Write("empty.csv", "");
-    EXPECT_EQ(CsvExportResult::Written, Export(SettingsFor(dir.File("empty.csv"))));
-    EXPECT_EQ(kTitle23 + "\n" + kSampleLine23 + "\n", dir.Read("empty.csv"));
-
-    // A non-empty file never gets one, whatever its contents.
-    dir.Write("old.csv", "x");
-    EXPECT_EQ(CsvExportResult::Written, Export(SettingsFor(dir.File("old.csv"))));
-    EXPECT_EQ("x" + kSampleLine23 + "\n", dir.Read("old.csv"));
-
-    // noTitle: never.
-    EXPECT_EQ(CsvExportResult::Written,
-              Export(SettingsFor(dir.File("bare.csv"), true, /*noTitle=*/true)));
-    EXPECT_EQ(kSampleLine23 + "\n", dir.Read("bare.csv"));
-}
-
-TEST(CsvExport, LineEndsAndLayoutFollowTheSettings) {
-    ScopedTimeZone utc("UTC");
-    TempDir dir;
-
-    EXPECT_EQ(CsvExportResult::Written,
-              Export(SettingsFor(dir.File("crlf.csv"), /*lfCode=*/false, false, /*form=*/1)));
-    const std::string crlf = dir.Read("crlf.csv");
-    EXPECT_EQ(kTitle28 + "\r\n" + kSampleLine23 + kSampleNewColumns + "\r\n", crlf);
-    EXPECT_EQ(CountOf(crlf, "\n"), CountOf(crlf, "\r\n"));
-
-    // Any form other than exactly 1 is the basic layout.
-    for (int form : {0, 2, -1}) {
-        const std::string name = "form" + std::to_string(form) + ".csv";
-        EXPECT_EQ(CsvExportResult::Written, Export(SettingsFor(dir.File(name), true, false, form)));
-        EXPECT_EQ(kTitle23 + "\n" + kSampleLine23 + "\n", dir.Read(name)) << form;
-        EXPECT_EQ(0, CountOf(dir.Read(name), "\r"));
+    const std::string basic = kTitle23 + "\n" + kSampleLine23 + "\n";
+    const struct {
+        const char* before;  // nullptr: no file yet
+        bool lfCode, noTitle;
+        int form;
+        std::string after;
+    } cases[] = {
+        {nullptr, true, false, 0, basic},
+        {"", true, false, 0, basic},
+        {"x", true, false, 0, "x" + kSampleLine23 + "\n"},
+        {nullptr, true, true, 0, kSampleLine23 + "\n"},
+        {nullptr, false, false, 1, kTitle28 + "\r\n" + kSampleLine23 + kSampleNewColumns + "\r\n"},
+        {nullptr, true, false, 2, basic},
+        {nullptr, true, false, -1, basic},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string name = std::to_string(++n) + ".csv";
+        if (c.before) {
+            dir.Write(name, c.before);
+        }
+        EXPECT_EQ(CsvExportResult::Written, Export(dir.File(name), c.lfCode, c.noTitle, c.form));
+        EXPECT_EQ(c.after, dir.Read(name)) << "case " << n;
     }
-}
-
-TEST(CsvExport, EachExportAppendsOneLine) {
-    ScopedTimeZone utc("UTC");
-    TempDir dir;
-    const CsvExportSettings settings = SettingsFor(dir.File("log.csv"));
-    EXPECT_EQ(CsvExportResult::Written, Export(settings));
-    EXPECT_EQ(CsvExportResult::Written, Export(settings, SampleWorkUnit("second")));
-
     std::string second = kSampleLine23;
     second.replace(second.find("01mr03aa.1234.5678.9.10"), 23, "second");
-    EXPECT_EQ(kTitle23 + "\n" + kSampleLine23 + "\n" + second + "\n", dir.Read("log.csv"));
+    EXPECT_EQ(CsvExportResult::Written,
+              Export(dir.File("1.csv"), true, false, 0, SampleWorkUnit("second")));
+    EXPECT_EQ(basic + second + "\n", dir.Read("1.csv"));
 }
 
-TEST(CsvExport, NothingToExportOpensNothing) {
+// Missing records open nothing. A file that can't be opened, is locked by another program (or
+// another Vantrel), or can take only part of the line (the size limit leaves room for 40 more
+// bytes) fails and stays as it was.
+TEST(CsvExport, FailedExportLeavesTheFileAsItWas) {
+    ScopedTimeZone utc("UTC");
     TempDir dir;
     WorkUnitInfo missingUnit = SampleWorkUnit();
     missingUnit.found = false;
     AnalysisState missingState = SampleState();
     missingState.found = false;
-
     EXPECT_EQ(CsvExportResult::NothingToExport,
-              Export(SettingsFor(dir.File("a.csv")), missingUnit, SampleState()));
+              Export(dir.File("a.csv"), true, false, 0, missingUnit));
     EXPECT_EQ(CsvExportResult::NothingToExport,
-              Export(SettingsFor(dir.File("a.csv")), SampleWorkUnit(), missingState));
-    EXPECT_FALSE(dir.Exists("a.csv"));
-}
+              Export(dir.File("a.csv"), true, false, 0, SampleWorkUnit(), missingState));
+    for (const std::string& path : {dir.File("missing/log.csv"), dir.path(), std::string()}) {
+        EXPECT_EQ(CsvExportResult::Failed, Export(path)) << path;
+    }
+    EXPECT_EQ(ListDirectory(dir.path()), std::vector<std::string>());
 
-TEST(CsvExport, UnopenableOrLockedFileFailsAndStaysAsItWas) {
-    TempDir dir;
-    EXPECT_EQ(CsvExportResult::Failed, Export(SettingsFor(dir.File("missing/log.csv"))));
-    EXPECT_FALSE(dir.Exists("missing"));
-    EXPECT_EQ(CsvExportResult::Failed, Export(SettingsFor(dir.path())));  // a directory
-    EXPECT_EQ(CsvExportResult::Failed, Export(SettingsFor("")));
-
-    // Another program (or another Vantrel) holds the file.
-    dir.Write("held.csv", "held\n");
+    const std::string before = kTitle23 + "\n" + kSampleLine23 + "\n";
+    dir.Write("held.csv", before);
     const int fd = open(dir.File("held.csv").c_str(), O_RDWR | O_CLOEXEC);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(0, flock(fd, LOCK_EX | LOCK_NB));
-    EXPECT_EQ(CsvExportResult::Failed, Export(SettingsFor(dir.File("held.csv"))));
-    EXPECT_EQ("held\n", dir.Read("held.csv"));
+    EXPECT_EQ(CsvExportResult::Failed, Export(dir.File("held.csv")));
     close(fd);
-    EXPECT_EQ(CsvExportResult::Written, Export(SettingsFor(dir.File("held.csv"))));
-}
 
-TEST(CsvExport, WriteFailingPartWayLeavesTheFileAsItWas) {
-    ScopedTimeZone utc("UTC");
-    TempDir dir;
-    const std::string before = kTitle23 + "\n" + kSampleLine23 + "\n";
-    dir.Write("full.csv", before);
+    // SIGXFSZ ignored, so that an oversized write fails with EFBIG instead of ending the process.
     dir.Write("empty.csv", "");
-    {
-        // Room for only part of the next line (and, in the empty file, part of the title).
-        ScopedFileSizeLimit limit(before.size() + 40);
-        ASSERT_TRUE(limit.active());
-        EXPECT_EQ(CsvExportResult::Failed, Export(SettingsFor(dir.File("full.csv"))));
-        ScopedFileSizeLimit smaller(40);
-        ASSERT_TRUE(smaller.active());
-        EXPECT_EQ(CsvExportResult::Failed, Export(SettingsFor(dir.File("empty.csv"))));
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    for (const auto& [name, room] : {std::pair{"held.csv", before.size()}, {"empty.csv", 0ul}}) {
+        rlimit limit = previous;
+        limit.rlim_cur = room + 40;
+        EXPECT_EQ(0, setrlimit(RLIMIT_FSIZE, &limit));
+        EXPECT_EQ(CsvExportResult::Failed, Export(dir.File(name)));
+        setrlimit(RLIMIT_FSIZE, &previous);
     }
-    EXPECT_EQ(before, dir.Read("full.csv"));
+    std::signal(SIGXFSZ, handler);
+    EXPECT_EQ(before, dir.Read("held.csv"));
     EXPECT_EQ("", dir.Read("empty.csv"));
 
-    // With the limit gone the same export goes through.
-    EXPECT_EQ(CsvExportResult::Written, Export(SettingsFor(dir.File("full.csv"))));
-    EXPECT_EQ(before + kSampleLine23 + "\n", dir.Read("full.csv"));
+    EXPECT_EQ(CsvExportResult::Written, Export(dir.File("held.csv")));
+    EXPECT_EQ(before + kSampleLine23 + "\n", dir.Read("held.csv"));
+}
+
+// An unknown receipt time leaves its field empty; a zero rate or progress gives 0 rather than a
+// division; any other divisor, however small, is used.
+TEST(CsvLineFormat, ZeroesAndUnknownsGiveEmptyOrZeroFields) {
+    ScopedTimeZone utc("UTC");
+    WorkUnitInfo wu = SampleWorkUnit("unit");
+    AnalysisState state = SampleState();
+    wu.file_time = 0;
+    wu.subband_sample_rate = 0.0;
+    state.prog = 0.0;
+    EXPECT_EQ(
+        "2023/11/14 22:13:20,\"unit\",,26,16,2000/01/01 12:00:00,5.123,17.88,5.250,18.00,"
+        "1420078125.00,1420087890.60,0.00,1048576,0.000,0.000000,1234.500,0.000,1.500000,"
+        "20.123457,0.750000,2.500000,1.234567\n",
+        LineFor(wu, state));
+    wu.subband_sample_rate = 0.5;
+    state.prog = 1e-9;
+    state.cpu = 1.0;
+    EXPECT_EQ(
+        "2023/11/14 22:13:20,\"unit\",,26,16,2000/01/01 12:00:00,5.123,17.88,5.250,18.00,"
+        "1420078125.00,1420087890.60,0.50,1048576,2097152.000,0.000000,1.000,1000000000.000,"
+        "1.500000,20.123457,0.750000,2.500000,1.234567\n",
+        LineFor(wu, state));
+}
+
+// The first six fields: update and receipt in local time (also past January 2038), the name
+// and versions as they are (the splitter version is read as hexadecimal, written as unsigned
+// decimal), and the recording time in UT, empty when the Julian date is absent or refused: the
+// export's own clock must not show up there.
+TEST(CsvLineFormat, LeadingFieldsFollowTheRecordsAndTheTimeZone) {
+    Clock::Set(kUpdateTime);
+    WorkUnitInfo future = SampleWorkUnit();
+    future.file_time = 4102444800 + 61;  // 2100-01-01 00:01:01 UTC
+    WorkUnitInfo parsed;
+    char header[] = "version=3\nsplitter_version=10\nend_seti_header\n";
+    parsed.Parse(header);
+    WorkUnitInfo wide = SampleWorkUnit("");
+    wide.splitter_version = 0xffffffffu;
+    const std::string head = "2023/11/14 22:13:20,\"01mr03aa.1234.5678.9.10\",2001/09/09 01:46:40,";
+    const struct {
+        const char* zone;
+        WorkUnitInfo wu;
+        std::int64_t updateTime;
+        std::string leadingFields;
+    } cases[] = {
+        {"JST-9", SampleWorkUnit(), kUpdateTime,
+         "2023/11/15 07:13:20,\"01mr03aa.1234.5678.9.10\",2001/09/09 10:46:40,26,16,"
+         "2000/01/01 12:00:00,"},
+        {"UTC", future, 4102444800,
+         "2100/01/01 00:00:00,\"01mr03aa.1234.5678.9.10\","
+         "2100/01/01 00:01:01,26,16,2000/01/01 12:00:00,"},
+        {"UTC", SampleWorkUnit("a,b \"c\""), kUpdateTime,
+         "2023/11/14 22:13:20,\"a,b \"c\"\",2001/09/09 01:46:40,26,16,2000/01/01 12:00:00,"},
+        {"UTC", parsed, kUpdateTime, "2023/11/14 22:13:20,\"\",,3,16,,"},
+        {"UTC", wide, kUpdateTime,
+         "2023/11/14 22:13:20,\"\",2001/09/09 01:46:40,26,4294967295,2000/01/01 12:00:00,"},
+        {"UTC", RecordedAt(2469807.5), kUpdateTime, head + "26,16,,"},  // 2050-01-01 00:00
+        {"UTC", RecordedAt(2451545.25), kUpdateTime, head + "26,16,2000/01/01 18:00:00,"},
+    };
+    for (const auto& c : cases) {
+        ScopedTimeZone zone(c.zone);
+        const std::string line = LineFor(c.wu, SampleState(), c.updateTime);
+        EXPECT_EQ(c.leadingFields, line.substr(0, c.leadingFields.size())) << line;
+    }
+    Clock::UseSystemClock();
 }

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -81,26 +80,19 @@ inline const std::string kSampleNewColumns = ",0.900000,3.250000,42,-0.500000,1.
 // Sets TZ for the life of the object and puts the previous value back.
 class ScopedTimeZone {
 public:
-    explicit ScopedTimeZone(const char* zone) {
-        if (const char* previous = getenv("TZ")) {
-            m_previous = previous;
-        }
+    explicit ScopedTimeZone(const char* zone)
+        : m_had(getenv("TZ") != nullptr), m_previous(m_had ? getenv("TZ") : "") {
         setenv("TZ", zone, 1);
         tzset();
     }
     ~ScopedTimeZone() {
-        if (m_previous) {
-            setenv("TZ", m_previous->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
+        m_had ? setenv("TZ", m_previous.c_str(), 1) : unsetenv("TZ");
         tzset();
     }
-    ScopedTimeZone(const ScopedTimeZone&) = delete;
-    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
 
 private:
-    std::optional<std::string> m_previous;
+    bool m_had;
+    std::string m_previous;
 };
 
 // The names in a directory, sorted.
@@ -111,14 +103,6 @@ inline std::vector<std::string> ListDirectory(const std::string& dir) {
     }
     std::sort(names.begin(), names.end());
     return names;
-}
-
-inline int CountOf(const std::string& text, const std::string& part) {
-    int count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
 }
 
 }  // namespace export_test

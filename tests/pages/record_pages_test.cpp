@@ -1,12 +1,14 @@
-// The work unit, observation and analysis pages.
+// The pages of the records: work unit, observation, analysis and user.
 #include <gtest/gtest.h>
 
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/client_version.h"
+#include "clientfiles/user_info.h"
 #include "clientfiles/work_unit_info.h"
 #include "pages/analysis_page.h"
 #include "pages/observation_page.h"
 #include "pages/page_test_support.h"
+#include "pages/user_page.h"
 #include "pages/work_unit_page.h"
 
 using namespace page_test;
@@ -18,14 +20,14 @@ TEST(WorkUnitPage, ShowsKindNameLocalReceiptTimeAndHexVersions) {
     wu.name = "01mr03aa.1234.5678.9.10";
     wu.file_time = Jst(2000, 10, 14, 15, 50, 0);
     wu.version = 300;
-    wu.splitter_version = 0x123;
+    wu.splitter_version = 0xabc;
     EXPECT_EQ("データ種別：\n\nWU名：\n受信時刻：\nSETI Ver.：\nSplitter Ver.：",
               BuildWorkUnitPage(wu).labels);
-    EXPECT_EQ("data\n\n01mr03aa.1234.5678.9.10\n2000/10/14 15:50:00\n012C\n0123\n",
+    EXPECT_EQ("data\n\n01mr03aa.1234.5678.9.10\n2000/10/14 15:50:00\n012C\n0ABC\n",
               BuildWorkUnitPage(wu).values);
     wu.file_time = 0;
     wu.version = 10;
-    EXPECT_EQ("data\n\n01mr03aa.1234.5678.9.10\n\n000A\n0123\n", BuildWorkUnitPage(wu).values);
+    EXPECT_EQ("data\n\n01mr03aa.1234.5678.9.10\n\n000A\n0ABC\n", BuildWorkUnitPage(wu).values);
 }
 
 TEST(ObservationPage, UtTimeSexagesimalDirectionsAndRecordingLength) {
@@ -53,19 +55,13 @@ TEST(ObservationPage, UtTimeSexagesimalDirectionsAndRecordingLength) {
         "1048576\n107.374 sec\n",
         page.values);
 
-    wu.end_dec = 5.25;
-    EXPECT_EQ("12 hr 30 min 00 sec R.A., +5 deg 15 min 00 sec Dec.",
-              Lines(BuildObservationPage(wu).values)[2]);
-    // A date never read, and 2050-01-01 00:00 UT, past the last accepted year.
+    // A date never read shows dashes; a rate of 0 gives no recording length.
     wu.time_recorded = 0.0;
     wu.subband_sample_rate = 0.0;
     std::vector<std::string> lines = Lines(BuildObservationPage(wu).values);
     EXPECT_EQ("----/--/-- --:--:-- UT (0.00000 JD)", lines[0]);
     EXPECT_EQ("0.00 Hz", lines[7]);
     EXPECT_EQ("NaN", lines[9]);
-    wu.time_recorded = 2469807.5;
-    EXPECT_EQ("----/--/-- --:--:-- UT (2469807.50000 JD)",
-              Lines(BuildObservationPage(wu).values)[0]);
 }
 
 TEST(AnalysisPage, NewerFileSetAddsTheGaussianFitOnASecondLine) {
@@ -79,31 +75,97 @@ TEST(AnalysisPage, NewerFileSetAddsTheGaussianFitOnASecondLine) {
     state.bg_true_mean = 1.0;
     state.bg_sigma = 4.0;
     state.bg_fft_ind = 27;
-    ClientVersion newer;
-    newer.found = true;
-    newer.kind = 2;
-    ClientVersion txt = newer;
-    txt.kind = 1;
-    ClientVersion none = newer;
-    none.found = false;
-
-    EXPECT_TRUE(IsNewerFileSet(newer));
-    PageText page = BuildAnalysisPage(state, newer);
-    EXPECT_EQ("Spike：\nGaussians：\n", page.labels);
-    EXPECT_EQ(
-        "Score=1.234567 , Power=23.456789\n"
-        "Score=0.512345 , Power=3.141593 , Fit=1.414214 ,\n"
-        "True Mean=1.000000 , Sigma=4.000000 , t0=27",
-        page.values);
-    for (const ClientVersion* older : {&txt, &none}) {
-        EXPECT_FALSE(IsNewerFileSet(*older));
-        page = BuildAnalysisPage(state, *older);
-        EXPECT_EQ("Spike：\nGaussians：", page.labels);
-        EXPECT_EQ(
-            "Score=1.234567 , Power=23.456789\nScore=0.512345 , Power=3.141593 , Fit=1.414214",
-            page.values);
+    // Only the ".sah" files, named by a version file, have the Gaussian's fit parameters.
+    for (const auto& [found, kind] : {std::pair{true, 2}, {true, 1}, {false, 2}}) {
+        ClientVersion version;
+        version.found = found;
+        version.kind = kind;
+        const bool newer = found && kind == 2;
+        EXPECT_EQ(newer, IsNewerFileSet(version));
+        const PageText page = BuildAnalysisPage(state, version);
+        EXPECT_EQ(newer ? "Spike：\nGaussians：\n" : "Spike：\nGaussians：", page.labels);
+        EXPECT_EQ(std::string("Score=1.234567 , Power=23.456789\n"
+                              "Score=0.512345 , Power=3.141593 , Fit=1.414214") +
+                      (newer ? " ,\nTrue Mean=1.000000 , Sigma=4.000000 , t0=27" : ""),
+                  page.values);
+        if (newer) {
+            state.found = false;
+            EXPECT_EQ(page.labels, BuildAnalysisPage(state, version).labels);
+            EXPECT_EQ("", BuildAnalysisPage(state, version).values);
+            state.found = true;
+        }
     }
-    state.found = false;
-    EXPECT_EQ("Spike：\nGaussians：\n", BuildAnalysisPage(state, newer).labels);
-    EXPECT_EQ("", BuildAnalysisPage(state, newer).values);
+}
+
+namespace {
+
+UserInfo SampleUser() {
+    UserInfo user;
+    user.found = true;
+    user.register_time = 2451545.0;  // 2000-01-01 12:00:00 UT
+    user.nwus = 152;
+    user.last_wu_time = 2451830.5 + 29702 / 86400.0;  // 2000-10-13 (day 287) + 08:15:02
+    user.nresults = 3;
+    user.last_result_time = 2451545.0 + 2.0;
+    user.total_cpu = 172799.5;
+    return user;
+}
+
+}  // namespace
+
+TEST(UserPage, WholePage) {
+    UserInfo user = SampleUser();
+    const PageText page = BuildUserPage(user);
+    EXPECT_EQ(
+        "登録日：\nWU受信総数：\n結果送信総数：\nTotal CPU Time：\n\n結果送信数/日：\n"
+        "CPU Time/WU：\nCPU Time/日：",
+        page.labels);
+    // Per result 172799.5 / 3 = 57599.833 s; per day 172799.5 / 2 = 86399.75 s.
+    EXPECT_EQ(
+        "2000/01/01 12:00:00 UT\n"
+        "152 WUs (2000/10/13 08:15:02 UT 時点)\n"
+        "3 WUs (2000/01/03 12:00:00 UT 時点)\n"
+        "47 hr 59 min 59.500 sec (172799.500 sec)\n"
+        "\n"
+        "1.50 WUs\n"
+        "15 hr 59 min 59.833 sec (0.66666 day)\n"
+        "23 hr 59 min 59.750 sec (1.00000 day)\n",
+        page.values);
+
+    const std::pair<double, const char*> totals[] = {
+        {0.0, "0 hr 00 min 0.000 sec (0.000 sec)"},
+        {172800.0, "2.00000 day (172800.000 sec)"},
+        {4762666.08, "55.12345 day (4762666.080 sec)"},
+        {31557600.0, "1.00000 Yr (31557600.000 sec)"},
+    };
+    for (const auto& [seconds, shown] : totals) {
+        user.total_cpu = seconds;
+        EXPECT_EQ(shown, Lines(BuildUserPage(user).values)[3]);
+    }
+    user.found = false;
+    EXPECT_EQ(page.labels, BuildUserPage(user).labels);
+    EXPECT_EQ("", BuildUserPage(user).values);
+}
+
+TEST(UserPage, AbsentDatesShowDashesAndAveragesNaN) {
+    UserInfo user;
+    user.found = true;
+    EXPECT_EQ(
+        "----/--/-- --:--:-- UT\n"
+        "0 WUs (----/--/-- --:--:-- UT 時点)\n"
+        "0 WUs (----/--/-- --:--:-- UT 時点)\n"
+        "0 hr 00 min 0.000 sec (0.000 sec)\n\nNaN\nNaN\nNaN\n",
+        BuildUserPage(user).values);
+
+    // A last result never read (0) lies before the registration; a date past 2049 is refused
+    // without hiding the valid date of the line before.
+    user = SampleUser();
+    user.last_result_time = 0.0;
+    user.last_wu_time = 2469807.5;  // 2050-01-01 00:00 UT
+    const std::vector<std::string> lines = Lines(BuildUserPage(user).values);
+    EXPECT_EQ("2000/01/01 12:00:00 UT", lines[0]);
+    EXPECT_EQ("152 WUs (----/--/-- --:--:-- UT 時点)", lines[1]);
+    EXPECT_EQ("NaN", lines[5]);
+    EXPECT_EQ("15 hr 59 min 59.833 sec (0.66666 day)", lines[6]);
+    EXPECT_EQ("NaN", lines[7]);
 }

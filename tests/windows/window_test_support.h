@@ -1,36 +1,77 @@
 // A fixture for the window tests: an application object whose settings store lives in a fresh
-// temporary directory, a fixed time zone, and a headless backend with empty queues.
+// temporary directory, Japan's time zone (UTC + 9 all year) and a headless backend with empty
+// queues. The environment is put back afterwards.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
+#include <time.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <utility>
 
+#include "platform/headless/headless.h"
 #include "platform/ui/cwinapp.h"
 #include "platform/ui/cwnd.h"
 #include "support/temp_dir.h"
 
 class WindowTest : public ::testing::Test {
 protected:
-    WindowTest();
-    ~WindowTest() override;
+    WindowTest() {
+        setenv("XDG_CONFIG_HOME", m_config.path().c_str(), 1);
+        setenv("TZ", "JST-9", 1);
+        tzset();
+        m_app = std::make_unique<CWinApp>("Vantrel");
+        m_app->SetRegistryKey("Halvorn");
+        Headless::Reset();
+    }
+    ~WindowTest() override {
+        Headless::Reset();
+        m_app.reset();
+        for (const auto& [name, value] : m_environment) {
+            value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+        }
+        tzset();
+    }
 
     CWinApp& app() { return *m_app; }
     // The settings file's bytes; empty when it does not exist.
-    std::string SettingsBytes() const;
-    bool SettingsFileExists() const;
+    std::string SettingsBytes() const {
+        std::ostringstream bytes;
+        bytes << std::ifstream(m_settingsPath, std::ios::binary).rdbuf();
+        return bytes.str();
+    }
+    bool SettingsFileExists() const { return std::filesystem::exists(m_settingsPath); }
+    void ClearSettings() const { std::filesystem::remove(m_settingsPath); }
 
     // What a control shows.
-    static CString TextOf(CWnd& dialog, int id);
-    static int CheckOf(CWnd& dialog, int id);
-    static bool EnabledOf(CWnd& dialog, int id);
+    static CString TextOf(CWnd& dialog, int id) {
+        CWnd* item = dialog.GetDlgItem(id);
+        return item ? item->GetWindowText() : CString("<no control>");
+    }
+    static int CheckOf(CWnd& dialog, int id) {
+        CWnd* item = dialog.GetDlgItem(id);
+        return item && item->GetNative() ? item->GetNative()->GetCheck() : -1;
+    }
+    static bool EnabledOf(CWnd& dialog, int id) {
+        CWnd* item = dialog.GetDlgItem(id);
+        return item && item->IsWindowEnabled();
+    }
 
 private:
+    static std::optional<std::string> Get(const char* name) {
+        const char* value = getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    }
+
     TempDir m_config;
-    std::optional<std::string> m_oldConfigHome;
-    std::optional<std::string> m_oldTimeZone;
+    const std::pair<const char*, std::optional<std::string>> m_environment[2] = {
+        {"XDG_CONFIG_HOME", Get("XDG_CONFIG_HOME")}, {"TZ", Get("TZ")}};
     std::unique_ptr<CWinApp> m_app;
-    std::string m_settingsPath;
+    const std::string m_settingsPath = m_config.File("Halvorn/Vantrel/settings");
 };
