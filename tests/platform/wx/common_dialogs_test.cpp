@@ -1,6 +1,8 @@
 // Message boxes and file dialogs, answered through wx's modal dialog hook.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
@@ -10,80 +12,49 @@
 
 namespace {
 
-// Answers a message box and keeps what it showed.
-struct SeenBox {
-    wxString message;
-    wxString caption;
-    long style = 0;
-};
-
-class AnswerBox : public wxExpectModalBase<wxMessageDialog, AnswerBox> {
+// Looks at the dialog, then answers it.
+template <class Dialog>
+class Answer : public wxExpectModalBase<Dialog, Answer<Dialog>> {
 public:
-    AnswerBox(int answer, SeenBox* seen) : m_answer(answer), m_seen(seen) {}
+    Answer(int answer, std::function<void(Dialog*)> look) : m_answer(answer), m_look(look) {}
 
 protected:
-    int OnInvoked(wxMessageDialog* box) const override {
-        m_seen->message = box->GetMessage();
-        m_seen->caption = box->GetTitle();
-        m_seen->style = box->GetMessageDialogStyle();
+    int OnInvoked(Dialog* dialog) const override {
+        m_look(dialog);
         return m_answer;
     }
 
 private:
     int m_answer;
-    SeenBox* m_seen;
+    std::function<void(Dialog*)> m_look;
 };
 
 TEST(WxCommonDialogs, MessageBoxesShowTheTextAndReturnTheButton) {
-    SeenBox seen;
-    int result = 0;
-    wxTEST_DIALOG(
-        result = ShowNativeMessageBox(nullptr, "情報を取得できませんでした", "Vantrel", MB_OK),
-        AnswerBox(wxID_OK, &seen));
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(seen.message, wxString::FromUTF8("情報を取得できませんでした"));
-    EXPECT_EQ(seen.caption, "Vantrel");
-    EXPECT_FALSE(seen.style & wxCANCEL);
-    EXPECT_FALSE(seen.style & wxICON_WARNING);
-
-    wxTEST_DIALOG(
-        result = ShowNativeMessageBox(nullptr, "?", "Vantrel", MB_OKCANCEL | MB_ICONEXCLAMATION),
-        AnswerBox(wxID_CANCEL, &seen));
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_TRUE(seen.style & wxCANCEL);
-    EXPECT_TRUE(seen.style & wxICON_WARNING);
-
-    // Closing a box that has only OK still means OK.
-    wxTEST_DIALOG(result = ShowNativeMessageBox(nullptr, "!", "Vantrel", MB_OK),
-                  AnswerBox(wxID_CANCEL, &seen));
-    EXPECT_EQ(result, IDOK);
-}
-
-struct SeenFileDialog {
-    wxString wildcard;
-    wxString directory;
-    long style = 0;
-};
-
-class ChooseFile : public wxExpectModalBase<wxFileDialog, ChooseFile> {
-public:
-    ChooseFile(const wxString& path, int answer, SeenFileDialog* seen)
-        : m_path(path), m_answer(answer), m_seen(seen) {}
-
-protected:
-    int OnInvoked(wxFileDialog* dialog) const override {
-        m_seen->wildcard = dialog->GetWildcard();
-        m_seen->directory = dialog->GetDirectory();
-        m_seen->style = dialog->GetWindowStyle();
-        dialog->SetPath(m_path);
-        return m_answer;
+    const struct {
+        const char* text;
+        UINT type;
+        int answer;
+        int result;
+        bool cancel;
+        bool warning;
+    } cases[] = {
+        {"情報を取得できませんでした", MB_OK, wxID_OK, IDOK, false, false},
+        {"?", MB_OKCANCEL | MB_ICONEXCLAMATION, wxID_CANCEL, IDCANCEL, true, true},
+        {"!", MB_OK, wxID_CANCEL, IDOK, false, false},  // closing an OK-only box still means OK
+    };
+    for (const auto& c : cases) {
+        int result = 0;
+        wxTEST_DIALOG(result = ShowNativeMessageBox(nullptr, c.text, "Vantrel", c.type),
+                      Answer<wxMessageDialog>(c.answer, [&](wxMessageDialog* box) {
+                          EXPECT_EQ(box->GetMessage(), wxString::FromUTF8(c.text));
+                          EXPECT_EQ(box->GetTitle(), "Vantrel");
+                          const long style = box->GetMessageDialogStyle();
+                          EXPECT_EQ((style & wxCANCEL) != 0, c.cancel) << c.text;
+                          EXPECT_EQ((style & wxICON_WARNING) != 0, c.warning) << c.text;
+                      }));
+        EXPECT_EQ(result, c.result) << c.text;
     }
-
-private:
-    wxString m_path;
-    int m_answer;
-    SeenFileDialog* m_seen;
-};
+}
 
 TEST(WxCommonDialogs, FileDialogTakesTheFilterFolderAndDefaultExtension) {
     FileDialogRequest request;
@@ -91,39 +62,43 @@ TEST(WxCommonDialogs, FileDialogTakesTheFilterFolderAndDefaultExtension) {
     request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     request.filter = "CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||";
     request.initialDir = "/tmp";
-    SeenFileDialog seen;
+    const auto choose = [](const char* path, int answer) {
+        return Answer<wxFileDialog>(answer, [path](wxFileDialog* dialog) {
+            EXPECT_EQ(dialog->GetWildcard(),
+                      wxString::FromUTF8("CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*"));
+            EXPECT_EQ(dialog->GetDirectory(), "/tmp");
+            // A log that does not exist yet can be named: GTK's save chooser, and an open dialog
+            // overwrites nothing, so no prompt.
+            EXPECT_TRUE(dialog->GetWindowStyle() & wxFD_SAVE);
+            EXPECT_FALSE(dialog->GetWindowStyle() & wxFD_OVERWRITE_PROMPT);
+            dialog->SetPath(path);
+        });
+    };
     CString path;
     bool chosen = false;
     wxTEST_DIALOG(chosen = ShowNativeFileDialog(nullptr, request, path),
-                  ChooseFile("/tmp/log/seti", wxID_OK, &seen));
+                  choose("/tmp/log/seti", wxID_OK));
     EXPECT_TRUE(chosen);
     EXPECT_EQ(path, "/tmp/log/seti.csv");
-    EXPECT_EQ(seen.wildcard,
-              wxString::FromUTF8("CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*"));
-    EXPECT_EQ(seen.directory, "/tmp");
-    // A log that does not exist yet can be named: GTK's save chooser, with no overwrite prompt.
-    EXPECT_TRUE(seen.style & wxFD_SAVE);
-    EXPECT_FALSE(seen.style & wxFD_OVERWRITE_PROMPT) << "an open dialog overwrites nothing";
-
     // A name with an extension is kept; a cancelled dialog leaves the path alone.
     wxTEST_DIALOG(chosen = ShowNativeFileDialog(nullptr, request, path),
-                  ChooseFile("/tmp/log/seti.txt", wxID_OK, &seen));
+                  choose("/tmp/log/seti.txt", wxID_OK));
     EXPECT_EQ(path, "/tmp/log/seti.txt");
     wxTEST_DIALOG(chosen = ShowNativeFileDialog(nullptr, request, path),
-                  ChooseFile("/tmp/other", wxID_CANCEL, &seen));
+                  choose("/tmp/other", wxID_CANCEL));
     EXPECT_FALSE(chosen);
     EXPECT_EQ(path, "/tmp/log/seti.txt");
-}
 
-TEST(WxCommonDialogs, FiltersAndExtensionsConvert) {
     EXPECT_EQ(ToWxWildcard("Text (*.txt;*.*)|*.txt;*.*||ignored|*.x"), "Text (*.txt;*.*)|*.txt;*");
     EXPECT_EQ(ToWxWildcard("Name only|"), "");
-    EXPECT_EQ(ToWxWildcard(""), "");
-    EXPECT_EQ(WithDefaultExtension("/a.b/c", "csv"), "/a.b/c.csv");
-    EXPECT_EQ(WithDefaultExtension("/a/c.", "csv"), "/a/c.");
-    EXPECT_EQ(WithDefaultExtension("/a/c", ".csv"), "/a/c.csv");
-    EXPECT_EQ(WithDefaultExtension("/a/c", ""), "/a/c");
-    EXPECT_EQ(WithDefaultExtension("/a/", "csv"), "/a/");
+    const char* const extensions[][3] = {{"/a.b/c", "csv", "/a.b/c.csv"},
+                                         {"/a/c.", "csv", "/a/c."},
+                                         {"/a/c", ".csv", "/a/c.csv"},
+                                         {"/a/c", "", "/a/c"},
+                                         {"/a/", "csv", "/a/"}};
+    for (const auto& e : extensions) {
+        EXPECT_EQ(WithDefaultExtension(e[0], e[1]), e[2]) << e[0] << " + " << e[1];
+    }
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ namespace {
 
 using Pixels = std::set<std::pair<int, int>>;
 
-// The pixels of a 20 x 12 bitmap that a drawing turned red.
+// The pixels of a black 20 x 12 bitmap that a drawing with a red pen turned red.
 Pixels RedPixels(const std::function<void(WxPainter&)>& draw) {
     wxBitmap bitmap(20, 12, 24);
     {
@@ -38,57 +38,56 @@ Pixels RedPixels(const std::function<void(WxPainter&)>& draw) {
     return red;
 }
 
-TEST(WxPainting, LinesStopBeforeTheirEndPointAndStaySharp) {
-    EXPECT_EQ(RedPixels([](WxPainter& p) {
-                  p.MoveTo(1, 1);
-                  p.LineTo(5, 1);
-              }),
-              (Pixels{{1, 1}, {2, 1}, {3, 1}, {4, 1}}));
-    EXPECT_EQ(RedPixels([](WxPainter& p) {
-                  p.MoveTo(3, 6);
-                  p.LineTo(3, 3);
-              }),
-              (Pixels{{3, 6}, {3, 5}, {3, 4}}));
-    EXPECT_EQ(RedPixels([](WxPainter& p) {
-                  p.MoveTo(8, 3);
-                  p.LineTo(13, 8);
-              }),
-              (Pixels{{8, 3}, {9, 4}, {10, 5}, {11, 6}, {12, 7}}));
-    // Two columns per row: a slope of one half, drawn right to left.
-    EXPECT_EQ(RedPixels([](WxPainter& p) {
-                  p.MoveTo(7, 2);
-                  p.LineTo(3, 0);
-              }),
-              (Pixels{{7, 2}, {6, 2}, {5, 1}, {4, 1}}));
-    EXPECT_TRUE(RedPixels([](WxPainter& p) {
-                    p.MoveTo(4, 4);
-                    p.LineTo(4, 4);
-                }).empty());
-    // Lines continue from where the last one ended.
-    EXPECT_EQ(RedPixels([](WxPainter& p) {
-                  p.MoveTo(0, 0);
-                  p.LineTo(2, 0);
-                  p.LineTo(2, 2);
-              }),
-              (Pixels{{0, 0}, {1, 0}, {2, 0}, {2, 1}}));
-}
-
-TEST(WxPainting, PolylineAndFillCoverExactlyTheirPixels) {
+TEST(WxPainting, LinesStopBeforeTheirEndPointAndFillsCoverExactlyTheirPixels) {
     const CPoint steps[] = {{1, 5}, {3, 5}, {3, 3}, {5, 3}};
-    EXPECT_EQ(RedPixels([&](WxPainter& p) {
-                  p.MoveTo(10, 10);
-                  p.Polyline(steps, 4);
-                  p.LineTo(12, 10);  // from the position before the polyline
-              }),
-              (Pixels{{1, 5}, {2, 5}, {3, 5}, {3, 4}, {3, 3}, {4, 3}, {10, 10}, {11, 10}}));
-    EXPECT_EQ(RedPixels([](WxPainter& p) {
-                  p.FillSolidRect(CRect{2, 3, 4, 5}, RGB(255, 0, 0));
-              }),
-              (Pixels{{2, 3}, {3, 3}, {2, 4}, {3, 4}}));
-    EXPECT_TRUE(RedPixels([](WxPainter& p) {
-                    p.FillSolidRect(CRect{5, 5, 3, 8}, RGB(255, 0, 0));
-                    p.Polyline(nullptr, 3);
-                }).empty());
+    const struct {
+        const char* what;
+        std::function<void(WxPainter&)> draw;
+        Pixels red;
+    } cases[] = {
+        {"across, up, diagonal",
+         [](WxPainter& p) {
+             p.MoveTo(1, 1), p.LineTo(5, 1), p.MoveTo(3, 6), p.LineTo(3, 3);
+             p.MoveTo(8, 3), p.LineTo(13, 8);
+         },
+         {{1, 1},
+          {2, 1},
+          {3, 1},
+          {4, 1},
+          {3, 6},
+          {3, 5},
+          {3, 4},
+          {8, 3},
+          {9, 4},
+          {10, 5},
+          {11, 6},
+          {12, 7}}},
+        {"half slope, right to left",
+         [](WxPainter& p) { p.MoveTo(7, 2), p.LineTo(3, 0); },
+         {{7, 2}, {6, 2}, {5, 1}, {4, 1}}},
+        {"continued",
+         [](WxPainter& p) { p.MoveTo(0, 0), p.LineTo(2, 0), p.LineTo(2, 2); },
+         {{0, 0}, {1, 0}, {2, 0}, {2, 1}}},
+        // The line after a polyline starts where the position was before it.
+        {"polyline",
+         [&](WxPainter& p) { p.MoveTo(10, 10), p.Polyline(steps, 4), p.LineTo(12, 10); },
+         {{1, 5}, {2, 5}, {3, 5}, {3, 4}, {3, 3}, {4, 3}, {10, 10}, {11, 10}}},
+        {"fill",
+         [](WxPainter& p) {
+             p.FillSolidRect(CRect{2, 3, 4, 5}, RGB(255, 0, 0));
+         },
+         {{2, 3}, {3, 3}, {2, 4}, {3, 4}}},
+        {"a point, an inverted fill, no points",
+         [](WxPainter& p) {
+             p.MoveTo(4, 4), p.LineTo(4, 4);
+             p.FillSolidRect(CRect{5, 5, 3, 8}, RGB(255, 0, 0));
+             p.Polyline(nullptr, 3);
+         },
+         {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RedPixels(c.draw), c.red) << c.what;
+    }
 }
 
 // Paints its client area blue with a red line, as the graph control paints itself.
@@ -120,50 +119,38 @@ private:
     }
 };
 
-const DialogTemplate kGraph{
-    930,
-    "Graph",
-    {120, 60},
-    "ＭＳ Ｐゴシック",
-    9,
-    kCaption,
-    {
-        {1040, ControlKind::Static, "", DialogRect(10, 10, 100, 40), kSunken | kBlackFrame},
-    }};
-
-bool IsColour(const wxImage& image, int x, int y, int r, int g, int b) {
-    return image.GetRed(x, y) == r && image.GetGreen(x, y) == g && image.GetBlue(x, y) == b;
-}
-
 TEST(WxPainting, SelfDrawnControlPaintsThroughCPaintDCInsideItsEdge) {
-    RecordingDialog dialog(kGraph);
+    RecordingDialog dialog(kTestDialog);
     ASSERT_TRUE(dialog.Create());
-    dialog.ShowWindow(SW_SHOW);
+    ShowAndSettle(dialog);
     wxWindow* graphWindow = WxOf(dialog, 1040);
-    ASSERT_TRUE(PumpUntil([&] { return graphWindow->IsShownOnScreen(); }));
-    PumpFor(200);
-
+    const auto colourAt = [](const wxImage& image, int x, int y) {
+        return RGB(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+    };
     // Nobody paints it yet: black inside the edge.
-    wxImage image = CaptureScreen(graphWindow->GetScreenRect());
-    EXPECT_TRUE(IsColour(image, 5, 5, 0, 0, 0));
+    EXPECT_EQ(colourAt(CaptureScreen(graphWindow->GetScreenRect()), 5, 5), RGB(0, 0, 0));
 
     BlueWithRedLine graph;
     graph.Attach(dialog.GetDlgItem(1040)->GetNative());
     graph.RedrawWindow(RDW_UPDATENOW);
     ASSERT_TRUE(PumpUntil([&] { return graph.paints > 0; }));
     PumpFor(100);
-    image = CaptureScreen(graphWindow->GetScreenRect());
+    const wxImage image = CaptureScreen(graphWindow->GetScreenRect());
     const int w = image.GetWidth();
     const int h = image.GetHeight();
     EXPECT_EQ(graph.clientAtPaint, (CRect{0, 0, w - 2, h - 2}));
-    // Client (x, y) is window (x + 1, y + 1).
-    EXPECT_TRUE(IsColour(image, 1, 1, 0, 0, 255));
-    EXPECT_TRUE(IsColour(image, w - 2, h - 2, 0, 0, 255));
-    EXPECT_TRUE(IsColour(image, 3, 4, 255, 0, 0));
-    EXPECT_TRUE(IsColour(image, 12, 4, 255, 0, 0));
-    EXPECT_TRUE(IsColour(image, 13, 4, 0, 0, 255)) << "the end point stays unpainted";
-    EXPECT_TRUE(IsColour(image, w - 1, h - 1, 255, 255, 255)) << "the edge's highlight";
-    EXPECT_FALSE(IsColour(image, 0, 0, 0, 0, 255)) << "the edge's shadow";
+    // Client (x, y) is window (x + 1, y + 1); the line's end point stays unpainted, and the
+    // edge is a white highlight at the bottom right and a shadow at the top left.
+    const struct {
+        int x, y;
+        COLORREF colour;
+    } pixels[] = {{1, 1, RGB(0, 0, 255)},  {w - 2, h - 2, RGB(0, 0, 255)},
+                  {3, 4, RGB(255, 0, 0)},  {12, 4, RGB(255, 0, 0)},
+                  {13, 4, RGB(0, 0, 255)}, {w - 1, h - 1, RGB(255, 255, 255)}};
+    for (const auto& p : pixels) {
+        EXPECT_EQ(colourAt(image, p.x, p.y), p.colour) << p.x << "," << p.y;
+    }
+    EXPECT_NE(colourAt(image, 0, 0), RGB(0, 0, 255));
 
     // Outside a paint there is nothing to draw on.
     EXPECT_EQ(dialog.GetDlgItem(1040)->GetNative()->BeginPaint(), nullptr);

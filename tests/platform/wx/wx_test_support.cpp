@@ -12,6 +12,36 @@
 
 #include "platform/wx/wx_controls.h"
 
+const DialogTemplate kTestDialog{
+    940,
+    "観測情報",
+    {310, 195},
+    "ＭＳ Ｐゴシック",
+    9,
+    kCaption | kSystemMenu | kMinimizeBox,
+    {
+        {1008, ControlKind::Static, "SETI@home 3.x   進捗 45.123%", DialogRect(5, 5, 300, 10),
+         kNoWrap},
+        {1035, ControlKind::Tab, nullptr, DialogRect(5, 20, 300, 120), kStyleNone},
+        {1011, ControlKind::Static, "観測開始&日時\n赤経\n赤緯\n角度範囲\n観測時間",
+         DialogRect(10, 40, 65, 95), kAlignRight},
+        {1010, ControlKind::Static,
+         "2001/03/04 12:34:56 UT\n12 hr 34 min\n+12° 34'\n0.42\n107.4 秒",
+         DialogRect(80, 40, 220, 50), kNoWrap | kNoPrefix},
+        {1040, ControlKind::Static, "", DialogRect(80, 90, 223, 45), kSunken | kBlackFrame},
+        {1006, ControlKind::Static, "A & B", DialogRect(5, 140, 300, 10), kAlignRight | kNoPrefix},
+        {1031, ControlKind::Button, "Wait...", DialogRect(5, 155, 60, 30),
+         kFlat | kMultiLine | kSendsDoubleClicks},
+        {1019, ControlKind::CheckBox, "自動更新", DialogRect(70, 155, 50, 10), kStyleNone},
+        {1020, ControlKind::Edit, "", DialogRect(125, 155, 30, 14), kDigitsOnly | kDisabled},
+        {1025, ControlKind::Edit, "", DialogRect(160, 155, 40, 14), kAutoHScroll},
+        {-1, ControlKind::Icon, nullptr, DialogRect(210, 155, 20, 20), kStyleNone},
+        {1030, ControlKind::Button, "隠し", DialogRect(0, 0, 5, 5), kHidden},
+        {777, static_cast<ControlKind>(42), "?", DialogRect(0, 0, 5, 5), kStyleNone},
+        {1005, ControlKind::Button, "更新", DialogRect(70, 170, 50, 14), kDefaultButton},
+        {1, ControlKind::Button, "終了", DialogRect(255, 155, 50, 14), kStyleNone},
+    }};
+
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     wxStopWatch watch;
     while (!done()) {
@@ -37,6 +67,18 @@ wxWindow* WxOf(CWnd& dialog, int controlId) {
     return item ? GetWxWindowOf(item->GetNative()) : nullptr;
 }
 
+wxPoint CentreOnScreen(wxWindow* window) {
+    const wxRect rect = window->GetScreenRect();
+    return wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2);
+}
+
+void ShowAndSettle(CWnd& dialog) {
+    dialog.ShowWindow(SW_SHOWNORMAL);
+    wxWindow* window = WxOf(dialog);
+    EXPECT_TRUE(PumpUntil([window] { return window->IsShownOnScreen(); }));
+    PumpFor(200);
+}
+
 LRESULT RecordingDialog::SendMessage(const Message& message) {
     received.push_back(message);
     return CDialog::SendMessage(message);
@@ -46,10 +88,8 @@ int RecordingDialog::Count(UINT message, int id, UINT code) const {
     int count = 0;
     for (const Message& m : received) {
         const bool commandLike = message == WM_COMMAND || message == WM_NOTIFY;
-        if (m.message == message && (id == kAnyId || m.id == id) &&
-            (!commandLike || m.code == code)) {
-            ++count;
-        }
+        count += m.message == message && (id == kAnyId || m.id == id) &&
+                 (!commandLike || m.code == code);
     }
     return count;
 }
@@ -74,6 +114,20 @@ wxImage CaptureScreen(const wxRect& rect) {
     if (!screen.IsOk()) {
         return wxImage();
     }
-    const wxRect inside = rect.Intersect(wxRect(0, 0, screen.GetWidth(), screen.GetHeight()));
-    return screen.GetSubImage(inside);
+    return screen.GetSubImage(rect.Intersect(wxRect(0, 0, screen.GetWidth(), screen.GetHeight())));
+}
+
+wxRect AreaIn(const wxRect& shotRect, wxWindow* window) {
+    const wxRect rect = window->GetScreenRect();
+    return wxRect(rect.GetPosition() - shotRect.GetPosition(), rect.GetSize());
+}
+
+int InkPixels(const wxImage& image, const wxRect& area, int maxSum) {
+    int ink = 0;
+    for (int y = area.y; y < area.GetBottom(); ++y) {
+        for (int x = area.x; x < area.GetRight(); ++x) {
+            ink += image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < maxSum;
+        }
+    }
+    return ink;
 }

@@ -1,5 +1,5 @@
 // Helpers for the wx backend's tests: running the event loop for a bounded time, a dialog that
-// records what reaches it, and access to the wx windows behind native windows.
+// records what reaches it, access to the wx windows behind native windows, and the screen.
 #pragma once
 
 #include <functional>
@@ -11,14 +11,21 @@
 #include "platform/ui/cdialog.h"
 #include "platform/ui/dialog_template.h"
 
+// One dialog for all the tests, laid out like the main window: a tab control with two columns
+// and a graph on its page, buttons with each style, a check box, edits, an icon, a hidden
+// button and a control of an unknown kind.
+extern const DialogTemplate kTestDialog;
+
 // Runs the event loop until done() holds or timeoutMs passed; returns done().
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
-// Runs the event loop for about ms milliseconds.
 void PumpFor(int ms);
 
 // The wx window behind a dialog or one of its controls.
 wxWindow* WxOf(CWnd& window);
 wxWindow* WxOf(CWnd& dialog, int controlId);
+wxPoint CentreOnScreen(wxWindow* window);
+// Shows the dialog and waits until GTK has placed it on the screen.
+void ShowAndSettle(CWnd& dialog);
 
 // A modeless dialog that records the messages its map takes; Esc and the close box only count.
 class RecordingDialog : public CDialog {
@@ -28,8 +35,7 @@ public:
 
     LRESULT SendMessage(const Message& message) override;
     int Count(UINT message, int id = kAnyId, UINT code = 0) const;
-    // The messages received, in order.
-    std::vector<Message> received;
+    std::vector<Message> received;  // in order
     int cancels = 0;
     int closes = 0;
 
@@ -45,3 +51,7 @@ private:
 
 // What the screen shows in a rectangle of screen coordinates.
 wxImage CaptureScreen(const wxRect& rect);
+// Where a window lies in a capture of shotRect.
+wxRect AreaIn(const wxRect& shotRect, wxWindow* window);
+// Pixels whose red + green + blue is below maxSum, as glyphs are against a light background.
+int InkPixels(const wxImage& image, const wxRect& area, int maxSum);
