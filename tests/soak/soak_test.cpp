@@ -1,11 +1,13 @@
 // The soak: the main window refreshes on its timer thousands of times while a simulated client
-// rewrites its files every few milliseconds from a second thread, some of them torn, and exports
-// a CSV line each time the work unit changes. Built with the address and undefined-behaviour
-// sanitizers, so a memory or UB fault anywhere on the way stops the run.
+// rewrites its files every few milliseconds from a second thread, a third of them torn, and
+// exports a CSV line each time the work unit changes. Built with the address and undefined-
+// behaviour sanitizers, so a memory or UB fault anywhere on the way stops the run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -14,14 +16,15 @@
 #include <set>
 #include <thread>
 
+#include "app/info_dlg.h"
 #include "app/main_window_fixture.h"
 #include "client_sim/client_simulator.h"
 #include "client_sim/sim_run.h"
 #include "platform/base/clock.h"
 #include "platform/headless/headless.h"
 #include "res/resource.h"
-#include "soak/csv_log_check.h"
-#include "soak/window_check.h"
+#include "res/strings.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -32,6 +35,161 @@ long long FromEnvironment(const char* name, long long fallback) {
     return value > 0 ? value : fallback;
 }
 
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// A torn file gives the window the start of a name the client wrote.
+bool IsPrefixOfOne(const std::string& text, const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        if (StartsWith(name, text)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The messages a refresh may leave while the CSV file can be written.
+// FIXME: kNothingToExport among them: when the state file was unreadable at the last refresh
+// before a unit finished, the export on the unit change has no state and the unit's line is lost.
+bool IsKnownMessage(const std::string& message) {
+    for (const char* known :
+         {"", Text::kInfoNotObtained, Text::kWorkUnitNotObtained, Text::kAnalysisNotObtained,
+          Text::kUserNotObtained, Text::kNothingToExport}) {
+        if (message == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Empty when the window shows texts built from one consistent load of records the client
+// wrote; else what is wrong.
+std::string CheckWindow(CInfoDlg& dlg, const std::string& clientDir,
+                        const std::vector<std::string>& names) {
+    const WorkUnitInfo& wu = dlg.m_wu;
+    const AnalysisState& state = dlg.m_state;
+    if (!wu.found || wu.directory.str() != clientDir || !IsPrefixOfOne(wu.name.str(), names) ||
+        !(StartsWith("seti_wu", wu.type.str()) || StartsWith("result", wu.type.str()))) {
+        return "work unit \"" + wu.name.str() + "\" of type \"" + wu.type.str() + "\" in " +
+               wu.directory.str();
+    }
+    char values[160] = "";
+    char progress[64] = "";
+    if (state.found) {
+        std::snprintf(values, sizeof values, "Progress = %.3f %% , CPU Time = %.3f sec",
+                      state.prog * 100, state.cpu);
+        std::snprintf(progress, sizeof progress, " (%.3f%%)", state.prog * 100);
+    }
+    if (state.found && !(state.prog >= 0.0 && state.prog <= 1.0 && state.cpu >= 0.0 &&
+                         state.cpu <= ClientSimulator::kMaxUnitCpu)) {
+        return std::string("out of range: ") + values;
+    }
+    const std::string title = clientDir + progress + " - Vantrel";
+    if (dlg.GetWindowText().str() != title) {
+        return "title \"" + dlg.GetWindowText().str() + "\" for \"" + title + "\"";
+    }
+    if (dlg.m_strHeader.str() != std::string("Client Ver. 3.x :  ") + values) {
+        return "header \"" + dlg.m_strHeader.str() + "\" beside \"" + values + "\"";
+    }
+    if (!IsKnownMessage(dlg.m_strMessage.str())) {
+        return "message \"" + dlg.m_strMessage.str() + "\"";
+    }
+    const int tab = dlg.m_tab.GetCurSel();
+    const char* labels[] = {Text::kWorkUnitLabels, Text::kObservationLabels, Text::kAnalysisLabels,
+                            Text::kProgressLabels, Text::kUserLabels};
+    if (tab < 0 || tab > 4 || !StartsWith(dlg.m_strLabels.str(), labels[tab])) {
+        return "tab " + std::to_string(tab) + " shows the labels \"" + dlg.m_strLabels.str() + "\"";
+    }
+    // The third line of the work unit page is the unit's name.
+    const std::string page = dlg.m_strValues.str() + "\n";
+    const size_t third = page.find('\n', page.find('\n') + 1) + 1;
+    if (tab == 0 && page.substr(third, page.find('\n', third) - third) != wu.name.str()) {
+        return "the work unit page does not name \"" + wu.name.str() + "\": " + page;
+    }
+    const std::pair<int, const CString*> shown[] = {{IDC_MESSAGE, &dlg.m_strMessage},
+                                                    {IDC_HEADER, &dlg.m_strHeader},
+                                                    {IDC_LABELS, &dlg.m_strLabels},
+                                                    {IDC_VALUES, &dlg.m_strValues}};
+    for (const auto& [id, text] : shown) {
+        CWnd* control = dlg.GetDlgItem(id);
+        if (!control || control->GetWindowText() != *text) {
+            return "control " + std::to_string(id) + " does not show its text";
+        }
+    }
+    return {};
+}
+
+// Fields of a CSV line, split at the commas outside double quotes; quotes stay.
+std::vector<std::string> SplitCsvFields(const std::string& line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (char ch : line) {
+        quoted ^= ch == '"';
+        if (ch == ',' && !quoted) {
+            fields.emplace_back();
+        } else {
+            fields.back() += ch;
+        }
+    }
+    return fields;
+}
+
+// Problems in the LF log of the basic layout: every line whole with its 23 fields and line end
+// after the title; each naming one of the client's units, later than the line before; progress
+// within 0..1, CPU time not negative; plot files beside each line with a Gaussian fit. Collects
+// the logged names.
+std::string CheckCsvLog(const TempDir& dir, const std::vector<std::string>& names,
+                        std::set<std::string>& logged) {
+    const std::string log = dir.Read("export.csv");
+    std::string problems = log.empty() || log.back() == '\n' ? "" : "the log ends inside a line\n";
+    size_t next = 0;              // index in names of the earliest unit the next line may name
+    std::set<std::string> again;  // units that may be logged once more
+    size_t start = 0;
+    for (int number = 1; start < log.size(); ++number) {
+        const size_t end = std::min(log.find('\n', start), log.size());
+        const std::string line = log.substr(start, end - start);
+        start = end + 1;
+        const std::vector<std::string> fields = SplitCsvFields(line);
+        const std::string where = "line " + std::to_string(number) + ": ";
+        if (fields.size() != 23 || line.find('\r') != std::string::npos) {
+            problems += where + line + "\n";
+            continue;
+        }
+        if (number == 1) {
+            problems += fields[0] == "\"Update\"" ? "" : "no title line\n";
+            continue;
+        }
+        const std::string name = fields[1].substr(1, fields[1].size() - 2);
+        logged.insert(name);
+        const size_t index =
+            static_cast<size_t>(std::find(names.begin(), names.end(), name) - names.begin());
+        if (index == names.size()) {
+            // FIXME: a header caught cut inside its name line gives the timer export a cut name,
+            // taken for a change of unit; the real unit is then logged once more.
+            for (const std::string& whole : names) {
+                if (StartsWith(whole, name)) {
+                    again.insert(whole);
+                }
+            }
+            problems += IsPrefixOfOne(name, names) ? "" : where + "unit never existed\n";
+        } else if (index < next && again.erase(name) == 0) {
+            problems += where + "unit \"" + name + "\" logged again or out of order\n";
+        }
+        next = index < names.size() ? std::max(next, index + 1) : next;
+        const double progress = std::atof(fields[15].c_str());
+        if (!(progress >= 0.0 && progress <= 1.0) || std::atof(fields[16].c_str()) < 0.0) {
+            problems += where + "progress " + fields[15] + ", CPU time " + fields[16] + "\n";
+        }
+        // Before the client has fitted a Gaussian there is nothing to plot.
+        if (std::atof(fields[22].c_str()) != 0.0 &&
+            !(dir.Exists(name + ".dat") && dir.Exists(name + ".plt"))) {
+            problems += where + "no plot files\n";
+        }
+    }
+    return problems;
+}
+
 // The client at work on its own thread, stopped and joined however the test ends.
 class ClientThread {
 public:
@@ -39,8 +197,6 @@ public:
         : m_thread(
               [this, &client, &config] { m_ok = RunClientSimulator(client, config, m_stop); }) {}
     ~ClientThread() { Join(); }
-
-    // Stops the client; false when one of its writes failed.
     bool Join() {
         m_stop = true;
         if (m_thread.joinable()) {
@@ -55,99 +211,57 @@ private:
     std::thread m_thread;
 };
 
-// Units the client finished and moved on from that have no line in the log.
-int UnitsNeverLogged(const std::vector<std::string>& units, const CsvLogReport& log) {
-    std::set<std::string> logged;
-    for (const CsvUnitLine& line : log.lines) {
-        logged.insert(line.name);
-    }
-    int lost = 0;
-    // The last unit is still in hand; the one before may not have been seen replaced yet.
-    for (size_t i = 0; i + 2 < units.size(); ++i) {
-        lost += logged.count(units[i]) == 0;
-    }
-    return lost;
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    return text;
-}
-
-class SoakTest : public MainWindowTest {
-protected:
-    // A refresh every minute, with export on each change of unit and the plot files.
-    void WriteSettings() {
-        m_app->WriteProfileInt("Timer", "Interval", 1);
-        m_app->WriteProfileInt("Timer", "Export", 1);
-        m_app->WriteProfileString("Export", "Path", m_export.File("export.csv").c_str());
-        m_app->WriteProfileInt("Export", "Plot", 1);
-        m_app->WriteProfileInt("Simple", "Enable", 1);
-    }
-
-    // A rewrite every 2 ms, nearly a third of them torn, and a unit in about fifty rewrites.
-    SimConfig ClientConfig(std::int64_t now) const {
-        SimConfig config;
-        config.dir = m_client.path();
-        config.unitsPerMinute = 600;
-        config.intervalMs = 2;
-        config.seed = 20020402;
-        config.glitches = true;
-        config.glitchRate = 0.3;
-        config.startTime = now;
-        return config;
-    }
-
-    TempDir m_export;
-};
-
 }  // namespace
 
-TEST_F(SoakTest, TimerRefreshesStayConsistentWhileTheClientTearsItsFiles) {
+TEST_F(MainWindowTest, SoakTimerRefreshesStayConsistentWhileTheClientTearsItsFiles) {
     const long long maxTicks = FromEnvironment("VANTREL_SOAK_TICKS", 5000);
     const auto maxTime = std::chrono::seconds(FromEnvironment("VANTREL_SOAK_SECONDS", 60));
-    WriteSettings();
+    TempDir exportDir;
+    // A refresh every minute, with export on each change of unit and the plot files.
+    m_app->WriteProfileInt("Timer", "Interval", 1);
+    m_app->WriteProfileInt("Timer", "Export", 1);
+    m_app->WriteProfileString("Export", "Path", exportDir.File("export.csv").c_str());
+    m_app->WriteProfileInt("Export", "Plot", 1);
+    m_app->WriteProfileInt("Simple", "Enable", 1);
     const std::int64_t now = std::time(nullptr);
     Clock::Set(now);  // the client's files carry today's times
-    const SimConfig config = ClientConfig(now);
+    // A rewrite every 2 ms, nearly a third of them torn, and a unit in about fifty rewrites.
+    SimConfig config;
+    config.dir = m_client.path();
+    config.unitsPerMinute = 600;
+    config.intervalMs = 2;
+    config.seed = 20020402;
+    config.glitches = true;
+    config.glitchRate = 0.3;
+    config.startTime = now;
     ClientSimulator client(config);
     ASSERT_TRUE(client.Start()) << client.error();
 
-    WindowExpectations expect;
-    expect.clientDir = std::filesystem::canonical(m_client.path()).string();  // as getcwd says
-    expect.maxUnitCpu = ClientSimulator::kMaxUnitCpu;
-    std::vector<std::string> problems;
+    const std::string clientDir = std::filesystem::canonical(m_client.path()).string();
+    std::string problems;
     long long ticks = 0;
-    // What the torn files did to the window, for the summary.
     std::map<std::string, int> messagesSeen;
-    int tornNamesSeen = 0;
     RunMainWindow([&](CInfoDlg& dlg) {
         ClientThread thread(client, config);
         const auto deadline = std::chrono::steady_clock::now() + maxTime;
-        // On a fast machine the ticks alone may pass before the client has changed units often
-        // enough to test the export; the time limit still holds.
-        const auto enough = [&] { return ticks >= maxTicks && client.UnitsFinished() >= 5; };
-        for (; !enough() && std::chrono::steady_clock::now() < deadline; ++ticks) {
+        // The ticks alone may pass before the client has changed units often enough to test the
+        // export; the time limit still holds.
+        for (; (ticks < maxTicks || client.UnitsFinished() < 5) &&
+               std::chrono::steady_clock::now() < deadline;
+             ++ticks) {
             if (ticks % 7 == 6) {
                 Headless::SelectTab(dlg, IDC_TAB, (dlg.m_tab.GetCurSel() + 1) % 5);
             }
             Clock::Advance(60);
             if (!Headless::FireTimer(dlg, 1)) {
-                problems.push_back("the refresh timer stopped");
+                problems += "the refresh timer stopped\n";
                 break;
             }
-            // Names are listed before the client writes them, so this list holds every name the
-            // window can have read.
-            const std::vector<std::string> names = client.UsedNames();
-            expect.unitNames = std::set<std::string>(names.begin(), names.end());
             ++messagesSeen[dlg.m_strMessage.str()];
-            tornNamesSeen += expect.unitNames.count(dlg.m_wu.name.str()) == 0;
-            const std::string problem = CheckWindow(dlg, expect);
-            if (!problem.empty() && problems.size() < 20) {
-                problems.push_back("tick " + std::to_string(ticks) + ": " + problem);
+            // Names are listed before the client writes them: this holds every name read.
+            const std::string problem = CheckWindow(dlg, clientDir, client.UsedNames());
+            if (!problem.empty() && problems.size() < 4000) {
+                problems += "tick " + std::to_string(ticks) + ": " + problem + "\n";
             }
         }
         EXPECT_TRUE(thread.Join()) << client.error();
@@ -155,28 +269,21 @@ TEST_F(SoakTest, TimerRefreshesStayConsistentWhileTheClientTearsItsFiles) {
         // with its window still open, and ~CDialog then touches its destroyed controls.
         EXPECT_TRUE(Headless::Close(dlg));
     });
-
-    EXPECT_TRUE(problems.empty()) << Joined(problems);
+    EXPECT_EQ("", problems);
     EXPECT_TRUE(Headless::MessageBoxes().empty()) << "a timer refresh opened a message box";
     EXPECT_GE(client.UnitsFinished(), 3) << "too few work units changed to test the export";
 
-    const CsvLogReport log = CheckCsvLog(m_export.Read("export.csv"), client.UsedNames());
-    EXPECT_TRUE(log.problems.empty()) << Joined(log.problems);
-    EXPECT_FALSE(log.lines.empty()) << "no unit change was exported";
-    for (const CsvUnitLine& line : log.lines) {
-        // Before the client has fitted a Gaussian there is nothing to plot.
-        if (line.gaussianFit != 0.0) {
-            EXPECT_TRUE(m_export.Exists(line.name + ".dat") && m_export.Exists(line.name + ".plt"))
-                << "no plot files for " << line.name;
-        }
-    }
-    std::cout << "soak: " << ticks << " timer refreshes, " << client.UnitsFinished()
-              << " units finished, " << log.lines.size() << " CSV lines, " << tornNamesSeen
-              << " refreshes with a torn unit name\n";
+    std::set<std::string> logged;
+    const std::vector<std::string> names = client.UsedNames();
+    EXPECT_EQ("", CheckCsvLog(exportDir, names, logged));
+    EXPECT_FALSE(logged.empty()) << "no unit change was exported";
     // FIXME: known faults, reported rather than failed until the program is fixed.
-    std::cout << "soak: " << UnitsNeverLogged(client.UsedNames(), log)
-              << " finished units without a CSV line, " << log.tornNameLines
-              << " CSV lines under a cut unit name\n";
+    int lost = 0;
+    for (size_t i = 0; i + 2 < names.size(); ++i) {  // the last two may not be seen replaced yet
+        lost += logged.count(names[i]) == 0;
+    }
+    std::cout << "soak: " << ticks << " refreshes, " << client.UnitsFinished() << " units, "
+              << logged.size() << " logged, " << lost << " finished units without a CSV line\n";
     for (const auto& [message, count] : messagesSeen) {
         std::cout << "soak: message \"" << message << "\" after " << count << " refreshes\n";
     }
