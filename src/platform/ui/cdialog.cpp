@@ -17,7 +17,11 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, CWnd* parent)
     : m_template(dialogTemplate), m_pParentWnd(parent) {}
 
 CDialog::~CDialog() {
-    DestroyWindow();
+    // The controls bound to members of the derived class are gone already.
+    if (m_window) {
+        BindDialog(nullptr, false);
+        m_window.reset();
+    }
 }
 
 bool CDialog::CreateNative(CWnd* owner) {
