@@ -101,21 +101,17 @@ TEST(PlotExport, FailedExportWritesNothingOrOnlyWholeFiles) {
     const auto refused = [&](const WorkUnitInfo& wu, const AnalysisState& state) {
         EXPECT_FALSE(WritePlotFiles(csv + "/log.csv", wu, state)) << wu.name.str();
     };
-    AnalysisState state = SampleState();
-    state.bg_sigma = 0.0;
-    refused(SampleWorkUnit(kUnit), state);
-    state = SampleState();
-    state.bg_chisq = 0.0;
-    refused(SampleWorkUnit(kUnit), state);
-    state = SampleState();
-    state.found = false;
-    refused(SampleWorkUnit(kUnit), state);
-    WorkUnitInfo wu = SampleWorkUnit(kUnit);
-    wu.found = false;
-    refused(wu, SampleState());
-    wu = SampleWorkUnit();
-    wu.name = std::string("z\0b", 3);
-    refused(wu, SampleState());
+    for (const auto spoil :
+         {+[](WorkUnitInfo&, AnalysisState&s) { s.bg_sigma = 0.0; },
+          +[](WorkUnitInfo&, AnalysisState&s) { s.bg_chisq = 0.0; },
+          +[](WorkUnitInfo&, AnalysisState&s) { s.found = false; },
+          +[](WorkUnitInfo&w, AnalysisState&) { w.found = false; },
+          +[](WorkUnitInfo&w, AnalysisState&) { w.name = std::string("z\0b", 3); }}) {
+        WorkUnitInfo wu = SampleWorkUnit(kUnit);
+        AnalysisState state = SampleState();
+        spoil(wu, state);
+        refused(wu, state);
+    }
     for (const char* name : {"a/b", ".", "..", "../escaped", "/tmp/escaped", "a/"}) {
         refused(SampleWorkUnit(name), SampleState());
     }

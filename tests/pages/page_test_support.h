@@ -1,7 +1,6 @@
 // Shared by the page tests: a fixed time zone, times written as dates, a column's lines.
 #pragma once
 
-#include <stdlib.h>
 #include <time.h>
 
 #include <cstdint>
@@ -9,36 +8,21 @@
 #include <string>
 #include <vector>
 
+#include "export/export_test_support.h"
 #include "platform/base/cstring.h"
 
 namespace page_test {
 
-// Japan Standard Time (UTC+9, no summer time) for the life of the object; TZ restored after.
-class TokyoTime {
-public:
-    TokyoTime() : m_had(getenv("TZ") != nullptr), m_previous(m_had ? getenv("TZ") : "") {
-        setenv("TZ", "JST-9", 1);
-        tzset();
-    }
-    ~TokyoTime() {
-        m_had ? setenv("TZ", m_previous.c_str(), 1) : unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    bool m_had;
-    std::string m_previous;
+// Japan Standard Time (UTC+9, no summer time) for the life of the object.
+struct TokyoTime : export_test::ScopedTimeZone {
+    TokyoTime() : ScopedTimeZone("JST-9") {}
 };
 
 // Seconds since 1970 of a date and time in Tokyo, through the C library's timegm.
 inline std::int64_t Jst(int year, int month, int day, int hour, int minute, int second) {
     struct tm t {};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    t.tm_sec = second;
+    t.tm_year = year - 1900, t.tm_mon = month - 1, t.tm_mday = day;
+    t.tm_hour = hour, t.tm_min = minute, t.tm_sec = second;
     return static_cast<std::int64_t>(timegm(&t)) - 9 * 3600;
 }
 
