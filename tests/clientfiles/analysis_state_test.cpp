@@ -68,30 +68,27 @@ TEST(AnalysisStateTest, APartialFileKeepsTheRestAndAnEmptyFileClearsAll) {
 }
 
 TEST(AnalysisStateTest, ApplyResultCompletesOnlyAFoundResult) {
-    AnalysisState state;
-    state.found = true;
-    state.prog = 0.9;
-    state.cpu = 100.0;
-    WorkUnitInfo wu;
-    wu.found = true;
-    wu.type = "Result";
-    wu.cpu_time = 12345.6;
-
-    state.ApplyResult(wu);
-    EXPECT_DOUBLE_EQ(state.prog, 0.9);
-
-    wu.type = "result";
-    wu.found = false;
-    state.ApplyResult(wu);
-    EXPECT_DOUBLE_EQ(state.prog, 0.9);
-
-    wu.found = true;
-    state.found = false;
-    state.ApplyResult(wu);
-    EXPECT_DOUBLE_EQ(state.cpu, 100.0);
-
-    state.found = true;
-    state.ApplyResult(wu);
-    EXPECT_DOUBLE_EQ(state.prog, 1.0);
-    EXPECT_DOUBLE_EQ(state.cpu, 12345.6);
+    const struct {
+        bool stateFound;
+        bool resultFound;
+        const char* type;
+        double prog;
+        double cpu;
+    } kCases[] = {{true, true, "Result", 0.9, 100.0},  // the type's case counts
+                  {true, false, "result", 0.9, 100.0},
+                  {false, true, "result", 0.9, 100.0},
+                  {true, true, "result", 1.0, 12345.6}};
+    for (const auto& c : kCases) {
+        AnalysisState state;
+        state.found = c.stateFound;
+        state.prog = 0.9;
+        state.cpu = 100.0;
+        WorkUnitInfo wu;
+        wu.found = c.resultFound;
+        wu.type = c.type;
+        wu.cpu_time = 12345.6;
+        state.ApplyResult(wu);
+        EXPECT_EQ(state.prog, c.prog) << c.stateFound << c.resultFound << c.type;
+        EXPECT_EQ(state.cpu, c.cpu) << c.stateFound << c.resultFound << c.type;
+    }
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iomanip>
 #include <random>
 #include <sstream>
 #include <string>
@@ -50,29 +51,13 @@ TEST(DecimalConversionTest, HardCasesMatchStrtod) {
 
 TEST(DecimalConversionTest, RandomValuesInEveryNotationMatchStrtod) {
     std::mt19937_64 random(20020402);
-    // Each notation through a literal format, so that the compiler checks it.
-    const auto print = [](char* text, std::size_t size, int notation, double value) {
-        switch (notation) {
-            case 0:
-                std::snprintf(text, size, "%.17g", value);
-                break;
-            case 1:
-                std::snprintf(text, size, "%.6f", value);
-                break;
-            case 2:
-                std::snprintf(text, size, "%.3e", value);
-                break;
-            case 3:
-                std::snprintf(text, size, "%g", value);
-                break;
-            case 4:
-                std::snprintf(text, size, "%.0f", value);
-                break;
-            default:
-                std::snprintf(text, size, "%.20e", value);
-                break;
-        }
-    };
+    // Each notation, as printf's %.17g, %.6f, %.3e, %g, %.0f and %.20e write it.
+    const struct {
+        std::ios_base::fmtflags notation;
+        int precision;
+    } kNotations[] = {{std::ios_base::fmtflags(), 17}, {std::ios_base::fixed, 6},
+                      {std::ios_base::scientific, 3},  {std::ios_base::fmtflags(), 6},
+                      {std::ios_base::fixed, 0},       {std::ios_base::scientific, 20}};
     for (int i = 0; i < 5000; ++i) {
         double value = 0;
         const std::uint64_t bits = random();
@@ -80,9 +65,11 @@ TEST(DecimalConversionTest, RandomValuesInEveryNotationMatchStrtod) {
         if (value != value || value - value != 0.0) {
             continue;  // NaN and infinities: not decimal numbers
         }
+        std::ostringstream printed;
+        printed.setf(kNotations[i % 6].notation, std::ios_base::floatfield);
+        printed << std::setprecision(kNotations[i % 6].precision) << value;
+        ExpectSameAsStrtod(printed.str());
         char text[512];
-        print(text, sizeof text, i % 6, value);
-        ExpectSameAsStrtod(text);
         // A shorter cut of the same digits falls between two doubles.
         std::snprintf(text, sizeof text, "%.*e", static_cast<int>(i % 17) + 1, value);
         ExpectSameAsStrtod(text);
