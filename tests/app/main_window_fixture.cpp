@@ -13,11 +13,7 @@ std::string GetEnv(const char* name) {
 }
 
 void RestoreEnv(const char* name, const std::string& value) {
-    if (value.empty()) {
-        ::unsetenv(name);
-    } else {
-        ::setenv(name, value.c_str(), 1);
-    }
+    value.empty() ? ::unsetenv(name) : ::setenv(name, value.c_str(), 1);
 }
 
 }  // namespace

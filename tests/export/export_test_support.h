@@ -77,22 +77,27 @@ inline const std::string kSampleLine23 =
     "419.430,0.250000,1234.500,4938.000,1.500000,20.123457,0.750000,2.500000,1.234567";
 inline const std::string kSampleNewColumns = ",0.900000,3.250000,42,-0.500000,1.250000";
 
-// Sets TZ for the life of the object and puts the previous value back.
-class ScopedTimeZone {
+// Sets an environment variable for the life of the object and puts the previous value back.
+class ScopedEnv {
 public:
-    explicit ScopedTimeZone(const char* zone)
-        : m_had(getenv("TZ") != nullptr), m_previous(m_had ? getenv("TZ") : "") {
-        setenv("TZ", zone, 1);
+    ScopedEnv(const char* name, const std::string& value)
+        : m_name(name), m_had(getenv(name) != nullptr), m_previous(m_had ? getenv(name) : "") {
+        setenv(name, value.c_str(), 1);
         tzset();
     }
-    ~ScopedTimeZone() {
-        m_had ? setenv("TZ", m_previous.c_str(), 1) : unsetenv("TZ");
+    ~ScopedEnv() {
+        m_had ? setenv(m_name, m_previous.c_str(), 1) : unsetenv(m_name);
         tzset();
     }
 
 private:
+    const char* m_name;
     bool m_had;
     std::string m_previous;
+};
+
+struct ScopedTimeZone : ScopedEnv {
+    explicit ScopedTimeZone(const char* zone) : ScopedEnv("TZ", zone) {}
 };
 
 // The names in a directory, sorted.

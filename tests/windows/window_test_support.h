@@ -4,17 +4,14 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <time.h>
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <sstream>
 #include <string>
-#include <utility>
 
+#include "export/export_test_support.h"
 #include "platform/headless/headless.h"
 #include "platform/ui/cwinapp.h"
 #include "platform/ui/cwnd.h"
@@ -23,9 +20,6 @@
 class WindowTest : public ::testing::Test {
 protected:
     WindowTest() {
-        setenv("XDG_CONFIG_HOME", m_config.path().c_str(), 1);
-        setenv("TZ", "JST-9", 1);
-        tzset();
         m_app = std::make_unique<CWinApp>("Vantrel");
         m_app->SetRegistryKey("Halvorn");
         Headless::Reset();
@@ -33,10 +27,6 @@ protected:
     ~WindowTest() override {
         Headless::Reset();
         m_app.reset();
-        for (const auto& [name, value] : m_environment) {
-            value ? setenv(name, value->c_str(), 1) : unsetenv(name);
-        }
-        tzset();
     }
 
     CWinApp& app() { return *m_app; }
@@ -64,14 +54,9 @@ protected:
     }
 
 private:
-    static std::optional<std::string> Get(const char* name) {
-        const char* value = getenv(name);
-        return value ? std::optional<std::string>(value) : std::nullopt;
-    }
-
     TempDir m_config;
-    const std::pair<const char*, std::optional<std::string>> m_environment[2] = {
-        {"XDG_CONFIG_HOME", Get("XDG_CONFIG_HOME")}, {"TZ", Get("TZ")}};
+    export_test::ScopedEnv m_configHome{"XDG_CONFIG_HOME", m_config.path()};
+    export_test::ScopedTimeZone m_japan{"JST-9"};
     std::unique_ptr<CWinApp> m_app;
     const std::string m_settingsPath = m_config.File("Halvorn/Vantrel/settings");
 };

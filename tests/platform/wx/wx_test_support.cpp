@@ -81,7 +81,18 @@ void ShowAndSettle(CWnd& dialog) {
 
 LRESULT RecordingDialog::SendMessage(const Message& message) {
     received.push_back(message);
+    if (onMessage) {
+        onMessage(message);
+    }
     return CDialog::SendMessage(message);
+}
+
+bool RecordingDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    if (onInit) {
+        onInit();
+    }
+    return true;
 }
 
 int RecordingDialog::Count(UINT message, int id, UINT code) const {
@@ -105,16 +116,10 @@ wxImage CaptureScreen(const wxRect& rect) {
     const wxString file = wxString::Format("%s/vantrel_wx_capture_%lu.png",
                                            wxFileName::GetTempDir(), wxGetProcessId());
     const wxString command = "import -window root " + file;
-    if (std::system(command.utf8_str().data()) != 0) {
-        ADD_FAILURE() << "could not run: " << command.utf8_str().data();
-        return wxImage();
-    }
+    EXPECT_EQ(std::system(command.utf8_str().data()), 0) << command.utf8_str().data();
     wxImage screen(file, wxBITMAP_TYPE_PNG);
     wxRemoveFile(file);
-    if (!screen.IsOk()) {
-        return wxImage();
-    }
-    return screen.GetSubImage(rect.Intersect(wxRect(0, 0, screen.GetWidth(), screen.GetHeight())));
+    return screen.IsOk() ? screen.GetSubImage(rect.Intersect(wxRect(screen.GetSize()))) : wxImage();
 }
 
 wxRect AreaIn(const wxRect& shotRect, wxWindow* window) {

@@ -1,5 +1,5 @@
-// Helpers for the wx backend's tests: running the event loop for a bounded time, a dialog that
-// records what reaches it, access to the wx windows behind native windows, and the screen.
+// Helpers for the wx backend's tests: a bounded event loop, a dialog that records what reaches
+// it, the wx windows behind native windows, and the screen.
 #pragma once
 
 #include <functional>
@@ -11,9 +11,8 @@
 #include "platform/ui/cdialog.h"
 #include "platform/ui/dialog_template.h"
 
-// One dialog for all the tests, laid out like the main window: a tab control with two columns
-// and a graph on its page, buttons with each style, a check box, edits, an icon, a hidden
-// button and a control of an unknown kind.
+// Laid out like the main window: a tab control with two columns and a graph over it, buttons of
+// each style, a check box, edits, an icon, a hidden button and a control of an unknown kind.
 extern const DialogTemplate kTestDialog;
 
 // Runs the event loop until done() holds or timeoutMs passed; returns done().
@@ -27,7 +26,8 @@ wxPoint CentreOnScreen(wxWindow* window);
 // Shows the dialog and waits until GTK has placed it on the screen.
 void ShowAndSettle(CWnd& dialog);
 
-// A modeless dialog that records the messages its map takes; Esc and the close box only count.
+// Records the messages that reach it and hands them to onMessage; Esc and the close box only
+// count. onInit runs at the end of OnInitDialog.
 class RecordingDialog : public CDialog {
 public:
     explicit RecordingDialog(const DialogTemplate& dialogTemplate, CWnd* parent = nullptr)
@@ -38,11 +38,14 @@ public:
     std::vector<Message> received;  // in order
     int cancels = 0;
     int closes = 0;
+    std::function<void()> onInit;
+    std::function<void(const Message&)> onMessage;
 
     static const MessageMap* GetThisMessageMap();
 
 protected:
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    bool OnInitDialog() override;
     void OnCancel() override { ++cancels; }
 
 private:
