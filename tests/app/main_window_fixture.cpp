@@ -1,29 +1,11 @@
 #include "app/main_window_fixture.h"
 
-#include <cstdlib>
-
 #include "platform/base/clock.h"
 #include "platform/headless/headless.h"
 
-namespace {
-
-std::string GetEnv(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-void RestoreEnv(const char* name, const std::string& value) {
-    value.empty() ? ::unsetenv(name) : ::setenv(name, value.c_str(), 1);
-}
-
-}  // namespace
-
 void MainWindowTest::SetUp() {
-    m_savedTz = GetEnv("TZ");
-    m_savedXdg = GetEnv("XDG_CONFIG_HOME");
-    ::setenv("TZ", "JST-9", 1);
-    ::tzset();
-    ::setenv("XDG_CONFIG_HOME", m_config.path().c_str(), 1);
+    m_japan = std::make_unique<export_test::ScopedTimeZone>("JST-9");
+    m_configHome = std::make_unique<export_test::ScopedEnv>("XDG_CONFIG_HOME", m_config.path());
     Clock::Set(1000000000);  // 2001-09-09 10:46:40 JST
     Headless::Reset();
     m_cwd = std::make_unique<ScopedWorkingDirectory>(m_client.path());
@@ -37,9 +19,8 @@ void MainWindowTest::TearDown() {
     m_cwd.reset();
     Clock::UseSystemClock();
     Headless::Reset();
-    RestoreEnv("TZ", m_savedTz);
-    RestoreEnv("XDG_CONFIG_HOME", m_savedXdg);
-    ::tzset();
+    m_configHome.reset();
+    m_japan.reset();
 }
 
 void MainWindowTest::CopyClientFiles(const std::string& set) {

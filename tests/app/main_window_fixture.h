@@ -10,6 +10,7 @@
 
 #include "app/info_app.h"
 #include "app/info_dlg.h"
+#include "export/export_test_support.h"
 #include "support/temp_dir.h"
 
 class MainWindowTest : public ::testing::Test {
@@ -28,6 +29,6 @@ protected:
 
 private:
     std::unique_ptr<ScopedWorkingDirectory> m_cwd;
-    std::string m_savedTz;
-    std::string m_savedXdg;
+    std::unique_ptr<export_test::ScopedTimeZone> m_japan;
+    std::unique_ptr<export_test::ScopedEnv> m_configHome;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/time.h>
 
+#include <iomanip>
 #include <sstream>
 #include <string>
 
@@ -16,69 +17,65 @@ void SetModificationTime(const std::string& path, long long seconds) {
     ASSERT_EQ(::utimes(path.c_str(), times), 0);
 }
 
+// Every field read from the files: name|type|version|splitter_version (hex)|start_ra|start_dec|
+// end_ra|end_dec|angle_range|time_recorded|subband_center|subband_base|subband_sample_rate|
+// cpu_time|nsamples.
+std::string Fields(const WorkUnitInfo& wu) {
+    std::ostringstream shown;
+    shown << std::setprecision(15) << wu.name.GetString() << '|' << wu.type.GetString() << '|'
+          << wu.version << '|' << std::hex << wu.splitter_version << std::dec;
+    for (double value :
+         {wu.start_ra, wu.start_dec, wu.end_ra, wu.end_dec, wu.angle_range, wu.time_recorded,
+          wu.subband_center, wu.subband_base, wu.subband_sample_rate, wu.cpu_time}) {
+        shown << '|' << value;
+    }
+    shown << '|' << wu.nsamples;
+    return shown.str();
+}
+
 }  // namespace
 
-TEST(WorkUnitInfoTest, ARealFileThenItsResultThenNeither) {
+// The unit, then its result (keys it lacks keep the unit's values), then neither; then the older
+// CR LF file, which kind 2 doesn't look for. Only the number before time_recorded's bracketed date
+// counts, and the "nsamples" the file repeats after the end of its header is data.
+TEST(WorkUnitInfoTest, RealFilesOfBothKinds) {
     TempDir dir;
+    WorkUnitInfo wu(dir.path().c_str());
+    std::string shown;
+    const auto read = [&](int kind) {
+        wu.Read(kind);
+        shown += std::to_string(wu.file_time) + '|' + Fields(wu) + (wu.found ? "\n" : " missing\n");
+    };
     dir.CopyFromData("sah/work_unit.sah", "work_unit.sah");
     SetModificationTime(dir.File("work_unit.sah"), 2200000000LL);  // after 2038
-
-    WorkUnitInfo wu(dir.path().c_str());
-    wu.Read(2);
-    ASSERT_TRUE(wu.found);
-    EXPECT_EQ(wu.file_time, 2200000000LL);
-    EXPECT_EQ(wu.type, "seti_wu");
-    EXPECT_EQ(wu.name, "12fe99aa.2345.7890.438086.75");
-    EXPECT_EQ(wu.version, 3);
-    EXPECT_EQ(wu.splitter_version, 0x123u);
-    EXPECT_DOUBLE_EQ(wu.start_ra, 17.6312345);
-    EXPECT_DOUBLE_EQ(wu.start_dec, -12.5);
-    EXPECT_DOUBLE_EQ(wu.end_ra, 17.6712345);
-    EXPECT_DOUBLE_EQ(wu.end_dec, -12.4);
-    EXPECT_DOUBLE_EQ(wu.angle_range, 0.4521);
-    // Only the number before the bracketed date.
-    EXPECT_DOUBLE_EQ(wu.time_recorded, 2451545.25);
-    EXPECT_DOUBLE_EQ(wu.subband_center, 1420625000.0);
-    EXPECT_DOUBLE_EQ(wu.subband_base, 1420000000.0);
-    EXPECT_DOUBLE_EQ(wu.subband_sample_rate, 9765.625);
-    // The file repeats "nsamples" after the end of the header; that line is data.
-    EXPECT_EQ(wu.nsamples, 1048576);
-
+    read(2);
     dir.Remove("work_unit.sah");
     dir.CopyFromData("sah/result.sah", "result.sah");
-    wu.Read(2);
-    ASSERT_TRUE(wu.found);
-    EXPECT_EQ(wu.type, "result");
-    EXPECT_DOUBLE_EQ(wu.cpu_time, 41493.806);
-    EXPECT_EQ(wu.file_time, 2200000000LL);
-    // Keys the result lacks keep the work unit's values.
-    EXPECT_DOUBLE_EQ(wu.subband_sample_rate, 9765.625);
-
+    read(2);
     dir.Remove("result.sah");
-    wu.Read(2);
-    EXPECT_FALSE(wu.found);
-    EXPECT_EQ(wu.name, "12fe99aa.2345.7890.438086.75");
+    read(2);
+    dir.CopyFromData("txt/work_unit.txt", "work_unit.txt");
+    SetModificationTime(dir.File("work_unit.txt"), 1000000000LL);
+    read(1);
+    read(2);
+    EXPECT_EQ(
+        "2200000000|12fe99aa.2345.7890.438086.75|seti_wu|3|123|17.6312345|-12.5|17.6712345|-12.4|"
+        "0.4521|2451545.25|1420625000|1420000000|9765.625|0|1048576\n"
+        "2200000000|12fe99aa.2345.7890.438086.75|result|3|123|17.6312345|-12.5|17.6712345|-12.4|"
+        "0.4521|2451545.25|1420625000|1420000000|9765.625|41493.806|1048576\n"
+        "2200000000|12fe99aa.2345.7890.438086.75|result|3|123|17.6312345|-12.5|17.6712345|-12.4|"
+        "0.4521|2451545.25|1420625000|1420000000|9765.625|41493.806|1048576 missing\n"
+        "1000000000|12fe99aa.2345.7890.438086.75|seti_wu|1|123|17.6312345|-12.5|17.6712345|-12.4|"
+        "1.2|2451545.25|1420625000|1420000000|9765.625|41493.806|1048576\n"
+        "1000000000|12fe99aa.2345.7890.438086.75|seti_wu|1|123|17.6312345|-12.5|17.6712345|-12.4|"
+        "1.2|2451545.25|1420625000|1420000000|9765.625|41493.806|1048576 missing\n",
+        shown);
     EXPECT_EQ(wu.directory, dir.path().c_str());
 }
 
-TEST(WorkUnitInfoTest, OlderClientFilesWithCrLfReadTheSame) {
-    TempDir dir;
-    dir.CopyFromData("txt/work_unit.txt", "work_unit.txt");
-    WorkUnitInfo wu(dir.path().c_str());
-    wu.Read(1);
-    ASSERT_TRUE(wu.found);
-    EXPECT_EQ(wu.type, "seti_wu");
-    EXPECT_EQ(wu.name, "12fe99aa.2345.7890.438086.75");
-    EXPECT_EQ(wu.version, 1);
-    EXPECT_DOUBLE_EQ(wu.angle_range, 1.2);
-    EXPECT_EQ(wu.nsamples, 1048576);
-    // Kind 2 looks for the ".sah" name only.
-    wu.Read(2);
-    EXPECT_FALSE(wu.found);
-}
-
 // Header texts read one after another into the same object, so keys a file lacks keep their
-// values; each row shows name|type|version|splitter_version (hex) after the read.
+// values; each row shows name|type|version|splitter_version (hex) after the read, the other
+// fields staying 0.
 TEST(WorkUnitInfoTest, HeaderTexts) {
     // "name=" then filler to exactly 3072 bytes, the last of them a 'Z': the most that is read.
     const std::string longName = std::string(3066, 'a') + "Z";
@@ -106,10 +103,7 @@ TEST(WorkUnitInfoTest, HeaderTexts) {
         dir.Write("work_unit.sah", c.file);
         wu.Read(2);
         ASSERT_TRUE(wu.found);
-        std::ostringstream shown;
-        shown << wu.name.GetString() << '|' << wu.type.GetString() << '|' << wu.version << '|'
-              << std::hex << wu.splitter_version;
-        EXPECT_EQ(shown.str(), c.expected);
+        EXPECT_EQ(c.expected + "|0|0|0|0|0|0|0|0|0|0|0", Fields(wu));
     }
 
     // The result file has no such cap.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -83,23 +85,19 @@ protected:
 // 1440 minutes; nothing is written before it does.
 TEST_F(SettingsDlgTest, IntervalMustLieBetweenOneAndOneDay) {
     for (const char* accepted : {"1440", "1"}) {
+        ClearSettings();
         EXPECT_EQ(IDOK, Run([&](CDialog& dlg) {
-                      if (!SettingsFileExists()) {
-                          EXPECT_EQ("0-0-1000 [] ", Shown(dlg));
-                          ASSERT_TRUE(Headless::ClickCheckBox(dlg, IDC_AUTOUPDATE));
-                          EXPECT_EQ("100-1000  ", Shown(dlg));
-                      }
-                      const std::string before = SettingsBytes();
+                      ASSERT_TRUE(Headless::ClickCheckBox(dlg, IDC_AUTOUPDATE));
+                      EXPECT_EQ("100-1000  ", Shown(dlg));
                       for (const char* refused : {"", "1441", "0", "abc", "99999999999999999999"}) {
                           ASSERT_TRUE(Headless::TypeText(dlg, IDC_INTERVAL, refused));
                           ExpectRefused(dlg, kIntervalMessage, MB_OK, IDC_INTERVAL);
                       }
-                      EXPECT_EQ(before, SettingsBytes());
+                      EXPECT_FALSE(SettingsFileExists());
                       ASSERT_TRUE(Headless::TypeText(dlg, IDC_INTERVAL, accepted));
                       ASSERT_TRUE(Headless::PressButton(dlg, IDOK));
                   }));
         EXPECT_EQ(std::string(accepted) + " 0 0 0 1 0 0 0", StoredInts());
-        EXPECT_EQ("<absent>", StoredPath());
     }
     EXPECT_EQ(10u, Headless::MessageBoxes().size());
 }
@@ -107,42 +105,73 @@ TEST_F(SettingsDlgTest, IntervalMustLieBetweenOneAndOneDay) {
 // OK writes what the dialog shows; an empty path deletes the entry, so the default applies.
 // Unticked options disable their dependants, which keep what they hold but are stored as 0;
 // top-most is not read while the simple view is off. Hand-edited values show, and are stored, as
-// what they do (only a layout of exactly 1 is the new one).
+// what they do (only a layout of exactly 1 is the new one). The file browser fills only the path
+// field, and cancelling it changes nothing. Cancel and Esc write nothing.
 TEST_F(SettingsDlgTest, OpensWithTheStoredValuesAndOkWritesWhatItShows) {
     const struct {
         const char* stored;
         const char* path;
-        const char* clicks;  // indexes into kBoxes
+        // A digit clicks kBoxes[digit], b browses to /b.csv, x cancels the browser, e empties
+        // the path; then Enter, or C presses Cancel and E Esc.
+        const char* script;
         const char* opened;
-        const char* beforeOk;
-        const char* written;
+        const char* beforeEnd;
+        const char* written;  // null: the settings file keeps its bytes
     } cases[] = {
         {kEverythingOn, kPath, "", "11110111 45 /a.csv", "11110111 45 /a.csv", kEverythingOn},
-        {kEverythingOn, kPath, "02", "11110111 45 /a.csv", "0+0+0111 [45] /a.csv",
-         "0 0 0 0 0 1 1 1"},
+        {kEverythingOn, kPath, "02e", "11110111 45 /a.csv", "0+0+0111 [45] ", "0 0 0 0 0 1 1 1"},
         {"- - 0 1 - - - -", nullptr, "23", "0-0-1000 [] ", "0-111000 [] ", "0 0 1 1 1 0 0 0"},
         {"30 7 - - -3 - 2 -", nullptr, "", "110-1000 30 ", "110-1000 30 ", "30 1 0 0 1 0 0 0"},
+        {"", "/k.csv", "5bx", "0-0-1000 [] /k.csv", "0-0-1100 [] /b.csv", "0 0 0 0 1 1 0 0"},
+        {kEverythingOn, kPath, "024567eC", "11110111 45 /a.csv", "0+0+1000 [45] ", nullptr},
+        {kEverythingOn, kPath, "024567eE", "11110111 45 /a.csv", "0+0+1000 [45] ", nullptr},
     };
     for (const auto& c : cases) {
         ClearSettings();
         Store(c.stored, c.path);
-        EXPECT_EQ(IDOK, Run([&](CDialog& dlg) {
+        const std::string before = SettingsBytes();
+        std::string path;
+        EXPECT_EQ(c.written ? IDOK : IDCANCEL, Run([&](CDialog& dlg) {
                       EXPECT_EQ(c.opened, Shown(dlg));
-                      for (const char* box = c.clicks; *box; ++box) {
-                          ASSERT_TRUE(Headless::ClickCheckBox(dlg, kBoxes[*box - '0']));
+                      char end = 0;
+                      for (const char* a = c.script; *a; ++a) {
+                          if (*a == 'b' || *a == 'x') {
+                              Headless::QueueFileDialogAnswer(
+                                  *a == 'b' ? std::optional(CString("/b.csv")) : std::nullopt);
+                              ASSERT_TRUE(Headless::PressButton(dlg, IDC_BROWSE));
+                          } else if (*a == 'e') {
+                              ASSERT_TRUE(Headless::TypeText(dlg, IDC_PATH, ""));
+                          } else if (std::isdigit(static_cast<unsigned char>(*a))) {
+                              ASSERT_TRUE(Headless::ClickCheckBox(dlg, kBoxes[*a - '0']));
+                          } else {
+                              end = *a;
+                          }
                       }
-                      EXPECT_EQ(c.beforeOk, Shown(dlg));
-                      ASSERT_TRUE(Headless::PressEnter(dlg));
+                      EXPECT_EQ(c.beforeEnd, Shown(dlg));
+                      path = TextOf(dlg, IDC_PATH).str();
+                      ASSERT_TRUE(end == 'C'   ? Headless::PressButton(dlg, IDCANCEL)
+                                  : end == 'E' ? Headless::PressEscape(dlg)
+                                               : Headless::PressEnter(dlg));
                   }));
-        EXPECT_EQ(c.written, StoredInts()) << c.opened;
-        EXPECT_EQ(c.path ? c.path : "<absent>", StoredPath());
+        if (c.written) {
+            EXPECT_EQ(c.written, StoredInts()) << c.opened;
+            EXPECT_EQ(path.empty() ? "<absent>" : path, StoredPath().str());
+        } else {
+            EXPECT_EQ(before, SettingsBytes());
+        }
     }
     EXPECT_TRUE(Headless::MessageBoxes().empty());
+    // An open dialog for .csv files in the program's directory that hides read-only files (4)
+    // and asks before overwriting (2).
+    ASSERT_EQ(2u, Headless::FileDialogs().size());
+    const FileDialogRequest& r = Headless::FileDialogs()[0];
+    EXPECT_EQ(std::make_tuple(true, CString("csv"), CString(""), 6u, CString(kModuleDir)),
+              std::make_tuple(r.openFileDialog, r.defaultExt, r.fileName, r.flags, r.initialDir));
+    EXPECT_EQ("CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||", r.filter);
 }
 
 // 127 kanji take 254 bytes in code page 932 (381 in UTF-8), 254 half-width katakana as many;
 // one byte more is refused. The file dialog can deliver a path longer than the field takes.
-// Emptying the field deletes the entry.
 TEST_F(SettingsDlgTest, PathLimitCountsCodePage932Characters) {
     std::string kanji;
     std::string katakana;
@@ -165,56 +194,12 @@ TEST_F(SettingsDlgTest, PathLimitCountsCodePage932Characters) {
               }));
     EXPECT_EQ(kanji, StoredPath().str());
     EXPECT_EQ("0 0 0 0 1 0 0 0", StoredInts());
-    for (const std::string& path : {katakana, std::string()}) {
-        EXPECT_EQ(IDOK, Run([&](CDialog& dlg) {
-                      ASSERT_TRUE(Headless::TypeText(dlg, IDC_PATH, path));
-                      ASSERT_TRUE(Headless::PressButton(dlg, IDOK));
-                  }));
-        EXPECT_EQ(path.empty() ? "<absent>" : path, StoredPath().str());
-    }
-    EXPECT_EQ(1u, Headless::MessageBoxes().size());
-}
-
-// The browser starts in the program's directory; cancelling it changes nothing, a chosen file
-// fills only the path field.
-TEST_F(SettingsDlgTest, BrowsingFillsOnlyThePathField) {
-    Store("", "/keep.csv");
     EXPECT_EQ(IDOK, Run([&](CDialog& dlg) {
-                  ASSERT_TRUE(Headless::ClickCheckBox(dlg, IDC_NOTITLE));
-                  ASSERT_TRUE(Headless::TypeText(dlg, IDC_PATH, "/typed.csv"));
-                  for (const char* chosen : {"", "/home/me/chosen.csv"}) {
-                      Headless::QueueFileDialogAnswer(*chosen ? std::optional(CString(chosen))
-                                                              : std::nullopt);
-                      ASSERT_TRUE(Headless::PressButton(dlg, IDC_BROWSE));
-                      EXPECT_EQ(std::string("0-0-1100 [] ") + (*chosen ? chosen : "/typed.csv"),
-                                Shown(dlg));
-                  }
+                  ASSERT_TRUE(Headless::TypeText(dlg, IDC_PATH, katakana));
                   ASSERT_TRUE(Headless::PressButton(dlg, IDOK));
               }));
-    EXPECT_EQ("/home/me/chosen.csv", StoredPath());
-    EXPECT_EQ("0 0 0 0 1 1 0 0", StoredInts());
-    ASSERT_EQ(2u, Headless::FileDialogs().size());
-    // An open dialog for .csv files that hides read-only files (4) and asks before overwriting (2).
-    const FileDialogRequest& r = Headless::FileDialogs()[0];
-    EXPECT_EQ(std::make_tuple(true, CString("csv"), CString(""), 6u, CString(kModuleDir)),
-              std::make_tuple(r.openFileDialog, r.defaultExt, r.fileName, r.flags, r.initialDir));
-    EXPECT_EQ("CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||", r.filter);
-}
-
-TEST_F(SettingsDlgTest, CancelWritesNothing) {
-    Store(kEverythingOn, kPath);
-    const std::string before = SettingsBytes();
-    for (bool escape : {false, true}) {
-        EXPECT_EQ(IDCANCEL, Run([&](CDialog& dlg) {
-                      for (int id : kBoxes) {
-                          ASSERT_TRUE(Headless::ClickCheckBox(dlg, id) || !EnabledOf(dlg, id));
-                      }
-                      ASSERT_TRUE(Headless::TypeText(dlg, IDC_PATH, ""));
-                      ASSERT_TRUE(escape ? Headless::PressEscape(dlg)
-                                         : Headless::PressButton(dlg, IDCANCEL));
-                  }));
-    }
-    EXPECT_EQ(before, SettingsBytes());
+    EXPECT_EQ(katakana, StoredPath().str());
+    EXPECT_EQ(1u, Headless::MessageBoxes().size());
 }
 
 }  // namespace

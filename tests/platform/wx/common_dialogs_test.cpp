@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
@@ -14,19 +15,11 @@ namespace {
 
 // Looks at the dialog, then answers it.
 template <class Dialog>
-class Answer : public wxExpectModalBase<Dialog, Answer<Dialog>> {
-public:
-    Answer(int answer, std::function<void(Dialog*)> look) : m_answer(answer), m_look(look) {}
-
-protected:
-    int OnInvoked(Dialog* dialog) const override {
-        m_look(dialog);
-        return m_answer;
-    }
-
-private:
-    int m_answer;
-    std::function<void(Dialog*)> m_look;
+struct Answer : wxExpectModalBase<Dialog, Answer<Dialog>> {
+    Answer(int id, std::function<void(Dialog*)> f) : answer(id), look(std::move(f)) {}
+    int OnInvoked(Dialog* dialog) const override { return look(dialog), answer; }
+    int answer;
+    std::function<void(Dialog*)> look;
 };
 
 TEST(WxCommonDialogs, MessageBoxesShowTheTextAndReturnTheButton) {

@@ -3,6 +3,7 @@
 
 #include <set>
 #include <utility>
+#include <vector>
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
@@ -39,75 +40,38 @@ Pixels RedPixels(const std::function<void(WxPainter&)>& draw) {
 }
 
 TEST(WxPainting, LinesStopBeforeTheirEndPointAndFillsCoverExactlyTheirPixels) {
-    const CPoint steps[] = {{1, 5}, {3, 5}, {3, 3}, {5, 3}};
-    const struct {
-        const char* what;
-        std::function<void(WxPainter&)> draw;
-        Pixels red;
-    } cases[] = {
-        {"across",
-         [](WxPainter& p) { p.MoveTo(1, 1), p.LineTo(5, 1); },
-         {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
-        {"up", [](WxPainter& p) { p.MoveTo(3, 6), p.LineTo(3, 3); }, {{3, 6}, {3, 5}, {3, 4}}},
-        {"diagonal",
-         [](WxPainter& p) { p.MoveTo(8, 3), p.LineTo(13, 8); },
-         {{8, 3}, {9, 4}, {10, 5}, {11, 6}, {12, 7}}},
-        {"half slope, right to left",
-         [](WxPainter& p) { p.MoveTo(7, 2), p.LineTo(3, 0); },
-         {{7, 2}, {6, 2}, {5, 1}, {4, 1}}},
-        {"continued",
-         [](WxPainter& p) { p.MoveTo(0, 0), p.LineTo(2, 0), p.LineTo(2, 2); },
-         {{0, 0}, {1, 0}, {2, 0}, {2, 1}}},
-        // The line after a polyline starts where the position was before it.
-        {"polyline",
-         [&](WxPainter& p) { p.MoveTo(10, 10), p.Polyline(steps, 4), p.LineTo(12, 10); },
-         {{1, 5}, {2, 5}, {3, 5}, {3, 4}, {3, 3}, {4, 3}, {10, 10}, {11, 10}}},
-        {"fill",
-         [](WxPainter& p) {
-             p.FillSolidRect(CRect{2, 3, 4, 5}, RGB(255, 0, 0));
-         },
-         {{2, 3}, {3, 3}, {2, 4}, {3, 4}}},
-        {"a point, an inverted fill, no points",
-         [](WxPainter& p) {
-             p.MoveTo(4, 4), p.LineTo(4, 4);
-             p.FillSolidRect(CRect{5, 5, 3, 8}, RGB(255, 0, 0));
-             p.Polyline(nullptr, 3);
-         },
-         {}},
+    // Moves to the first point and draws lines to the others.
+    const std::pair<std::vector<CPoint>, Pixels> lines[] = {
+        {{{1, 1}, {5, 1}}, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
+        {{{3, 6}, {3, 3}}, {{3, 6}, {3, 5}, {3, 4}}},
+        {{{8, 3}, {13, 8}}, {{8, 3}, {9, 4}, {10, 5}, {11, 6}, {12, 7}}},
+        {{{7, 2}, {3, 0}}, {{7, 2}, {6, 2}, {5, 1}, {4, 1}}},
+        {{{0, 0}, {2, 0}, {2, 2}}, {{0, 0}, {1, 0}, {2, 0}, {2, 1}}},
+        {{{4, 4}, {4, 4}}, {}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(RedPixels(c.draw), c.red) << c.what;
+    for (const auto& line : lines) {
+        const std::vector<CPoint>& path = line.first;
+        EXPECT_EQ(RedPixels([&](WxPainter& p) {
+                      p.MoveTo(path[0].x, path[0].y);
+                      for (size_t i = 1; i < path.size(); ++i) {
+                          p.LineTo(path[i].x, path[i].y);
+                      }
+                  }),
+                  line.second)
+            << path[0].x << "," << path[0].y;
     }
+    // The line after a polyline starts where the position was before it.
+    const CPoint steps[] = {{1, 5}, {3, 5}, {3, 3}, {5, 3}};
+    EXPECT_EQ(RedPixels([&](WxPainter& p) {
+                  p.MoveTo(10, 10), p.Polyline(steps, 4), p.LineTo(12, 10), p.Polyline(nullptr, 3);
+              }),
+              (Pixels{{1, 5}, {2, 5}, {3, 5}, {3, 4}, {3, 3}, {4, 3}, {10, 10}, {11, 10}}));
+    EXPECT_EQ(RedPixels([](WxPainter& p) {
+                  p.FillSolidRect(CRect{2, 3, 4, 5}, RGB(255, 0, 0));
+                  p.FillSolidRect(CRect{5, 5, 3, 8}, RGB(255, 0, 0));  // inverted: nothing
+              }),
+              (Pixels{{2, 3}, {3, 3}, {2, 4}, {3, 4}}));
 }
-
-// Paints its client area blue with a red line, as the graph control paints itself.
-class BlueWithRedLine : public CStatic {
-public:
-    int paints = 0;
-    CRect clientAtPaint;
-
-    static const MessageMap* GetThisMessageMap() {
-        static const MessageMap map{CWnd::GetThisMessageMap(),
-                                    {MapPaint(&BlueWithRedLine::OnPaint)}};
-        return &map;
-    }
-
-protected:
-    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
-
-private:
-    void OnPaint() {
-        CPaintDC dc(this);
-        GetClientRect(&clientAtPaint);
-        dc.FillSolidRect(clientAtPaint, RGB(0, 0, 255));
-        CPen red(PS_SOLID, 1, RGB(255, 0, 0));
-        CPen* old = dc.SelectObject(&red);
-        dc.MoveTo(2, 3);
-        dc.LineTo(12, 3);
-        dc.SelectObject(old);
-        ++paints;
-    }
-};
 
 TEST(WxPainting, SelfDrawnControlPaintsThroughCPaintDCInsideItsEdge) {
     RecordingDialog dialog(kTestDialog);
@@ -120,7 +84,25 @@ TEST(WxPainting, SelfDrawnControlPaintsThroughCPaintDCInsideItsEdge) {
     // Nobody paints it yet: black inside the edge.
     EXPECT_EQ(colourAt(CaptureScreen(graphWindow->GetScreenRect()), 5, 5), RGB(0, 0, 0));
 
-    BlueWithRedLine graph;
+    // Paints its client area blue with a red line, as the graph control paints itself.
+    struct : CStatic {
+        LRESULT SendMessage(const Message& message) override {
+            if (message.message != WM_PAINT) {
+                return CStatic::SendMessage(message);
+            }
+            CPen red(PS_SOLID, 1, RGB(255, 0, 0));
+            CPaintDC dc(this);
+            GetClientRect(&clientAtPaint);
+            dc.FillSolidRect(clientAtPaint, RGB(0, 0, 255));
+            dc.SelectObject(&red);
+            dc.MoveTo(2, 3);
+            dc.LineTo(12, 3);
+            ++paints;
+            return 0;
+        }
+        int paints = 0;
+        CRect clientAtPaint;
+    } graph;
     graph.Attach(dialog.GetDlgItem(1040)->GetNative());
     graph.RedrawWindow(RDW_UPDATENOW);
     ASSERT_TRUE(PumpUntil([&] { return graph.paints > 0; }));

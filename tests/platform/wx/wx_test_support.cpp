@@ -97,9 +97,10 @@ bool RecordingDialog::OnInitDialog() {
 
 int RecordingDialog::Count(UINT message, int id, UINT code) const {
     int count = 0;
+    const bool commandLike = message == WM_COMMAND || message == WM_NOTIFY;
     for (const Message& m : received) {
-        const bool commandLike = message == WM_COMMAND || message == WM_NOTIFY;
-        count += m.message == message && (id == kAnyId || m.id == id) &&
+        const int from = m.message == WM_TIMER ? static_cast<int>(m.wParam) : m.id;
+        count += m.message == message && (id == kAnyId || from == id) &&
                  (!commandLike || m.code == code);
     }
     return count;

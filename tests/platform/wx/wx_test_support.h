@@ -34,6 +34,7 @@ public:
         : CDialog(dialogTemplate, parent) {}
 
     LRESULT SendMessage(const Message& message) override;
+    // id is the control's, or the timer's for WM_TIMER.
     int Count(UINT message, int id = kAnyId, UINT code = 0) const;
     std::vector<Message> received;  // in order
     int cancels = 0;
