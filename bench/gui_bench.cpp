@@ -42,8 +42,8 @@ class Programs {
 public:
     Programs() : m_dir("[Timer]\nInterval=int:" + std::to_string(kIntervalMinutes) + "\n") {}
 
-    LaunchSpec Spec(bool vantrel) const {
-        return LaunchSpec{vantrel ? g_options.vantrel : g_options.bare,
+    LaunchRequest Request(bool vantrel) const {
+        return LaunchRequest{vantrel ? g_options.vantrel : g_options.bare,
                           m_dir.client(),
                           {"XDG_CONFIG_HOME=" + m_dir.config()}};
     }
@@ -63,7 +63,7 @@ Programs& SharedPrograms() {
 bool MeasureOnce(bool vantrel, Measured& measured) {
     X11Launcher& launcher = SharedPrograms().launcher();
     const X11Launcher::Started started =
-        launcher.Launch(SharedPrograms().Spec(vantrel), kMapTimeout);
+        launcher.Launch(SharedPrograms().Request(vantrel), kMapTimeout);
     if (!started.window) {
         launcher.Close(started, 5);
         return false;
@@ -110,9 +110,9 @@ void BM_IdleWakeups(benchmark::State& state) {
     X11Launcher& launcher = SharedPrograms().launcher();
     for (auto _ : state) {
         const X11Launcher::Started bare =
-            launcher.Launch(SharedPrograms().Spec(false), kMapTimeout);
+            launcher.Launch(SharedPrograms().Request(false), kMapTimeout);
         const X11Launcher::Started vantrel =
-            launcher.Launch(SharedPrograms().Spec(true), kMapTimeout);
+            launcher.Launch(SharedPrograms().Request(true), kMapTimeout);
         if (!bare.window || !vantrel.window) {
             launcher.Close(bare, 5);
             launcher.Close(vantrel, 5);

@@ -137,19 +137,19 @@ pid_t X11Launcher::WindowPid(Window window) {
     return pid;
 }
 
-X11Launcher::Started X11Launcher::Launch(const LaunchSpec& spec, double timeoutSeconds) {
+X11Launcher::Started X11Launcher::Launch(const LaunchRequest& request, double timeoutSeconds) {
     // Everything the child needs is prepared before the clock starts.
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         env.emplace_back(*e);
     }
-    env.insert(env.end(), spec.extraEnv.begin(), spec.extraEnv.end());
+    env.insert(env.end(), request.extraEnv.begin(), request.extraEnv.end());
     std::vector<char*> envp;
     for (std::string& e : env) {
         envp.push_back(e.data());
     }
     envp.push_back(nullptr);
-    std::string program = spec.program;
+    std::string program = request.program;
     char* argv[] = {program.data(), nullptr};
     const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
     while (XPending(m_display)) {
@@ -164,7 +164,7 @@ X11Launcher::Started X11Launcher::Launch(const LaunchSpec& spec, double timeoutS
         ::dup2(devNull, STDIN_FILENO);
         ::dup2(devNull, STDOUT_FILENO);
         ::dup2(devNull, STDERR_FILENO);
-        if (::chdir(spec.workingDir.c_str()) == 0) {
+        if (::chdir(request.workingDir.c_str()) == 0) {
             ::execve(argv[0], argv, envp.data());
         }
         ::_exit(127);

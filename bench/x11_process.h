@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-struct LaunchSpec {
+struct LaunchRequest {
     std::string program;
     std::string workingDir;
     std::vector<std::string> extraEnv;  // NAME=value, added to this process's environment
@@ -39,7 +39,7 @@ public:
     };
     // Starts the program and waits for a top-level window of its own (_NET_WM_PID) to be mapped.
     // The time runs from just before fork to the map notification.
-    Started Launch(const LaunchSpec& spec, double timeoutSeconds);
+    Started Launch(const LaunchRequest& request, double timeoutSeconds);
 
     // Closes the window as its close box would, and reaps the process; one that has not ended
     // after timeoutSeconds is killed. Returns whether it ended by itself.
