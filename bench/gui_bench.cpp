@@ -44,8 +44,8 @@ public:
 
     LaunchRequest Request(bool vantrel) const {
         return LaunchRequest{vantrel ? g_options.vantrel : g_options.bare,
-                          m_dir.client(),
-                          {"XDG_CONFIG_HOME=" + m_dir.config()}};
+                             m_dir.client(),
+                             {"XDG_CONFIG_HOME=" + m_dir.config()}};
     }
     X11Launcher& launcher() { return m_launcher; }
 
