@@ -6,7 +6,6 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 #include "clientfiles/client_version.h"
 #include "clientfiles/user_info.h"
@@ -14,8 +13,7 @@
 
 TEST(ClientFileReaderTest, LineSyntax) {
     TempDir dir;
-    // Blanks around key, "=" and value; CR LF; a line starting with "="; a line without "=";
-    // a key in other letter case; a repeated key; a value holding "=".
+    // Blanks, CR LF, leading "=", no "=", other letter case, repeated key, "=" in the value.
     dir.Write("user_info.sah",
               "  nwus \t=\t 12  \r\n"
               "=nresults=5\n"
@@ -36,7 +34,6 @@ TEST(ClientFileReaderTest, LineSyntax) {
 
 TEST(ClientFileReaderTest, AZeroByteEndsTheTextAndAMissingFileChangesNothing) {
     TempDir dir;
-    // A zero byte ends the text.
     dir.Write("user_info.sah", std::string("nwus=3\n\0nresults=4\n", 19));
     UserInfo user(dir.path().c_str());
     user.Read(2);
@@ -48,11 +45,6 @@ TEST(ClientFileReaderTest, AZeroByteEndsTheTextAndAMissingFileChangesNothing) {
     EXPECT_FALSE(user.found);
     EXPECT_EQ(user.nwus, 3);
     EXPECT_EQ(user.directory, dir.path().c_str());
-
-    // A directory where the file should be can't be read either.
-    std::filesystem::create_directory(dir.File("user_info.sah"));
-    user.Read(2);
-    EXPECT_FALSE(user.found);
 }
 
 TEST(ClientFileReaderTest, TheWorkingDirectoryBecomesAbsolute) {
@@ -63,7 +55,6 @@ TEST(ClientFileReaderTest, TheWorkingDirectoryBecomesAbsolute) {
     EXPECT_EQ(version.directory, ".");
     version.Read(2);
     ASSERT_TRUE(version.found);
-    // The temporary directory's path may run through a symbolic link; compare what getcwd says.
     char here[PATH_MAX];
     ASSERT_NE(::getcwd(here, sizeof here), nullptr);
     EXPECT_EQ(version.directory, here);
@@ -82,11 +73,7 @@ TEST(ClientFileReaderTest, ConversionsMatchTheCLibrary) {
         EXPECT_EQ(ConvertAtol(input), static_cast<std::int32_t>(std::atol(input)));
         const double expected = std::strtod(input, nullptr);  // the tests run in the "C" locale
         const double actual = ConvertAtof(input);
-        if (expected != expected) {
-            EXPECT_NE(actual, actual);
-        } else {
-            EXPECT_EQ(actual, expected);
-        }
+        EXPECT_TRUE(actual == expected || (actual != actual && expected != expected)) << actual;
         unsigned int hex = 0xDEADBEEF;
         const int matched = std::sscanf(input, "%x", &hex);
         std::uint32_t member = 0xDEADBEEF;

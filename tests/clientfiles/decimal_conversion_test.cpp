@@ -1,16 +1,13 @@
-// Decimal values of the client files: every text gives the very double the C library's strtod
-// gives, bit for bit, including the values where a fast reader is most likely to round wrongly.
+// Decimal values convert to the very double strtod gives, bit for bit.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iomanip>
 #include <random>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "clientfiles/client_file_reader.h"
 
@@ -30,8 +27,7 @@ void ExpectSameAsStrtod(const std::string& text) {
 }  // namespace
 
 // Ties to even at 2^53 + 1, the normal and subnormal limits, the largest double and past it.
-TEST(DecimalConversionTest, HardCasesMatchStrtod) {
-    // Texts without blanks, one after another.
+TEST(DecimalConversionTest, MatchesStrtodBitForBit) {
     std::istringstream texts(
         "0 -0 -0.0 .5 5. -.5e-3 1e e5 - . --1 1-2 1e+5 1e-5 1E5 0.1 0.3 123456.789 18723.250000 "
         "-3.1250e-01 0.45123123 9007199254740993 9007199254740995 9007199254740993.0000000001 "
@@ -44,34 +40,20 @@ TEST(DecimalConversionTest, HardCasesMatchStrtod) {
     for (std::string text; texts >> text;) {
         ExpectSameAsStrtod(text);
     }
-    // Far more digits than a double holds, rounding up only at the last one.
     ExpectSameAsStrtod("0." + std::string(400, '9') + "e1");
     ExpectSameAsStrtod("1." + std::string(800, '0') + "1");
-}
 
-TEST(DecimalConversionTest, RandomValuesInEveryNotationMatchStrtod) {
+    // Random doubles printed in full, and cut shorter so the text falls between two doubles.
     std::mt19937_64 random(20020402);
-    // Each notation, as printf's %.17g, %.6f, %.3e, %g, %.0f and %.20e write it.
-    const struct {
-        std::ios_base::fmtflags notation;
-        int precision;
-    } kNotations[] = {{std::ios_base::fmtflags(), 17}, {std::ios_base::fixed, 6},
-                      {std::ios_base::scientific, 3},  {std::ios_base::fmtflags(), 6},
-                      {std::ios_base::fixed, 0},       {std::ios_base::scientific, 20}};
-    for (int i = 0; i < 5000; ++i) {
+    for (int i = 0; i < 2000; ++i) {
         double value = 0;
         const std::uint64_t bits = random();
         std::memcpy(&value, &bits, sizeof value);
         if (value != value || value - value != 0.0) {
             continue;  // NaN and infinities: not decimal numbers
         }
-        std::ostringstream printed;
-        printed.setf(kNotations[i % 6].notation, std::ios_base::floatfield);
-        printed << std::setprecision(kNotations[i % 6].precision) << value;
-        ExpectSameAsStrtod(printed.str());
         char text[512];
-        // A shorter cut of the same digits falls between two doubles.
-        std::snprintf(text, sizeof text, "%.*e", static_cast<int>(i % 17) + 1, value);
+        std::snprintf(text, sizeof text, "%.*e", i % 17 + 1, value);
         ExpectSameAsStrtod(text);
     }
 }

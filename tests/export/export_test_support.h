@@ -27,13 +27,12 @@ inline const std::string kTitle28 =
     "\"Chirp Rate(Gaussians)\"";
 
 inline constexpr std::int64_t kUpdateTime = 1700000000;  // 2023-11-14 22:13:20 UTC
-inline constexpr std::int64_t kFileTime = 1000000000;    // 2001-09-09 01:46:40 UTC
 
 inline WorkUnitInfo SampleWorkUnit(const char* name = "01mr03aa.1234.5678.9.10") {
     WorkUnitInfo wu;
     wu.found = true;
     wu.name = name;
-    wu.file_time = kFileTime;
+    wu.file_time = 1000000000;  // 2001-09-09 01:46:40 UTC
     wu.version = 26;
     wu.splitter_version = 0x10;
     wu.time_recorded = 2451545.0;  // 2000-01-01 12:00:00 UT

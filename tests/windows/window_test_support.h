@@ -1,6 +1,4 @@
-// A fixture for the window tests: an application object whose settings store lives in a fresh
-// temporary directory, Japan's time zone (UTC + 9 all year) and a headless backend with empty
-// queues. The environment is put back afterwards.
+// Window tests: settings in a fresh temporary directory, Japan's time zone, empty headless queues.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -39,7 +37,6 @@ protected:
     bool SettingsFileExists() const { return std::filesystem::exists(m_settingsPath); }
     void ClearSettings() const { std::filesystem::remove(m_settingsPath); }
 
-    // What a control shows.
     static CString TextOf(CWnd& dialog, int id) {
         CWnd* item = dialog.GetDlgItem(id);
         return item ? item->GetWindowText() : CString("<no control>");
