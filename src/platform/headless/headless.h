@@ -87,7 +87,5 @@ struct PixelGrid {
 // Sends the control a paint over a fresh grid of its client size (white before painting) and
 // returns what it drew.
 PixelGrid Paint(CWnd& control);
-// How many paints the program itself caused (Redraw, or showing a hidden control).
-int PaintCount(const CWnd& control);
 
 }  // namespace Headless

@@ -170,9 +170,4 @@ PixelGrid Paint(CWnd& control) {
     return PixelGrid{};
 }
 
-int PaintCount(const CWnd& control) {
-    const auto* native = dynamic_cast<const HeadlessControl*>(control.GetNative());
-    return native ? native->state().paintCount : 0;
-}
-
 }  // namespace Headless

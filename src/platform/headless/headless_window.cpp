@@ -82,7 +82,6 @@ PixelGrid HeadlessWindowBase<Base>::PaintNow() {
                        RGB(255, 255, 255));
     if (m_state.target) {
         m_state.paintGrid = &grid;
-        ++m_state.paintCount;
         m_state.target->SendMessage(Message{WM_PAINT, m_state.id});
         m_state.paintGrid = nullptr;
     }
@@ -92,7 +91,6 @@ PixelGrid HeadlessWindowBase<Base>::PaintNow() {
 template <typename Base>
 void HeadlessWindowBase<Base>::PaintUnseen() {
     if (m_state.target) {
-        ++m_state.paintCount;
         m_state.target->SendMessage(Message{WM_PAINT, m_state.id});
     }
 }

@@ -24,7 +24,6 @@ struct WindowState {
     std::vector<CString> tabItems;
     int curSel = -1;
     MessageTarget* target = nullptr;
-    int paintCount = 0;
     PixelGrid* paintGrid = nullptr;  // set only while a paint runs
 };
 
