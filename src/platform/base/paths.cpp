@@ -1,8 +1,10 @@
 #include "platform/base/paths.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 #include <string>
 #include <vector>
@@ -66,4 +68,32 @@ CString ModuleFilePath() {
     }
     buffer.resize(static_cast<size_t>(n));
     return CString(std::move(buffer));
+}
+
+CString HomeDirectory() {
+    if (const char* home = std::getenv("HOME"); home && home[0] == kPathSeparator) {
+        return CString(home);
+    }
+    // Without HOME, the password database still knows the user's home. A folder any user could
+    // have planted (somewhere under /tmp) is no substitute for it.
+    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::string buffer(size > 0 ? static_cast<size_t>(size) : 16384, '\0');
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    while (::getpwuid_r(::getuid(), &entry, &buffer[0], buffer.size(), &found) == ERANGE &&
+           buffer.size() < (1u << 20)) {
+        buffer.resize(buffer.size() * 2);
+    }
+    if (!found || !found->pw_dir || found->pw_dir[0] != kPathSeparator) {
+        return CString();
+    }
+    return CString(found->pw_dir);
+}
+
+CString XdgBaseDirectory(const char* variable, const char* fallback) {
+    if (const char* base = std::getenv(variable); base && base[0] == kPathSeparator) {
+        return CString(base);
+    }
+    const CString home = HomeDirectory();
+    return home.IsEmpty() ? CString() : JoinPath(home, fallback);
 }

@@ -15,3 +15,12 @@ CString AbsolutePath(const char* path);
 
 // Full path of the running executable; empty when it can't be obtained.
 CString ModuleFilePath();
+
+// The user's home folder: $HOME when it is an absolute path, else the password database's entry
+// for the real user. Empty when neither knows one; per-user files then have no place.
+CString HomeDirectory();
+
+// An XDG base folder: the variable (XDG_CONFIG_HOME, XDG_DATA_HOME) when it holds an absolute
+// path, else the home folder followed by fallback (".config", ".local/share"). Empty when there
+// is no home folder.
+CString XdgBaseDirectory(const char* variable, const char* fallback);

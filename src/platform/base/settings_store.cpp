@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "platform/base/atomic_file.h"
+#include "platform/base/paths.h"
 
 namespace {
 
@@ -100,15 +101,11 @@ bool ValidName(const char* name) {
 }  // namespace
 
 std::string SettingsStore::DefaultPath(const char* companyKey, const char* appName) {
-    std::string base;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') {
-        base = xdg;
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-        base = std::string(home) + "/.config";
-    } else {
-        base = "/tmp";
+    const CString base = XdgBaseDirectory("XDG_CONFIG_HOME", ".config");
+    if (base.IsEmpty()) {
+        return {};
     }
-    return base + "/" + companyKey + "/" + appName + "/settings";
+    return base.str() + "/" + companyKey + "/" + appName + "/settings";
 }
 
 SettingsStore::Entries SettingsStore::ParseSettings(std::string_view text) {

@@ -14,7 +14,8 @@ class SettingsStore {
 public:
     explicit SettingsStore(std::string filePath) : m_path(std::move(filePath)) {}
 
-    // $XDG_CONFIG_HOME (or ~/.config) / companyKey / appName / settings
+    // $XDG_CONFIG_HOME (or ~/.config) / companyKey / appName / settings; empty when the user
+    // has no home folder.
     static std::string DefaultPath(const char* companyKey, const char* appName);
 
     // A missing entry, or one of the other kind, gives the default.

@@ -20,7 +20,9 @@ CWinApp::~CWinApp() {
 }
 
 void CWinApp::SetRegistryKey(const char* key) {
-    m_store = std::make_unique<SettingsStore>(SettingsStore::DefaultPath(key, m_pszAppName));
+    // A user without a home folder runs on the defaults and writes no settings anywhere.
+    std::string path = SettingsStore::DefaultPath(key, m_pszAppName);
+    m_store = path.empty() ? nullptr : std::make_unique<SettingsStore>(std::move(path));
 }
 
 int CWinApp::GetProfileInt(const char* section, const char* entry, int defaultValue) {
