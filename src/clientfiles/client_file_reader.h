@@ -22,8 +22,14 @@ inline const char* ClientFileName(int kind, const char* txtName, const char* sah
 // at the directory of the opened file. Raises CFileException.
 void OpenClientFile(CFile& file, CString& directory, const char* name);
 
-// Reads up to length bytes into a buffer of length + 1 zero bytes and closes the file, so the
-// text always ends in a zero byte. Raises CFileException or CMemoryException.
+// Real client files are a few kilobytes. Whatever a folder holds, at most this much of a file is
+// read, so a huge file costs neither the memory nor the time of reading it whole; what was read
+// is parsed as far as it goes.
+inline constexpr std::int64_t kMaxClientFileBytes = 1 << 20;
+
+// Reads up to length bytes (at most kMaxClientFileBytes) into a buffer of one more zero byte and
+// closes the file, so the text always ends in a zero byte. The buffer's size is the count read
+// plus one. Raises CFileException or CMemoryException.
 std::vector<char> ReadClientFile(CFile& file, std::int64_t length);
 
 // Runs one read attempt; false when it raised a file or memory failure.
@@ -75,6 +81,10 @@ private:
     std::unordered_map<std::string_view, int> m_positions;
     int m_count;
 };
+
+// The text without the single-byte white space (space, tab, line feed, vertical tab, form
+// feed, carriage return) at either end.
+std::string_view TrimWhiteSpace(std::string_view text);
 
 // Cuts text into lines at line feeds (runs of them act as one), trims each line and, for a line
 // with "=" after its first character, calls store(key, value) with the trimmed key and value.

@@ -28,10 +28,37 @@ void WorkUnitInfo::Reset(const char* dir) {
     *this = WorkUnitInfo(dir);
 }
 
+namespace {
+
+// Whether the text (up to its first zero byte) holds the line that ends the header.
+bool HasHeaderEnd(const char* text) {
+    std::string_view rest(text);
+    while (!rest.empty()) {
+        const size_t end = std::min(rest.find('\n'), rest.size());
+        const std::string_view line = TrimWhiteSpace(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (line == kEndOfHeader) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A file caught while the client rewrites it ends inside its header: before "end_seti_header"
+// and before the limit of the read. Parsed, it would pass off the cut text as a unit (a phantom
+// name, values of two units mixed), so it counts as not read.
+bool IsCutInsideHeader(const std::vector<char>& text, std::int64_t limit) {
+    const std::int64_t bytesRead = static_cast<std::int64_t>(text.size()) - 1;
+    return bytesRead < limit && !HasHeaderEnd(text.data());
+}
+
+}  // namespace
+
 void WorkUnitInfo::Read(int kind) {
     found = false;
     std::vector<char> text;
     bool statusMissing = false;
+    std::int64_t lastWrite = file_time;
     const bool fromWorkUnit = Guarded([&] {
         CFile file;
         OpenClientFile(file, directory, ClientFileName(kind, "work_unit.txt", "work_unit.sah"));
@@ -40,21 +67,25 @@ void WorkUnitInfo::Read(int kind) {
             statusMissing = true;
             return;
         }
-        file_time = status.m_mtime;
+        lastWrite = status.m_mtime;
         text = ReadClientFile(file, std::min<std::int64_t>(status.m_size, kMaxWorkUnitBytes));
     });
     if (statusMissing) {
         return;
     }
-    if (!fromWorkUnit) {
-        text.clear();
+    if (fromWorkUnit) {
+        if (IsCutInsideHeader(text, kMaxWorkUnitBytes)) {
+            return;
+        }
+        file_time = lastWrite;
+    } else {
         // The client replaces the work unit by its result when it has finished it.
         const bool fromResult = Guarded([&] {
             CFile file;
             OpenClientFile(file, directory, ClientFileName(kind, "result.txt", "result.sah"));
             text = ReadClientFile(file, file.GetLength());
         });
-        if (!fromResult) {
+        if (!fromResult || IsCutInsideHeader(text, kMaxClientFileBytes)) {
             return;
         }
     }

@@ -1,5 +1,8 @@
 #include "export/csv_line.h"
 
+#include <string>
+#include <utility>
+
 #include "astro/ut_date_time.h"
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/work_unit_info.h"
@@ -37,6 +40,22 @@ CString FormatRecordedTime(double julianDate) {
     return text;
 }
 
+// A field between double quotes doubles the quotes inside it, so that a spreadsheet (or any
+// reader of RFC 4180) finds the same columns whatever the unit's name holds.
+CString QuotedFieldText(const CString& text) {
+    if (text.Find('"') < 0) {
+        return text;
+    }
+    std::string doubled;
+    for (const char ch : text.str()) {
+        doubled += ch;
+        if (ch == '"') {
+            doubled += '"';
+        }
+    }
+    return CString(std::move(doubled));
+}
+
 }  // namespace
 
 CString FormatCsvTitle(bool newForm, const char* lineEnd) {
@@ -57,15 +76,15 @@ CString FormatCsvLine(const CTime& updateTime, const WorkUnitInfo& wu, const Ana
                       bool newForm, const char* lineEnd) {
     CString line = updateTime.Format(kLocalTimePattern);
     line += ",\"";
-    line += wu.name;  // unchanged: the log has never escaped names
+    line += QuotedFieldText(wu.name);
     line += "\",";
     if (wu.file_time != 0) {
         line += CTime(wu.file_time).Format(kLocalTimePattern);
     }
     line += ",";
-    // The splitter version is an unsigned hexadecimal read; print it as unsigned decimal.
-    line.AppendFormat("%d,%u,", static_cast<int>(wu.version),
-                      static_cast<unsigned>(wu.splitter_version));
+    // The log has always shown the splitter version as a signed number: ffffffff reads -1.
+    line.AppendFormat("%d,%d,", static_cast<int>(wu.version),
+                      static_cast<int>(wu.splitter_version));
     line += FormatRecordedTime(wu.time_recorded);
     line += ",";
     line.AppendFormat("%.3lf,%.2lf,", wu.start_ra, wu.start_dec);

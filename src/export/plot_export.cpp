@@ -1,6 +1,10 @@
 #include "export/plot_export.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <new>
+#include <optional>
+#include <string>
 
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/work_unit_info.h"
@@ -19,16 +23,61 @@ bool IsPlainFileName(const CString& name) {
            name.str().find('\0') == std::string::npos;
 }
 
-// "<dir>/<name><suffix>", dir being the export path up to its last separator. A separator at
-// position 0 means the root directory; no separator at all means the working directory, where
-// the CSV file itself lies.
-CString PlotFilePath(const CString& exportPath, const CString& name, const char* suffix) {
-    const int lastSeparator = exportPath.ReverseFind(kPathSeparator);
-    CString fileName = name + suffix;
-    if (lastSeparator < 0) {
-        return fileName;
+// "<dir>/<name><suffix>", dir being the directory the CSV file is in as the file system
+// resolves it, so that both land in one folder however the export path is spelled. Nothing when
+// that directory can't be resolved.
+std::optional<CString> PlotFilePath(const CString& exportPath, const CString& name,
+                                    const char* suffix) {
+    const std::optional<CString> csvPath = FullPath(exportPath.GetString());
+    if (!csvPath) {
+        return std::nullopt;
     }
-    return JoinPath(exportPath.Left(lastSeparator), fileName.GetString());
+    const CString dir = csvPath->Left(csvPath->ReverseFind(kPathSeparator));
+    return JoinPath(dir, (name + suffix).GetString());
+}
+
+// The client names its units with letters, digits, dots, underscores and hyphens. Such a name
+// goes into the script as it stands.
+bool IsOrdinaryName(const std::string& name) {
+    return std::all_of(name.begin(), name.end(), [](char ch) {
+        return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') ||
+               ch == '.' || ch == '_' || ch == '-';
+    });
+}
+
+// Any other text inside a double-quoted gnuplot string: every byte but a letter or digit as an
+// octal escape, which gnuplot turns back into that byte. No quote can end the string early, no
+// backquote runs a command and no "@" expands a macro, whatever the work-unit file held.
+std::string EscapedForGnuplot(const std::string& text) {
+    std::string escaped;
+    for (const char ch : text) {
+        if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')) {
+            escaped += ch;
+        } else {
+            char octal[5];
+            std::snprintf(octal, sizeof octal, "\\%03o", static_cast<unsigned char>(ch));
+            escaped += octal;
+        }
+    }
+    return escaped;
+}
+
+// The unit's name as the title shows it, and a file of the unit as plot and output name it.
+// Beyond the escapes, a file name from an extraordinary unit name starts with "./": gnuplot
+// reads "<..." as a command to run, writes "|..." to one and gives "-" and "+" meanings of
+// their own.
+struct ScriptNames {
+    std::string title;
+    std::string data;  // the file plot reads, with its quotes
+    std::string gif;   // the file the commented-out output line names, with its quotes
+};
+
+ScriptNames NamesInScript(const CString& name) {
+    if (IsOrdinaryName(name.str())) {
+        return {name.str(), "\"" + name.str() + ".dat\"", "'" + name.str() + ".gif'"};
+    }
+    const std::string escaped = EscapedForGnuplot(name.str());
+    return {escaped, "\"./" + escaped + ".dat\"", "\"./" + escaped + ".gif\""};
 }
 
 }  // namespace
@@ -42,7 +91,7 @@ CString FormatPlotData(const AnalysisState& state) {
 }
 
 CString FormatPlotScript(const WorkUnitInfo& wu, const AnalysisState& state) {
-    const char* name = wu.name.GetString();
+    const ScriptNames names = NamesInScript(wu.name);
     const int t0 = static_cast<int>(state.bg_fft_ind);
     CString script;
     script.AppendFormat("# Best Gaussian Data%s", kLineEnd);
@@ -51,7 +100,7 @@ CString FormatPlotScript(const WorkUnitInfo& wu, const AnalysisState& state) {
     // Today's gnuplot has no colour arguments on the gif terminal and no "set notime"; these two
     // lines use the forms it accepts.
     script.AppendFormat("#set terminal gif transparent interlace small size 400,400%s", kLineEnd);
-    script.AppendFormat("#set output '%s.gif'%s", name, kLineEnd);
+    script.AppendFormat("#set output %s%s", names.gif.c_str(), kLineEnd);
     script.AppendFormat("set xrange [0:63]%s", kLineEnd);
     script.AppendFormat("set autoscale y%s", kLineEnd);
     script.AppendFormat("set nogrid%s", kLineEnd);
@@ -59,8 +108,8 @@ CString FormatPlotScript(const WorkUnitInfo& wu, const AnalysisState& state) {
     script.AppendFormat("set nolabel%s", kLineEnd);
     script.AppendFormat("set noarrow%s", kLineEnd);
     script.AppendFormat("unset timestamp%s", kLineEnd);
-    script.AppendFormat("set title \"from WU %s (%.6lfHz/sec)\"%s", name, state.bg_chirp_rate,
-                        kLineEnd);
+    script.AppendFormat("set title \"from WU %s (%.6lfHz/sec)\"%s", names.title.c_str(),
+                        state.bg_chirp_rate, kLineEnd);
     script.AppendFormat("set xlabel \"TM=%.6lf,Pk=%.6lf,Sig=%.6lf,Chi=%.6lf,t0=%d\"%s",
                         state.bg_true_mean, state.bg_power, state.bg_sigma, state.bg_chisq, t0,
                         kLineEnd);
@@ -68,8 +117,8 @@ CString FormatPlotScript(const WorkUnitInfo& wu, const AnalysisState& state) {
     script.AppendFormat("pw=%.6lf%s", state.bg_power, kLineEnd);
     script.AppendFormat("sgm=%.6lf%s", state.bg_sigma, kLineEnd);
     script.AppendFormat("t0=%d%s", t0, kLineEnd);
-    script.AppendFormat("plot \"%s.dat\" with histeps ,  tm+pw*exp(-((x-t0)/sgm)**2) with line%s",
-                        name, kLineEnd);
+    script.AppendFormat("plot %s with histeps ,  tm+pw*exp(-((x-t0)/sgm)**2) with line%s",
+                        names.data.c_str(), kLineEnd);
     return script;
 }
 
@@ -85,12 +134,13 @@ bool WritePlotFiles(const CString& exportPath, const WorkUnitInfo& wu, const Ana
         // Each file is written whole to a temporary file and renamed into place, so a failed
         // export leaves the previous version (or nothing), never half a file. The script is only
         // written once its data file is in place.
-        if (!ReplaceFileAtomically(PlotFilePath(exportPath, wu.name, ".dat"),
-                                   FormatPlotData(state).str())) {
+        const std::optional<CString> dataPath = PlotFilePath(exportPath, wu.name, ".dat");
+        const std::optional<CString> scriptPath = PlotFilePath(exportPath, wu.name, ".plt");
+        if (!dataPath || !scriptPath ||
+            !ReplaceFileAtomically(*dataPath, FormatPlotData(state).str())) {
             return false;
         }
-        return ReplaceFileAtomically(PlotFilePath(exportPath, wu.name, ".plt"),
-                                     FormatPlotScript(wu, state).str());
+        return ReplaceFileAtomically(*scriptPath, FormatPlotScript(wu, state).str());
     } catch (const std::bad_alloc&) {
         return false;
     }

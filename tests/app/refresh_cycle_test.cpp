@@ -112,7 +112,8 @@ TEST_F(MainWindowTest, TheBaselineMovesOnlyWithBothFilesAndANewName) {
         for (const auto& step : kSteps) {
             Clock::Advance(600);
             if (*step.unit) {
-                m_client.Write("work_unit.sah", std::string("name=") + step.unit + "\n");
+                m_client.Write("work_unit.sah",
+                               std::string("name=") + step.unit + "\nend_seti_header\n");
             }
             if (!step.state) {
                 m_client.Remove("state.sah");
@@ -173,7 +174,8 @@ TEST_F(MainWindowTest, TheTimerExportsOneLineWhenTheUnitChanges) {
             EXPECT_EQ(Headless::TimerPeriod(dlg, 1), 60000u);
             for (const Step& step : scenario.steps) {
                 if (*step.unit) {
-                    m_client.Write("work_unit.sah", std::string("name=") + step.unit + "\n");
+                    m_client.Write("work_unit.sah",
+                                   std::string("name=") + step.unit + "\nend_seti_header\n");
                 }
                 if (std::string(step.state) == "-") {
                     m_client.Remove("state.sah");

@@ -74,11 +74,12 @@ TEST(WorkUnitInfoTest, HeaderTexts) {
         std::string file, expected;
     } kCases[] = {
         // Versions convert as the C library's atoi and "%x" do; not hexadecimal keeps the value.
-        {"version=010 (beta)\nsplitter_version=1a\n", "||10|1a"},
-        {"splitter_version=0x2B\n", "||10|2b"},
-        {"splitter_version=zz\nversion=abc\n", "||0|2b"},
+        {"version=010 (beta)\nsplitter_version=1a\nend_seti_header\n", "||10|1a"},
+        {"splitter_version=0x2B\nend_seti_header", "||10|2b"},
+        {"splitter_version=zz\nversion=abc\nend_seti_header\n", "||0|2b"},
         // The end marker counts only alone on its line, blanks aside.
         {"name=a\n  end_seti_header  \r\nname=b\n", "a||0|2b"},
+        // A header that reaches the limit is read as far as it goes, end marker or not.
         {"name=" + longName, longName + "||0|2b"},
         {"name=" + longName + "Q", longName + "||0|2b"},
     };
@@ -91,4 +92,40 @@ TEST(WorkUnitInfoTest, HeaderTexts) {
         ASSERT_TRUE(wu.found);
         EXPECT_EQ(c.expected + "|0|0|0|0|0|0|0|0|0|0|0", Fields(wu));
     }
+}
+
+// A work unit or result caught while the client rewrites it ends inside its header, before the
+// end marker and the limit of the read: not read at all, so no cut name or value gets in.
+TEST(WorkUnitInfoTest, AHeaderCutShortIsNotRead) {
+    const std::string whole = ReadDataFile("sah/work_unit.sah").substr(0, 1500);
+    const std::string result = ReadDataFile("sah/result.sah");
+    const size_t headerEnd = whole.find("end_seti_header");
+    ASSERT_NE(headerEnd, std::string::npos);
+    TempDir dir;
+    WorkUnitInfo wu(dir.path().c_str());
+    dir.Write("work_unit.sah", whole);
+    wu.Read(2);
+    ASSERT_TRUE(wu.found);
+    const std::string before = Fields(wu);
+    // Every cut inside the header, and the empty file the client leaves at the start of a write.
+    for (size_t cut = 0; cut < headerEnd + 15; cut += 7) {
+        SCOPED_TRACE(cut);
+        dir.Write("work_unit.sah", whole.substr(0, cut) + std::string(cut % 2, '\0'));
+        wu.Read(2);
+        EXPECT_FALSE(wu.found);
+        EXPECT_EQ(Fields(wu), before);
+    }
+    dir.Write("work_unit.sah", whole.substr(0, headerEnd + 15));
+    wu.Read(2);
+    EXPECT_TRUE(wu.found);
+    // The result file the same way, whole or cut.
+    dir.Remove("work_unit.sah");
+    dir.Write("result.sah", result.substr(0, result.find("end_seti_header") + 10));
+    wu.Read(2);
+    EXPECT_FALSE(wu.found);
+    EXPECT_EQ(Fields(wu), before);
+    dir.Write("result.sah", result);
+    wu.Read(2);
+    EXPECT_TRUE(wu.found);
+    EXPECT_EQ(wu.type, "result");
 }

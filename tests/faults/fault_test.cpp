@@ -301,13 +301,13 @@ TEST(SettingsFaults, DamagedFilesGiveTheDefaultsAndAreWrittenOver) {
     EXPECT_EQ(9, store.GetInt("Timer", "Interval", 0));
     EXPECT_EQ(longPath, store.GetString("Export", "Path", "").str());
 
-    // A directory in place of the file stays, and nothing is written beside it.
+    // A directory in place of the file stays, and nothing but the writers' lock is beside it.
     dir.Remove("settings");
     std::filesystem::create_directory(dir.File("settings"));
     ExpectDefaults(store);
     EXPECT_FALSE(store.WriteString("Export", "Path", "/x.csv"));
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("settings")));
-    EXPECT_EQ(std::vector<std::string>{"settings"}, ListDirectory(dir.path()));
+    EXPECT_EQ((std::vector<std::string>{"settings", "settings.lock"}), ListDirectory(dir.path()));
 }
 
 // A file the user can't read (left by a run as another user): the defaults, and a write fails
@@ -332,7 +332,7 @@ TEST(SettingsFaults, UnreadableFileIsNotWrittenOver) {
         EXPECT_FALSE(store.WriteInt("TAB", "OFSET", 1));
     });
     EXPECT_EQ(whole, dir.Read("settings"));
-    EXPECT_EQ(std::vector<std::string>{"settings"}, ListDirectory(dir.path()));
+    EXPECT_EQ((std::vector<std::string>{"settings", "settings.lock"}), ListDirectory(dir.path()));
 }
 
 TEST(SettingsFaults, KilledWritesLeaveAWholeFile) {
@@ -366,7 +366,9 @@ TEST(SettingsFaults, KilledWritesLeaveAWholeFile) {
         CheckWholeWrite(dir.Read("settings"), lastInterval);
     }
     for (const std::string& name : ListDirectory(dir.path())) {
-        EXPECT_EQ(0u, name.rfind("settings", 0)) << name;
+        EXPECT_TRUE(name == "settings" || name == "settings.lock" ||
+                    name.rfind(".settings.vantrel-new.", 0) == 0)
+            << name;
     }
     EXPECT_TRUE(store.WriteString("Export", "Path", PathFor(lastInterval).c_str()));
     CheckWholeWrite(dir.Read("settings"), lastInterval);

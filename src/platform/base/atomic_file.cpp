@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -28,25 +30,55 @@ bool WriteAll(int fd, std::string_view contents) {
     return true;
 }
 
-// A process killed between creating its temporary file and renaming it leaves the file behind.
-// Such leftovers of this path, old enough that no writer can still be busy with them, go.
-void RemoveStaleTemporaries(const std::string& path) {
+// The temporary file of "<dir>/<name>" is "<dir>/.<name>.vantrel-new.XXXXXX": hidden, and
+// named so that no file of the user's ("settings.backup", say) looks like one.
+constexpr char kTemporaryMark[] = ".vantrel-new.";
+constexpr size_t kUniqueLength = 6;  // mkostemp's XXXXXX
+
+struct SplitPath {
+    std::string dir;  // with its trailing separator; empty for the working directory
+    std::string name;
+};
+
+SplitPath Split(const std::string& path) {
     const size_t slash = path.rfind('/');
-    const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".";
-    DIR* d = ::opendir(dir.c_str());
+    if (slash == std::string::npos) {
+        return {"", path};
+    }
+    return {path.substr(0, slash + 1), path.substr(slash + 1)};
+}
+
+std::string TemporaryPrefix(const std::string& name) {
+    return "." + name + kTemporaryMark;
+}
+
+bool IsUniquePart(const std::string& text) {
+    return text.size() == kUniqueLength && std::all_of(text.begin(), text.end(), [](char ch) {
+               return std::isalnum(static_cast<unsigned char>(ch)) != 0;
+           });
+}
+
+// A process killed between creating its temporary file and renaming it leaves the file behind.
+// Such leftovers of this path, ours and old enough that no writer can still be busy with them,
+// go; nothing else in the directory is touched.
+void RemoveStaleTemporaries(const std::string& path) {
+    const SplitPath split = Split(path);
+    const std::string prefix = TemporaryPrefix(split.name);
+    DIR* d = ::opendir(split.dir.empty() ? "." : split.dir.c_str());
     if (!d) {
         return;
     }
     const time_t now = ::time(nullptr);
     while (const dirent* entry = ::readdir(d)) {
         const std::string name = entry->d_name;
-        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) {
+        if (name.compare(0, prefix.size(), prefix) != 0 ||
+            !IsUniquePart(name.substr(prefix.size()))) {
             continue;
         }
-        const std::string stale = (slash == std::string::npos ? "" : dir) + name;
+        const std::string stale = split.dir + name;
         struct stat st {};
-        if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode) && now - st.st_mtime > 60) {
+        if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+            now - st.st_mtime > 60) {
             ::unlink(stale.c_str());
         }
     }
@@ -56,8 +88,8 @@ void RemoveStaleTemporaries(const std::string& path) {
 }  // namespace
 
 bool ReplaceFileAtomically(const CString& path, std::string_view contents) {
-    // The temporary name starts with the final one so a stray file is easy to recognise.
-    std::string temp = path.str() + ".XXXXXX";
+    const SplitPath split = Split(path.str());
+    std::string temp = split.dir + TemporaryPrefix(split.name) + std::string(kUniqueLength, 'X');
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         return false;

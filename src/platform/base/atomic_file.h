@@ -7,5 +7,6 @@
 #include "platform/base/cstring.h"
 
 // Writes the contents to a temporary file in the same directory, flushes it to the disk and
-// renames it over path. On failure the temporary file is removed and path is untouched.
+// renames it over path (a symbolic link at path is replaced, not followed). On failure the
+// temporary file is removed and path is untouched.
 bool ReplaceFileAtomically(const CString& path, std::string_view contents);

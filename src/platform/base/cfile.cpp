@@ -1,13 +1,13 @@
 #include "platform/base/cfile.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "platform/base/exceptions.h"
+#include "platform/base/file_lock.h"
 #include "platform/base/paths.h"
 
 CFile::CFile(const char* fileName, unsigned openFlags) {
@@ -20,10 +20,30 @@ CFile::~CFile() {
     }
 }
 
+namespace {
+
+// What a CFile refuses to open: only regular files are read or appended. Opening a FIFO would
+// wait for a writer for ever; a device or socket is no client file and no log.
+int NotRegularFileError(mode_t mode) {
+    return S_ISDIR(mode) ? EISDIR : EINVAL;
+}
+
+}  // namespace
+
 void CFile::Open(const char* fileName, unsigned openFlags) {
     Close();
-    m_strFilePath = AbsolutePath(fileName);
-    int flags = O_CLOEXEC;
+    const std::optional<CString> full = FullPath(fileName);
+    if (!full) {
+        m_strFilePath = fileName ? fileName : "";
+        Fail(errno);
+    }
+    m_strFilePath = *full;
+    struct stat st {};
+    if (::stat(m_strFilePath.GetString(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        Fail(NotRegularFileError(st.st_mode));
+    }
+    // Non-blocking, in case something other than a regular file took the name meanwhile.
+    int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     if (openFlags & modeReadWrite) {
         flags |= O_RDWR;
     } else if (openFlags & modeWrite) {
@@ -42,13 +62,13 @@ void CFile::Open(const char* fileName, unsigned openFlags) {
         Fail(errno);
     }
     m_fd = fd;
-    struct stat st {};
-    if (::fstat(m_fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int error = S_ISREG(st.st_mode) ? errno : NotRegularFileError(st.st_mode);
         Close();
         Fail(error);
     }
-    if ((openFlags & shareExclusive) && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+    if ((openFlags & shareExclusive) && !LockExclusively(m_fd)) {
         const int error = errno;
         Close();
         Fail(error);

@@ -1,5 +1,5 @@
-// CFile: a file opened with POSIX calls and closed by its destructor. Failures raise
-// CFileException.
+// CFile: a regular file opened with POSIX calls and closed by its destructor. Failures raise
+// CFileException; a FIFO, socket, device or directory fails to open.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +18,7 @@ public:
         modeWrite = 0x0001,
         modeReadWrite = 0x0002,
         shareDenyNone = 0x0040,   // other processes may read and write meanwhile (the default)
-        shareExclusive = 0x0010,  // a non-blocking exclusive lock; fails when someone holds one
+        shareExclusive = 0x0010,  // an exclusive lock; waits kLockWait for another holder
         modeCreate = 0x1000,      // create, truncating an existing file...
         modeNoTruncate = 0x2000,  // ...unless this is given too
     };

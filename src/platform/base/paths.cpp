@@ -1,13 +1,13 @@
 #include "platform/base/paths.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
-
 #include <string>
-#include <vector>
 
 CString JoinPath(const CString& directory, const char* name) {
     CString path = directory;
@@ -16,48 +16,46 @@ CString JoinPath(const CString& directory, const char* name) {
     return path;
 }
 
-CString AbsolutePath(const char* path) {
-    std::string full;
-    if (!path || path[0] != kPathSeparator) {
-        std::string cwd(256, '\0');
-        while (!::getcwd(&cwd[0], cwd.size())) {
-            if (errno != ERANGE) {
-                cwd = ".";
-                break;
-            }
-            cwd.resize(cwd.size() * 2);
-        }
-        full = cwd.c_str();
+std::optional<CString> FullPath(const char* path) {
+    const std::string text = path ? path : "";
+    const size_t slash = text.rfind(kPathSeparator);
+    // "name" lies in ".", "/name" in "/", "dir/name" in "dir".
+    const std::string dir =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : text.substr(0, slash));
+    const std::string name = slash == std::string::npos ? text : text.substr(slash + 1);
+    char* resolved = ::realpath(dir.c_str(), nullptr);
+    if (!resolved) {
+        return std::nullopt;
+    }
+    std::string full = resolved;
+    std::free(resolved);
+    if (full.back() != kPathSeparator) {
         full += kPathSeparator;
     }
-    full += path ? path : "";
+    return CString(full + name);
+}
 
-    std::vector<std::string> parts;
-    size_t start = 0;
-    while (start <= full.size()) {
-        size_t end = full.find(kPathSeparator, start);
-        if (end == std::string::npos) {
-            end = full.size();
+CString FinalLinkTarget(const CString& path) {
+    std::string current = path.str();
+    // As many links as the system itself follows before it gives up on a loop.
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            break;
         }
-        const std::string part = full.substr(start, end - start);
-        if (part == "..") {
-            if (!parts.empty()) {
-                parts.pop_back();
-            }
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(current.c_str(), &target[0], target.size());
+        if (n <= 0 || static_cast<size_t>(n) >= target.size()) {
+            break;
         }
-        start = end + 1;
+        target.resize(static_cast<size_t>(n));
+        if (target[0] != kPathSeparator) {
+            const size_t slash = current.rfind(kPathSeparator);
+            target = (slash == std::string::npos ? "" : current.substr(0, slash + 1)) + target;
+        }
+        current = std::move(target);
     }
-    std::string result;
-    for (const std::string& part : parts) {
-        result += kPathSeparator;
-        result += part;
-    }
-    if (result.empty()) {
-        result += kPathSeparator;
-    }
-    return CString(std::move(result));
+    return CString(std::move(current));
 }
 
 CString ModuleFilePath() {

@@ -2,6 +2,8 @@
 // program's own location.
 #pragma once
 
+#include <optional>
+
 #include "platform/base/cstring.h"
 
 inline constexpr char kPathSeparator = '/';
@@ -9,9 +11,15 @@ inline constexpr char kPathSeparator = '/';
 // directory + separator + name.
 CString JoinPath(const CString& directory, const char* name);
 
-// The path made absolute against the working directory, with "." and ".." parts and repeated
-// separators folded away (lexically; symbolic links are left as they are).
-CString AbsolutePath(const char* path);
+// The absolute path of the file the system would open for path: its directory as the file
+// system resolves it (symbolic links and ".." followed, as open() follows them), then its last
+// part unchanged. Nothing when the directory can't be resolved (errno says why), for instance a
+// working directory that has been removed.
+std::optional<CString> FullPath(const char* path);
+
+// Where writing through path lands: the end of the chain of symbolic links that starts at path
+// (itself when it is no link). A link may dangle; its target is then where a file would go.
+CString FinalLinkTarget(const CString& path);
 
 // Full path of the running executable; empty when it can't be obtained.
 CString ModuleFilePath();

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "platform/base/atomic_file.h"
+#include "platform/base/file_lock.h"
 #include "platform/base/paths.h"
 
 namespace {
@@ -167,9 +168,15 @@ std::string SettingsStore::FormatSettings(const Entries& entries) {
 }
 
 std::optional<SettingsStore::Entries> SettingsStore::Load() const {
-    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, and regular files only: a FIFO in its place must not stop the program.
+    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         return errno == ENOENT ? std::optional<Entries>(Entries{}) : std::nullopt;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
     }
     std::string text;
     char buffer[65536];
@@ -192,8 +199,40 @@ std::optional<SettingsStore::Entries> SettingsStore::Load() const {
 }
 
 bool SettingsStore::Store(const Entries& entries) const {
-    return MakeParentDirectories(m_path) &&
-           ReplaceFileAtomically(CString(m_path), FormatSettings(entries));
+    // A settings file that is a link (a dotfiles manager's) stays one: its target is replaced.
+    return ReplaceFileAtomically(FinalLinkTarget(CString(m_path)), FormatSettings(entries));
+}
+
+bool SettingsStore::Write(const std::vector<Change>& changes) {
+    for (const Change& change : changes) {
+        if (!ValidName(change.section.c_str()) || !ValidName(change.key.c_str())) {
+            return false;
+        }
+    }
+    if (!MakeParentDirectories(m_path)) {
+        return false;
+    }
+    // Another instance between this read and this replace would lose its own change, or ours.
+    const ScopedFileLock lock(m_path + ".lock");
+    if (!lock.held()) {
+        return false;
+    }
+    std::optional<Entries> entries = Load();
+    if (!entries) {
+        return false;
+    }
+    bool changed = false;
+    for (const Change& change : changes) {
+        const auto name = std::make_pair(change.section, change.key);
+        if (change.erase) {
+            changed = entries->erase(name) > 0 || changed;
+        } else {
+            (*entries)[name] = change.value;
+            changed = true;
+        }
+    }
+    // Deleting what is not there leaves the file alone.
+    return !changed || Store(*entries);
 }
 
 int SettingsStore::GetInt(const char* section, const char* key, int defaultValue) const {
@@ -218,29 +257,27 @@ CString SettingsStore::GetString(const char* section, const char* key,
 }
 
 bool SettingsStore::WriteInt(const char* section, const char* key, int value) {
-    if (!ValidName(section) || !ValidName(key)) {
-        return false;
-    }
-    std::optional<Entries> entries = Load();
-    if (!entries) {
-        return false;
-    }
-    (*entries)[{section, key}] = value;
-    return Store(*entries);
+    return WriteOne(section, key, [value](Change& change) { change.value = value; });
 }
 
 bool SettingsStore::WriteString(const char* section, const char* key, const char* value) {
-    if (!ValidName(section) || !ValidName(key)) {
+    return WriteOne(section, key, [value](Change& change) {
+        if (value) {
+            change.value = std::string(value);
+        } else {
+            change.erase = true;
+        }
+    });
+}
+
+template <typename SetValue>
+bool SettingsStore::WriteOne(const char* section, const char* key, SetValue setValue) {
+    if (!section || !key) {
         return false;
     }
-    std::optional<Entries> entries = Load();
-    if (!entries) {
-        return false;
-    }
-    if (value) {
-        (*entries)[{section, key}] = std::string(value);
-    } else if (entries->erase({section, key}) == 0) {
-        return true;
-    }
-    return Store(*entries);
+    std::vector<Change> changes(1);
+    changes[0].section = section;
+    changes[0].key = key;
+    setValue(changes[0]);
+    return Write(changes);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "platform/base/cstring.h"
 
@@ -31,6 +32,18 @@ public:
     using Value = std::variant<int, std::string>;
     using Entries = std::map<std::pair<std::string, std::string>, Value>;
 
+    // One entry to write, or to delete.
+    struct Change {
+        std::string section;
+        std::string key;
+        Value value;
+        bool erase = false;
+    };
+    // Writes every change, or none: one read, change and replace of the file, during which no
+    // other Vantrel process changes it, so none of its writes is lost. False when the file
+    // could not be written (or a name is not valid) and nothing changed.
+    bool Write(const std::vector<Change>& changes);
+
     // The file's format, in both directions. Lines that can't be read are passed over, so a
     // damaged file yields what is left of it and never an error.
     static Entries ParseSettings(std::string_view text);
@@ -41,6 +54,8 @@ private:
     // never saw. A missing file has no entries.
     std::optional<Entries> Load() const;
     bool Store(const Entries& entries) const;
+    template <typename SetValue>
+    bool WriteOne(const char* section, const char* key, SetValue setValue);
 
     std::string m_path;
 };

@@ -15,15 +15,20 @@
 #include "platform/base/paths.h"
 #include "support/temp_dir.h"
 
-TEST(PathsTest, AbsolutePathFoldsDotsAndRepeatedSeparators) {
-    EXPECT_EQ(AbsolutePath("/a/./b//c/../d"), "/a/b/d");
-    EXPECT_EQ(AbsolutePath("/.."), "/");
-    EXPECT_EQ(AbsolutePath("/work_unit.sah"), "/work_unit.sah");
+TEST(PathsTest, FullPathResolvesTheDirectoryAsOpenDoes) {
     TempDir dir;
-    ScopedWorkingDirectory cwd(dir.path());
-    const std::string here = std::filesystem::current_path().string();
-    EXPECT_EQ(AbsolutePath("./state.sah"), (here + "/state.sah").c_str());
-    EXPECT_EQ(JoinPath(".", "state.sah"), "./state.sah");
+    const std::string real = std::filesystem::canonical(dir.path()).string();
+    std::filesystem::create_directories(dir.File("a/b"));
+    std::filesystem::create_directory_symlink(dir.File("a/b"), dir.File("link"));
+    // "link/.." is the parent of the link's target, as the file system sees it, not dir itself.
+    EXPECT_EQ(FullPath(dir.File("link/../log.csv").c_str()), CString(real + "/a/log.csv"));
+    EXPECT_EQ(FullPath("/work_unit.sah"), CString("/work_unit.sah"));
+    {
+        ScopedWorkingDirectory cwd(dir.path());
+        EXPECT_EQ(FullPath("state.sah"), CString(real + "/state.sah"));
+        EXPECT_EQ(FullPath("./link/x"), CString(real + "/a/b/x"));
+    }
+    EXPECT_FALSE(FullPath(dir.File("missing/x").c_str()));
     EXPECT_FALSE(ModuleFilePath().IsEmpty());
 }
 
@@ -75,17 +80,25 @@ TEST(AtomicFileTest, ReplacesWholeOrNotAtAll) {
     }
     EXPECT_EQ(files, 1) << "a temporary file was left behind";
 
-    // A writer killed before its rename left these; a later write clears the old ones only.
-    dir.Write("plot.dat.Ab12Cd", "stale");
-    dir.Write("plot.dat.Ef34Gh", "busy");
-    dir.Write("plot.dat.keep", "not ours");
+    // A writer killed before its rename left the first two; a later write clears the old one
+    // only. The user's own files stay, however like a temporary file they are named.
+    const char* const kStale = ".plot.dat.vantrel-new.Ab12Cd";
+    const char* const kKept[] = {".plot.dat.vantrel-new.Ef34Gh", "plot.dat.backup",
+                                 "plot.dat.Ab12Cd", ".plot.dat.vantrel-new.toolong"};
     const struct timeval old[2] = {{1000, 0}, {1000, 0}};
-    ASSERT_EQ(::utimes(dir.File("plot.dat.Ab12Cd").c_str(), old), 0);
-    ASSERT_EQ(::utimes(dir.File("plot.dat.keep").c_str(), old), 0);
+    dir.Write(kStale, "stale");
+    ASSERT_EQ(::utimes(dir.File(kStale).c_str(), old), 0);
+    for (const char* name : kKept) {
+        dir.Write(name, "not a leftover");
+        if (std::string(name) != kKept[0]) {
+            ASSERT_EQ(::utimes(dir.File(name).c_str(), old), 0);
+        }
+    }
     ASSERT_TRUE(ReplaceFileAtomically(dir.File("plot.dat").c_str(), "newer\n"));
-    EXPECT_FALSE(dir.Exists("plot.dat.Ab12Cd"));
-    EXPECT_TRUE(dir.Exists("plot.dat.Ef34Gh"));
-    EXPECT_TRUE(dir.Exists("plot.dat.keep"));
+    EXPECT_FALSE(dir.Exists(kStale));
+    for (const char* name : kKept) {
+        EXPECT_TRUE(dir.Exists(name)) << name;
+    }
 }
 
 TEST(CTimeTest, LocalTimeTextAndTheSettableClock) {
