@@ -1,13 +1,15 @@
 #include "app/info_app.h"
 
 #include "app/info_dlg.h"
+#include "platform/base/cfile.h"
 #include "platform/base/paths.h"
 #include "res/strings.h"
 
 CInfoApp::CInfoApp() : CWinApp(Text::kAppName) {}
 
 bool CInfoApp::InitInstance() {
-    // Dialog support needs no preparation on our platforms.
+    // Dialog support needs no preparation on our platforms; file writes do.
+    ReportFileSizeLimitAsWriteError();
     SetRegistryKey("Halvorn");
 
     const CString modulePath = ModuleFilePath();

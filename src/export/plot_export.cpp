@@ -17,10 +17,11 @@ namespace {
 constexpr const char* kLineEnd = "\r\n";
 
 // The plot files are named after the work unit inside the CSV file's directory. A name that is a
-// path of its own, or one of the directory entries "." and "..", must not steer them elsewhere.
+// path of its own, or one of the directory entries "." and "..", must not steer them elsewhere;
+// and "gnuplot <name>.plt" runs a command when the name begins with "<".
 bool IsPlainFileName(const CString& name) {
     return name.Find(kPathSeparator) < 0 && name != "." && name != ".." &&
-           name.str().find('\0') == std::string::npos;
+           name.str().find('\0') == std::string::npos && name.Left(1) != "<";
 }
 
 // "<dir>/<name><suffix>", dir being the directory the CSV file is in as the file system
@@ -45,13 +46,14 @@ bool IsOrdinaryName(const std::string& name) {
     });
 }
 
-// Any other text inside a double-quoted gnuplot string: every byte but a letter or digit as an
-// octal escape, which gnuplot turns back into that byte. No quote can end the string early, no
-// backquote runs a command and no "@" expands a macro, whatever the work-unit file held.
+// Any other text inside a double-quoted gnuplot string: every byte but a letter as an octal
+// escape, which gnuplot turns back into that byte. No quote can end the string early, no
+// backquote runs a command and no "@" expands a macro, whatever the work-unit file held. Digits
+// are escaped too: gnuplot reads every octal digit after a backslash as part of the escape.
 std::string EscapedForGnuplot(const std::string& text) {
     std::string escaped;
     for (const char ch : text) {
-        if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')) {
+        if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z')) {
             escaped += ch;
         } else {
             char octal[5];

@@ -23,6 +23,9 @@ inline constexpr char kWorkUnitNotObtained[] = "ワークユニット情報を�
 inline constexpr char kAnalysisNotObtained[] = "解析情報を取得できませんでした";
 inline constexpr char kUserNotObtained[] = "ユーザ情報を取得できませんでした";
 inline constexpr char kIntervalOutOfRange[] = "1から1440の値を入力して下さい";
+inline constexpr char kSettingsNotSaved[] = "設定を保存できませんでした";
+inline constexpr char kSettingsNotSavedFormat[] =
+    "設定を保存できませんでした\n%s に書き込めるか確認して下さい";
 
 // Tabs.
 inline constexpr char kTabWorkUnit[] = "Work Unit";

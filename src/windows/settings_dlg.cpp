@@ -1,6 +1,7 @@
 #include "windows/settings_dlg.h"
 
 #include <cstdlib>
+#include <vector>
 
 #include "platform/ui/cwinapp.h"
 #include "platform/ui/file_dialog.h"
@@ -147,20 +148,34 @@ void CSettingsDlg::OnOK() {
         }
         exportOnTimer = m_btnDiffExport.GetCheck() == BST_CHECKED ? 1 : 0;
     }
-    app->WriteProfileInt(SettingsKey::kTimer, SettingsKey::kInterval, static_cast<int>(interval));
-    app->WriteProfileInt(SettingsKey::kTimer, SettingsKey::kExportOnTimer, exportOnTimer);
-
-    app->WriteProfileInt(SettingsKey::kSimple, SettingsKey::kEnable, m_bSimpleEnable);
     const int topMost = (m_bSimpleEnable && m_btnTopMost.GetCheck() == BST_CHECKED) ? 1 : 0;
-    app->WriteProfileInt(SettingsKey::kSimple, SettingsKey::kTopMost, topMost);
-
-    // An empty field deletes the entry, so the default path applies again.
-    app->WriteProfileString(SettingsKey::kExport, SettingsKey::kPath,
-                            m_strPath.IsEmpty() ? nullptr : m_strPath.GetString());
-    app->WriteProfileInt(SettingsKey::kExport, SettingsKey::kLFCode, m_bLFCode);
-    app->WriteProfileInt(SettingsKey::kExport, SettingsKey::kNoTitle, m_bNoTitle);
-    app->WriteProfileInt(SettingsKey::kExport, SettingsKey::kForm, m_bNewFormat);
-    app->WriteProfileInt(SettingsKey::kExport, SettingsKey::kPlot, m_bPlot);
+    const auto number = [](const char* section, const char* key, int value) {
+        return SettingsStore::Change{section, key, value};
+    };
+    const std::vector<SettingsStore::Change> changes = {
+        number(SettingsKey::kTimer, SettingsKey::kInterval, static_cast<int>(interval)),
+        number(SettingsKey::kTimer, SettingsKey::kExportOnTimer, exportOnTimer),
+        number(SettingsKey::kSimple, SettingsKey::kEnable, m_bSimpleEnable),
+        number(SettingsKey::kSimple, SettingsKey::kTopMost, topMost),
+        // An empty field deletes the entry, so the default path applies again.
+        SettingsStore::Change{SettingsKey::kExport, SettingsKey::kPath, m_strPath.str(),
+                              m_strPath.IsEmpty()},
+        number(SettingsKey::kExport, SettingsKey::kLFCode, m_bLFCode),
+        number(SettingsKey::kExport, SettingsKey::kNoTitle, m_bNoTitle),
+        number(SettingsKey::kExport, SettingsKey::kForm, m_bNewFormat),
+        number(SettingsKey::kExport, SettingsKey::kPlot, m_bPlot),
+    };
+    // All the settings land together or not at all. A store that can't be written (a folder of
+    // another user's, a full disk) is said so, and the dialog stays open with what the user set.
+    if (!app->WriteProfileEntries(changes)) {
+        const CString where = app->GetProfilePath();
+        CString message = Text::kSettingsNotSaved;
+        if (!where.IsEmpty()) {
+            message.Format(Text::kSettingsNotSavedFormat, where.GetString());
+        }
+        MessageBox(message.GetString(), AfxGetAppName(), MB_OK);
+        return;
+    }
 
     CDialog::OnOK();
 }

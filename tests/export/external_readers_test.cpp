@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "export/csv_export.h"
 #include "export/export_test_support.h"
@@ -32,6 +34,42 @@ int RunIn(const TempDir& dir, const std::string& command, std::string& output) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// Runs a program in dir without a shell (arguments are passed as they are, whatever they hold),
+// with HOME there too; its exit status (-1 when it did not exit) and its output.
+int Exec(const TempDir& dir, const std::vector<std::string>& argv, std::string& output) {
+    output.clear();
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) {
+        return -1;
+    }
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(pipeFds[1], 1);
+        dup2(pipeFds[1], 2);
+        close(pipeFds[0]);
+        if (chdir(dir.path().c_str()) != 0) {
+            _exit(127);
+        }
+        setenv("HOME", dir.path().c_str(), 1);
+        std::vector<char*> args;
+        for (const std::string& arg : argv) {
+            args.push_back(const_cast<char*>(arg.c_str()));
+        }
+        args.push_back(nullptr);
+        execv(args[0], args.data());
+        _exit(127);
+    }
+    close(pipeFds[1]);
+    char buffer[4096];
+    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
+        output.append(buffer, static_cast<size_t>(n));
+    }
+    close(pipeFds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 // gnuplot's other notes (a missing font, say) are allowed.
 bool ReportsFault(const std::string& output) {
     return strcasestr(output.c_str(), "error") || strcasestr(output.c_str(), "warning");
@@ -39,12 +77,14 @@ bool ReportsFault(const std::string& output) {
 
 }  // namespace
 
-// Every record, names with commas included, has all its fields in both layouts and line ends.
+// Every record, names with commas and quotes included, has all its fields in both layouts and
+// line ends, and the name reads back as it was.
 TEST(CsvExportReadBack, EveryRecordHasAllItsFieldsInBothLayouts) {
     if (std::system("python3 -c pass >/dev/null 2>&1") != 0) {
         GTEST_SKIP() << "python3 is not installed (scripts/install-deps installs it)";
     }
-    const char* names[] = {"plain.unit", "with, comma", ",leading comma"};
+    const char* names[] = {"plain.unit",       "with, comma", ",leading comma",
+                           "say \"hi\", then", "\"",          "\"\","};
     for (int form : {0, 1}) {
         for (bool lfCode : {true, false}) {
             TempDir dir;
@@ -98,4 +138,60 @@ TEST(PlotGnuplot, ScriptDrawsAPictureAndItsGifLinesWork) {
     EXPECT_EQ(0, RunIn(dir, std::string(kGnuplot) + " gif.plt", output));
     EXPECT_FALSE(ReportsFault(output)) << output;
     EXPECT_EQ(0u, dir.Read(std::string(kUnit) + ".gif").rfind("GIF8", 0));
+}
+
+// Work-unit names made to attack the script: closing its strings, back-quoted commands, macros,
+// the names gnuplot reads as commands ("|...") or special files. Run as the user would (gnuplot
+// NAME.plt in the CSV folder), and with the two GIF lines taken in, the script runs nothing and
+// writes nothing but the picture its own lines name; it still plots the data. A name beginning
+// with "<" gets no files at all, since gnuplot runs "gnuplot '<cmd.plt'" as a command.
+TEST(PlotGnuplot, NoUnitNameMakesTheScriptRunOrWriteAnything) {
+    if (access(kGnuplot, X_OK) != 0) {
+        GTEST_SKIP() << kGnuplot << " is missing (scripts/install-deps installs it)";
+    }
+    const char* const kNames[] = {
+        "`touch PWNED`",
+        "x\"; system(\"touch PWNED\"); print \"",
+        "x'; system('touch PWNED'); print '",
+        "|touch PWNED",
+        "x<touch PWNED",
+        "trailing backslash\\",
+        "@GPVAL_PWD",
+        "a\rsystem(\"touch PWNED\")",
+        "-",
+        "+",
+        "$DATA",
+        "ユニット 1",
+    };
+    TempDir refused;
+    EXPECT_FALSE(
+        WritePlotFiles(refused.File("log.csv"), SampleWorkUnit("<touch PWNED"), SampleState()));
+    EXPECT_EQ(std::vector<std::string>(), ListDirectory(refused.path()));
+    for (const char* name : kNames) {
+        SCOPED_TRACE(name);
+        TempDir dir;
+        ASSERT_TRUE(WritePlotFiles(dir.File("log.csv"), SampleWorkUnit(name), SampleState()));
+        const std::string script = std::string(name) + ".plt";
+        std::string output;
+        // The user's way: the default terminal (none on a machine without a display).
+        Exec(dir, {kGnuplot, script}, output);
+        EXPECT_EQ(std::string::npos, output.find("Cannot find or open file")) << output;
+        // Into a PNG, which shows that the data file was found and plotted.
+        EXPECT_EQ(0, Exec(dir, {kGnuplot, "-e", "set terminal png; set output 'out.png'", script},
+                          output))
+            << output;
+        EXPECT_FALSE(ReportsFault(output)) << output;
+        // The GIF lines taken in.
+        std::string gifScript = dir.Read(script);
+        gifScript.erase(gifScript.find("\r\n#set output") + 2, 1);
+        gifScript.erase(gifScript.find("\r\n#set terminal gif") + 2, 1);
+        dir.Write("gif.plt", gifScript);
+        EXPECT_EQ(0, Exec(dir, {kGnuplot, "gif.plt"}, output)) << output;
+        EXPECT_FALSE(ReportsFault(output)) << output;
+        const std::set<std::string> expected = {std::string(name) + ".dat", script, "out.png",
+                                                "gif.plt", std::string(name) + ".gif"};
+        const std::vector<std::string> listed = ListDirectory(dir.path());
+        EXPECT_EQ(expected, std::set<std::string>(listed.begin(), listed.end()));
+        EXPECT_EQ(0u, dir.Read(std::string(name) + ".gif").rfind("GIF8", 0));
+    }
 }

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "export/csv_export.h"
 #include "export/export_test_support.h"
 #include "support/temp_dir.h"
 
@@ -66,6 +68,22 @@ TEST(PlotExport, WritesBothFilesBesideTheCsvFileAndReplacesThem) {
     }
 }
 
+// The plot files go to the folder the CSV file is in as the file system resolves it: through a
+// link followed by "..", that is the link target's parent, not the folder the link is in.
+TEST(PlotExport, PlotFilesGoWhereTheCsvFileIs) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.File("logs/by-host"));
+    std::filesystem::create_directory_symlink(dir.File("logs/by-host"), dir.File("link"));
+    const std::string path = dir.File("link/../log.csv");
+    CsvExportSettings settings;
+    settings.path = path;
+    ASSERT_EQ(CsvExportResult::Written,
+              AppendCsvLine(settings, CTime(kUpdateTime), SampleWorkUnit(kUnit), SampleState()));
+    ASSERT_TRUE(WritePlotFiles(path, SampleWorkUnit(kUnit), SampleState()));
+    EXPECT_EQ(Names({kDat, kPlt, "by-host", "log.csv"}), ListDirectory(dir.File("logs")));
+    EXPECT_EQ(Names({"link", "logs"}), ListDirectory(dir.path()));
+}
+
 // Nothing is written before the client has fitted a Gaussian, or for a name that would lead
 // elsewhere.
 TEST(PlotExport, RefusedExportWritesNothing) {
@@ -77,7 +95,7 @@ TEST(PlotExport, RefusedExportWritesNothing) {
     for (const AnalysisState& state : {noSigma, noFit}) {
         EXPECT_FALSE(WritePlotFiles(dir.File("log.csv"), SampleWorkUnit(kUnit), state));
     }
-    for (const char* name : {"a/b", ".", ".."}) {
+    for (const char* name : {"a/b", ".", "..", "<cmd"}) {
         EXPECT_FALSE(WritePlotFiles(dir.File("log.csv"), SampleWorkUnit(name), SampleState()))
             << name;
     }

@@ -27,39 +27,13 @@
 #include "export/csv_export.h"
 #include "export/export_test_support.h"
 #include "export/plot_export.h"
+#include "faults/child_process.h"
 #include "platform/base/settings_store.h"
 #include "support/temp_dir.h"
 
 using namespace export_test;
 
 namespace {
-
-constexpr int kSkipped = 77;
-
-// Runs body in a forked child: its failed EXPECTs fail the test, and SkipChild skips it.
-void RunInChild(const std::function<void()>& body) {
-    std::fflush(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        body();
-        std::fflush(nullptr);
-        _exit(::testing::Test::HasFailure() ? 1 : 0);
-    }
-    int status = 0;
-    while (pid > 0 && waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    const int code = pid > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    if (code == kSkipped) {
-        GTEST_SKIP() << "the child could not set up its fault (its output says why)";
-    }
-    EXPECT_EQ(0, code) << "the child failed, fork failed or the child was killed";
-}
-
-[[noreturn]] void SkipChild(const std::string& why) {
-    std::printf("skipped: %s\n", why.c_str());
-    std::fflush(nullptr);
-    _exit(kSkipped);
-}
 
 // RLIM_INFINITY: back to the hard limit. SIGXFSZ must be ignored, so writes fail with EFBIG.
 void SetFileSizeLimit(unsigned long long bytes) {

@@ -143,6 +143,23 @@ TEST_F(SettingsDlgTest, OkWritesWhatItShowsAndCancelNothing) {
     EXPECT_EQ("CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||", r.filter);
 }
 
+// A store that can't be written: OK says so instead of closing as if all was saved, and keeps the
+// dialog open with what the user set, so that Cancel is a choice the user makes knowingly.
+TEST_F(SettingsDlgTest, OkThatCannotSaveSaysSoAndStaysOpen) {
+    BlockSettingsFolder();
+    EXPECT_EQ(IDCANCEL, Run([&](CDialog& dlg) {
+                  ASSERT_TRUE(Headless::ClickCheckBox(dlg, IDC_SIMPLEENABLE));
+                  ASSERT_TRUE(Headless::PressButton(dlg, IDOK));
+                  ASSERT_EQ(1u, Headless::MessageBoxes().size());
+                  const CString text = Headless::MessageBoxes()[0].text;
+                  EXPECT_EQ(0, text.Find("設定を保存できませんでした")) << text.str();
+                  EXPECT_GT(text.Find("Halvorn/Vantrel/settings"), 0) << text.str();
+                  EXPECT_EQ("0-101000 [] ", Shown(dlg));
+                  ASSERT_TRUE(Headless::PressButton(dlg, IDCANCEL));
+              }));
+    EXPECT_EQ("-1 -1 -1 -1 -1 -1 -1 -1", StoredInts());
+}
+
 // 127 kanji take 254 bytes in code page 932 (381 in UTF-8); one byte more is refused.
 TEST_F(SettingsDlgTest, PathLimitCountsCodePage932Characters) {
     std::string kanji;

@@ -36,6 +36,12 @@ protected:
     }
     bool SettingsFileExists() const { return std::filesystem::exists(m_settingsPath); }
     void ClearSettings() const { std::filesystem::remove(m_settingsPath); }
+    // A file where the settings folder would be: the store can be read (defaults) but never
+    // written, as a folder of another user's would be, even for root.
+    void BlockSettingsFolder() const {
+        std::filesystem::create_directories(m_config.File("Halvorn"));
+        std::ofstream(m_config.File("Halvorn/Vantrel")) << "in the way\n";
+    }
 
     static CString TextOf(CWnd& dialog, int id) {
         CWnd* item = dialog.GetDlgItem(id);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 
 #include "platform/base/exceptions.h"
 #include "platform/base/file_lock.h"
@@ -161,4 +162,8 @@ void CFile::Flush() {
 
 void CFile::Fail(int osError) const {
     throw CFileException(osError, m_strFilePath);
+}
+
+void ReportFileSizeLimitAsWriteError() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }

@@ -54,3 +54,8 @@ private:
     int m_fd = -1;
     CString m_strFilePath;
 };
+
+// A write past the file-size limit (RLIMIT_FSIZE) ends the process by SIGXFSZ before the write
+// can fail. Ignoring the signal makes it fail with EFBIG like a full disk, so an append is rolled
+// back and reported instead of leaving half a line behind. Called once at start-up.
+void ReportFileSizeLimitAsWriteError();

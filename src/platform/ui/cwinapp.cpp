@@ -42,6 +42,14 @@ bool CWinApp::WriteProfileString(const char* section, const char* entry, const c
     return m_store && m_store->WriteString(section, entry, value);
 }
 
+bool CWinApp::WriteProfileEntries(const std::vector<SettingsStore::Change>& changes) {
+    return m_store && m_store->Write(changes);
+}
+
+CString CWinApp::GetProfilePath() const {
+    return m_store ? CString(m_store->path()) : CString();
+}
+
 CWinApp* AfxGetApp() {
     return CurrentApp();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/base/cstring.h"
 #include "platform/base/settings_store.h"
@@ -27,6 +28,10 @@ public:
     bool WriteProfileInt(const char* section, const char* entry, int value);
     // A null value deletes the entry.
     bool WriteProfileString(const char* section, const char* entry, const char* value);
+    // Several entries as one change of the store: all of them land, or none does.
+    bool WriteProfileEntries(const std::vector<SettingsStore::Change>& changes);
+    // The file that holds the settings; empty when the user has no home folder to keep it in.
+    CString GetProfilePath() const;
 
     const char* m_pszAppName;
     CWnd* m_pMainWnd = nullptr;
