@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 CString JoinPath(const CString& directory, const char* name) {
     CString path = directory;
@@ -16,8 +18,34 @@ CString JoinPath(const CString& directory, const char* name) {
     return path;
 }
 
+namespace {
+
+// An absolute path without "." or ".." parts names the same directory whether the system or a
+// reader follows it.
+bool IsPlainAbsolutePath(const std::string& path) {
+    if (path.empty() || path[0] != kPathSeparator) {
+        return false;
+    }
+    for (size_t start = 1; start <= path.size();) {
+        const size_t end = std::min(path.find(kPathSeparator, start), path.size());
+        const std::string_view part(path.data() + start, end - start);
+        if (part == "." || part == "..") {
+            return false;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::optional<CString> FullPath(const char* path) {
     const std::string text = path ? path : "";
+    // Resolving costs a system call per part, and every refresh opens four files by their
+    // absolute paths: those need none.
+    if (IsPlainAbsolutePath(text)) {
+        return CString(text);
+    }
     const size_t slash = text.rfind(kPathSeparator);
     // "name" lies in ".", "/name" in "/", "dir/name" in "dir".
     const std::string dir =

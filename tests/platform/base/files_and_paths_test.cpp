@@ -27,8 +27,10 @@ TEST(PathsTest, FullPathResolvesTheDirectoryAsOpenDoes) {
         ScopedWorkingDirectory cwd(dir.path());
         EXPECT_EQ(FullPath("state.sah"), CString(real + "/state.sah"));
         EXPECT_EQ(FullPath("./link/x"), CString(real + "/a/b/x"));
+        EXPECT_FALSE(FullPath("missing/x"));
     }
-    EXPECT_FALSE(FullPath(dir.File("missing/x").c_str()));
+    // An absolute path without dot parts is taken as it is, links and all.
+    EXPECT_EQ(FullPath(dir.File("link/x").c_str()), CString(dir.File("link/x")));
     EXPECT_FALSE(ModuleFilePath().IsEmpty());
 }
 
