@@ -39,11 +39,8 @@ void CFile::Open(const char* fileName, unsigned openFlags) {
         Fail(errno);
     }
     m_strFilePath = *full;
-    struct stat st {};
-    if (::stat(m_strFilePath.GetString(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        Fail(NotRegularFileError(st.st_mode));
-    }
-    // Non-blocking, in case something other than a regular file took the name meanwhile.
+    // Non-blocking, so that a FIFO in place of the file cannot hold the open (or a later read);
+    // on a regular file the flag changes nothing.
     int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     if (openFlags & modeReadWrite) {
         flags |= O_RDWR;
@@ -63,17 +60,20 @@ void CFile::Open(const char* fileName, unsigned openFlags) {
         Fail(errno);
     }
     m_fd = fd;
-    if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int error = S_ISREG(st.st_mode) ? errno : NotRegularFileError(st.st_mode);
-        Close();
-        Fail(error);
-    }
-    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
     if ((openFlags & shareExclusive) && !LockExclusively(m_fd)) {
         const int error = errno;
         Close();
         Fail(error);
     }
+    // Taken once the lock is held, so the length is the one a writer appends to.
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int error = S_ISREG(st.st_mode) ? errno : NotRegularFileError(st.st_mode);
+        Close();
+        Fail(error);
+    }
+    m_status.m_mtime = static_cast<std::int64_t>(st.st_mtim.tv_sec);
+    m_status.m_size = static_cast<std::int64_t>(st.st_size);
 }
 
 void CFile::Close() {
@@ -88,21 +88,15 @@ void CFile::Close() {
 }
 
 bool CFile::GetStatus(CFileStatus& status) const {
-    struct stat st {};
-    if (m_fd < 0 || ::fstat(m_fd, &st) != 0) {
+    if (m_fd < 0) {
         return false;
     }
-    status.m_mtime = static_cast<std::int64_t>(st.st_mtim.tv_sec);
-    status.m_size = static_cast<std::int64_t>(st.st_size);
+    status = m_status;
     return true;
 }
 
 std::int64_t CFile::GetLength() const {
-    struct stat st {};
-    if (::fstat(m_fd, &st) != 0) {
-        Fail(errno);
-    }
-    return static_cast<std::int64_t>(st.st_size);
+    return m_status.m_size;
 }
 
 std::size_t CFile::Read(void* buffer, std::size_t count) {

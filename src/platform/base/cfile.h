@@ -35,7 +35,8 @@ public:
 
     // Absolute path of the opened file.
     CString GetFilePath() const { return m_strFilePath; }
-    // False when the status can't be obtained.
+    // The file's status and length as they were when it was opened (every user reads or appends
+    // right after opening); false when no file is open.
     bool GetStatus(CFileStatus& status) const;
     std::int64_t GetLength() const;
 
@@ -53,6 +54,7 @@ private:
 
     int m_fd = -1;
     CString m_strFilePath;
+    CFileStatus m_status;
 };
 
 // A write past the file-size limit (RLIMIT_FSIZE) ends the process by SIGXFSZ before the write
