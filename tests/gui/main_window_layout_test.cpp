@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include <wx/arrstr.h>
 #include <wx/notebook.h>
@@ -29,13 +28,10 @@ namespace {
 namespace fs = std::filesystem;
 
 // The rows of a static text, without the empty ones at its end, which show nothing.
-std::vector<wxString> Rows(wxWindow* text) {
-    std::vector<wxString> rows;
-    for (const wxString& row : wxSplit(static_cast<wxStaticText*>(text)->GetLabelText(), '\n')) {
-        rows.push_back(row);
-    }
-    while (!rows.empty() && rows.back().empty()) {
-        rows.pop_back();
+wxArrayString Rows(wxWindow* text) {
+    wxArrayString rows = wxSplit(static_cast<wxStaticText*>(text)->GetLabelText(), '\n');
+    while (!rows.empty() && rows.Last().empty()) {
+        rows.RemoveAt(rows.size() - 1);
     }
     return rows;
 }
@@ -73,8 +69,8 @@ protected:
         const std::string file = std::string(VANTREL_GUI_SCREENSHOT_DIR) + "/vantrel_" + name +
                                  "_" + std::setlocale(LC_MESSAGES, nullptr) + ".png";
         EXPECT_TRUE(shot.SaveFile(file, wxBITMAP_TYPE_PNG));
-        for (const std::string& misfit : TextsThatDoNotFit(top, shot)) {
-            ADD_FAILURE() << name << ": " << misfit;
+        for (const Misfit& misfit : TextsThatDoNotFit(top, shot)) {
+            ADD_FAILURE() << name << ": " << misfit.why;
         }
     }
 
@@ -100,8 +96,8 @@ TEST_F(MainWindowLayout, EveryTabShowsItsTextsWholeWithTheLabelsBesideTheirValue
         ExpectEveryTextFits(m_dlg, "tab" + std::to_string(tab));
 
         // Row by row, every label beside its value: same top, same font, nothing wrapped.
-        const std::vector<wxString> labelRows = Rows(labels);
-        const std::vector<wxString> valueRows = Rows(values);
+        const wxArrayString labelRows = Rows(labels);
+        const wxArrayString valueRows = Rows(values);
         EXPECT_FALSE(labelRows.empty());
         ASSERT_LE(labelRows.size(), valueRows.size());
         for (size_t row = 0; row < labelRows.size(); ++row) {

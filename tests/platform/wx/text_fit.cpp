@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 
 #include <wx/bitmap.h>
 #include <wx/button.h>
@@ -26,20 +27,19 @@ wxSize NaturalSize(wxWindow* window) {
     return natural;
 }
 
-std::string Describe(wxWindow* window, const wxString& text) {
-    const wxString kind = window->GetClassInfo()->GetClassName();
-    return wxString::Format("%s %d '%s'", kind, window->GetId(), text).utf8_str().data();
+wxString Describe(wxWindow* window, const wxString& text) {
+    return wxString::Format("%s %d '%s'", window->GetClassInfo()->GetClassName(), window->GetId(),
+                            text);
 }
 
-std::string SizeMisfit(wxWindow* window, const wxString& text, wxSize needed) {
+// Empty when the window holds what its text needs.
+wxString SizeMisfit(wxWindow* window, const wxString& text, wxSize needed) {
     const wxSize has = window->GetSize();
     if (needed.x <= has.x && needed.y <= has.y) {
-        return std::string();
+        return wxString();
     }
     return Describe(window, text) +
-           wxString::Format(": needs %d x %d, has %d x %d", needed.x, needed.y, has.x, has.y)
-               .utf8_str()
-               .data();
+           wxString::Format(": needs %d x %d, has %d x %d", needed.x, needed.y, has.x, has.y);
 }
 
 // Width from the first to the last column holding a pixel clearly darker than the lightest
@@ -82,9 +82,9 @@ int InkWidthOfText(const wxString& text, const wxFont& font) {
     return InkWidth(bitmap.ConvertToImage(), wxRect(bitmap.GetSize()));
 }
 
-std::string EditMisfit(wxTextCtrl* edit, wxWindow* top, const wxImage& shot) {
+wxString EditMisfit(wxTextCtrl* edit, wxWindow* top, const wxImage& shot) {
     const wxString text = edit->GetValue();
-    const std::string tooLow = SizeMisfit(edit, text, wxSize(0, NaturalSize(edit).y));
+    const wxString tooLow = SizeMisfit(edit, text, wxSize(0, NaturalSize(edit).y));
     if (!tooLow.empty() || text.empty()) {
         return tooLow;
     }
@@ -95,36 +95,28 @@ std::string EditMisfit(wxTextCtrl* edit, wxWindow* top, const wxImage& shot) {
     const int shown = InkWidth(shot, area);
     const int whole = InkWidthOfText(text, edit->GetFont());
     if (shown >= whole - 2) {
-        return std::string();
+        return wxString();
     }
     return Describe(edit, text) +
-           wxString::Format(": shows %d of the %d pixels of its text", shown, whole)
-               .utf8_str()
-               .data();
+           wxString::Format(": shows %d of the %d pixels of its text", shown, whole);
 }
 
 // Heads that do not fit the row leave it for scroll arrows: each must be found in the row.
-std::string TabHeadMisfit(wxNotebook* notebook) {
+wxString TabHeadMisfit(wxNotebook* notebook) {
     const int count = static_cast<int>(notebook->GetPageCount());
     const int row = notebook->GetCharHeight() / 2 + 4;
-    std::vector<bool> found(count, false);
+    std::set<int> found;
     for (int x = 0; x < notebook->GetSize().x; ++x) {
         const int hit = notebook->HitTest(wxPoint(x, row));
-        if (hit >= 0 && hit < count) {
-            found[hit] = true;
+        if (hit >= 0) {
+            found.insert(hit);
         }
     }
-    wxString missing;
-    for (int i = 0; i < count; ++i) {
-        if (!found[i]) {
-            missing += " '" + notebook->GetPageText(i) + "'";
-        }
+    if (static_cast<int>(found.size()) == count) {
+        return wxString();
     }
-    if (missing.empty()) {
-        return std::string();
-    }
-    return Describe(notebook, notebook->GetPageText(0)) + ": no room in the row for" +
-           std::string(missing.utf8_str().data());
+    return Describe(notebook, notebook->GetPageText(0)) +
+           wxString::Format(": %zu of its %d tab heads in the row", found.size(), count);
 }
 
 void ForEachShownWindow(wxWindow* window, const std::function<void(wxWindow*)>& visit) {
@@ -139,10 +131,10 @@ void ForEachShownWindow(wxWindow* window, const std::function<void(wxWindow*)>& 
 
 }  // namespace
 
-std::vector<std::string> TextsThatDoNotFit(wxWindow* top, const wxImage& shot) {
-    std::vector<std::string> misfits;
+std::vector<Misfit> TextsThatDoNotFit(wxWindow* top, const wxImage& shot) {
+    std::vector<Misfit> misfits;
     ForEachShownWindow(top, [&](wxWindow* window) {
-        std::string misfit;
+        wxString misfit;
         if (auto* edit = wxDynamicCast(window, wxTextCtrl)) {
             misfit = EditMisfit(edit, top, shot);
         } else if (auto* notebook = wxDynamicCast(window, wxNotebook)) {
@@ -155,7 +147,7 @@ std::vector<std::string> TextsThatDoNotFit(wxWindow* top, const wxImage& shot) {
             }
         }
         if (!misfit.empty()) {
-            misfits.push_back(misfit);
+            misfits.push_back(Misfit{window->GetId(), misfit.utf8_str().data()});
         }
     });
     return misfits;
