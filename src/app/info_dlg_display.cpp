@@ -36,7 +36,10 @@ bool CInfoDlg::UpdateDisplay() {
     m_strMessage = BuildFrameMessage(m_wu, m_state);
     SetWindowText(BuildTitle(m_wu, m_state));
     if (!m_wu.found) {
-        // Header, columns and graph keep what the last successful build left.
+        // Header and columns keep what the last successful build left. Only the start-up load
+        // finds no work unit (a later failed load restores the previous records), so the graph
+        // has been handed nothing yet: hidden, where the template shows it as a black box.
+        m_wndGraph.ShowWindow(SW_HIDE);
         UpdateData(false);
         return false;
     }

@@ -141,3 +141,20 @@ TEST_F(MainWindowTest, WithoutClientFilesTheWindowSaysSo) {
         EXPECT_FALSE(Headless::TimerPeriod(dlg, 1));
     });
 }
+
+// Started where there are no client files, on any tab, the window shows no graph until a load
+// finds the files.
+TEST_F(MainWindowTest, TheGraphShowsOnlyOnceTheAnalysisPageHasData) {
+    for (int tab = 4; tab >= 0; --tab) {
+        m_app->WriteProfileInt("TAB", "OFSET", tab);
+        RunMainWindow([&](CInfoDlg& dlg) {
+            EXPECT_FALSE(dlg.m_wndGraph.IsWindowVisible()) << "started on tab " << tab;
+        });
+    }
+    m_app->WriteProfileInt("TAB", "OFSET", 2);
+    RunMainWindow([&](CInfoDlg& dlg) {
+        CopyClientFiles("sah");
+        ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
+        EXPECT_TRUE(dlg.m_wndGraph.IsWindowVisible());
+    });
+}

@@ -46,7 +46,7 @@ for tab in 0 1 2 3 4; do
     [[ "$title" =~ $title_pattern ]] || fail "tab $tab: title '$title'"
 
     sleep 0.5
-    shot="$shots/vantrel-tab-$tab.png"
+    shot="$shots/vantrel-tab-$tab-${LC_ALL:-${LANG:-C}}.png"
     import -window "$window" "$shot"
     colours=$(convert "$shot" -format '%k' info:)
     echo "tab $tab: $(identify -format '%w x %h' "$shot"), $colours colours: $shot"

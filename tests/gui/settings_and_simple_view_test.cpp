@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -176,8 +175,6 @@ SettingsStore Store() {
 }
 
 TEST(SettingsAndSimpleViewTest, IntervalSetInTheDialogThenTheSimpleViewAndBack) {
-    // As the program's main does once GTK has set the user's locale.
-    std::setlocale(LC_NUMERIC, "C");
     const TempDir client;
     const TempDir config;
     ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);  // for this process, its only test

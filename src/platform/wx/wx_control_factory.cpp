@@ -15,6 +15,14 @@
 
 namespace {
 
+// GTK's default theme pads a button's text by 16 pixels either side and makes it at least 34
+// pixels tall, pads a check box's row and draws its box at 14 pixels, and pads an entry's text by
+// 8 pixels either side: more than the templates' rectangles, made for Windows' controls, hold.
+constexpr char kButtonCss[] = "button { padding: 0 4px; min-height: 0; min-width: 0; }";
+constexpr char kCheckBoxCss[] =
+    "checkbutton { padding: 0; } check { min-width: 11px; min-height: 11px; margin: 0 4px 0 0; }";
+constexpr char kEditCss[] = "entry { padding: 0; min-height: 0; min-width: 0; }";
+
 // Windows' IDC_STATIC: controls nobody addresses get an id of wx's own choosing.
 wxWindowID WxId(const ControlTemplate& control) {
     return control.id >= 0 ? control.id : wxID_ANY;
@@ -71,9 +79,10 @@ std::unique_ptr<WxControl> CreateIcon(wxWindow* dialog, const ControlTemplate& c
 
 std::unique_ptr<WxControl> CreateButton(wxWindow* dialog, const ControlTemplate& control,
                                         const wxRect& rect) {
-    const long style = (control.style & kFlat) ? wxBORDER_NONE : 0;
-    auto* button =
-        new wxButton(dialog, WxId(control), wxString(), rect.GetPosition(), rect.GetSize(), style);
+    // Exact fit: the best size is what GTK needs for the text, not wx's default button size.
+    const long style = wxBU_EXACTFIT | ((control.style & kFlat) ? wxBORDER_NONE : 0);
+    auto* button = new CompactControl<wxButton>(kButtonCss, dialog, WxId(control), wxString(),
+                                                rect.GetPosition(), rect.GetSize(), style);
     if (control.style & kDefaultButton) {
         button->SetDefault();
     }
@@ -82,24 +91,17 @@ std::unique_ptr<WxControl> CreateButton(wxWindow* dialog, const ControlTemplate&
 
 std::unique_ptr<WxControl> CreateCheckBox(wxWindow* dialog, const ControlTemplate& control,
                                           const wxRect& rect) {
-    auto* box = new wxCheckBox(dialog, WxId(control), ToWx(CString(control.text)),
-                               rect.GetPosition(), rect.GetSize());
-    // GTK's check mark needs more height than Windows', and GTK can't cut a label short: a
-    // smaller box grows to the right and about its middle instead.
-    const wxSize needed = box->GetBestSize();
-    if (rect.height < needed.y || rect.width < needed.x) {
-        const int height = std::max(rect.height, needed.y);
-        box->SetSize(rect.x, rect.y - (height - rect.height) / 2, std::max(rect.width, needed.x),
-                     height, wxSIZE_ALLOW_MINUS_ONE);
-    }
+    auto* box = new CompactControl<wxCheckBox>(kCheckBoxCss, dialog, WxId(control),
+                                               ToWx(CString(control.text)), rect.GetPosition(),
+                                               rect.GetSize());
     return std::make_unique<WxCheckBoxControl>(box);
 }
 
 std::unique_ptr<WxControl> CreateEdit(wxWindow* dialog, const ControlTemplate& control,
                                       const wxRect& rect) {
     const long style = (control.style & kAlignRight) ? wxTE_RIGHT : wxTE_LEFT;
-    auto* edit = new wxTextCtrl(dialog, WxId(control), wxString(), rect.GetPosition(),
-                                rect.GetSize(), style);
+    auto* edit = new CompactControl<wxTextCtrl>(kEditCss, dialog, WxId(control), wxString(),
+                                                rect.GetPosition(), rect.GetSize(), style);
     if (control.style & kDigitsOnly) {
         edit->Bind(wxEVT_CHAR, &RejectNonDigits);
     }

@@ -19,13 +19,17 @@ void DrawnWindow::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     const wxSize size = GetSize();
     if (m_sunken) {
-        // Windows' static edge: shadow above and left, highlight below and right.
-        const wxColour shadow = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
-        const COLORREF shadowColour = RGB(shadow.Red(), shadow.Green(), shadow.Blue());
+        // Windows' static edge, shadow above and left and highlight below and right, stands on
+        // the grey dialog face; GTK's tab page is white, where a white highlight would vanish.
+        // Both colours are a step darker so that the edge shows on every side.
+        const wxColour light = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
+        const wxColour dark = light.ChangeLightness(70);
         WxPainter edge(dc);
-        edge.FillSolidRect(CRect{0, 0, size.x, size.y}, RGB(255, 255, 255));
-        edge.FillSolidRect(CRect{0, 0, size.x - 1, 1}, shadowColour);
-        edge.FillSolidRect(CRect{0, 0, 1, size.y - 1}, shadowColour);
+        edge.FillSolidRect(CRect{0, 0, size.x, size.y},
+                           RGB(light.Red(), light.Green(), light.Blue()));
+        const COLORREF shadow = RGB(dark.Red(), dark.Green(), dark.Blue());
+        edge.FillSolidRect(CRect{0, 0, size.x - 1, 1}, shadow);
+        edge.FillSolidRect(CRect{0, 0, 1, size.y - 1}, shadow);
     }
     const int edgeWidth = GetEdge();
     const int width = std::max(0, size.x - 2 * edgeWidth);
@@ -69,20 +73,10 @@ void LabelBox::OnSize(wxSizeEvent& event) {
 TabNotebook::TabNotebook(wxWindow* parent, wxWindowID id, const wxRect& rect)
     : wxNotebook(parent, id, rect.GetPosition(), rect.GetSize()) {
 #ifdef __WXGTK3__
+    // GTK's own heads would not fit the 20 dialog units the templates leave above a page.
     GTKApplyCssStyle("tab { padding: 1px 6px; min-height: 0; min-width: 0; }");
 #endif
     Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &TabNotebook::OnPageChanged, this);
-}
-
-int TabNotebook::GetPageTop() const {
-    const wxSize extra = CalcSizeFromPage(wxSize(0, 0));
-    return extra.y - GetBottomEdge();
-}
-
-int TabNotebook::GetBottomEdge() const {
-    // The frame around the page area is as wide below as on either side.
-    const wxSize extra = CalcSizeFromPage(wxSize(0, 0));
-    return extra.x / 2;
 }
 
 void TabNotebook::OnPageChanged(wxBookCtrlEvent& event) {

@@ -1,12 +1,28 @@
 // The wx windows behind controls that no single wx control provides.
 #pragma once
 
+#include <utility>
+
 #include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
 #include <wx/window.h>
 
 #include "platform/ui/native_window.h"
+
+// A wx control with GTK's paddings and minimum sizes trimmed by the given CSS, so that a control
+// of its template's size holds its whole text as the same control on Windows does.
+template <class Control>
+class CompactControl : public Control {
+public:
+    template <class... Args>
+    explicit CompactControl(const char* css, Args&&... args)
+        : Control(std::forward<Args>(args)...) {
+#ifdef __WXGTK3__
+        this->GTKApplyCssStyle(css);
+#endif
+    }
+};
 
 // A self-drawn control: reports each paint to its target, inside an optional one-pixel sunken
 // edge that belongs to the window but not to its client area.
@@ -54,9 +70,6 @@ public:
     // Changes made by the program itself, which report nothing (as on Windows).
     void BeginQuiet() { ++m_quiet; }
     void EndQuiet() { --m_quiet; }
-    // Height in pixels from the control's top to its page area, and of its lower edge.
-    int GetPageTop() const;
-    int GetBottomEdge() const;
 
 private:
     void OnPageChanged(wxBookCtrlEvent& event);

@@ -1,12 +1,12 @@
 #include "platform/wx/wx_fonts.h"
 
-#include <wx/fontenum.h>
+#include <wx/fontutil.h>
 #include <wx/settings.h>
 
 namespace {
 
-// Installed stand-ins for the Windows Japanese gothic faces the templates name, best first.
-constexpr const char* kGothicFaces[] = {"IPAPGothic", "Noto Sans CJK JP", "IPAGothic"};
+// Installed stand-ins for the Windows Japanese gothic face the templates name, best first.
+constexpr const char* kGothicFaces[] = {"IPAPGothic", "Noto Sans CJK JP"};
 
 }  // namespace
 
@@ -15,16 +15,18 @@ wxFont MakeDialogFont(const char* face, int points) {
     if (points > 0) {
         font.SetPointSize(points);
     }
-    const wxString requested = face ? wxString::FromUTF8(face) : wxString();
-    if (!requested.empty() && wxFontEnumerator::IsValidFacename(requested)) {
-        font.SetFaceName(requested);
-        return font;
-    }
+    // The faces go to Pango as one list, best first; fontconfig takes the first installed one,
+    // knowing each face by its names in every language. wx's face list can't choose: it knows a
+    // face only by its name in the current locale ("IPA Pゴシック" in a Japanese one), and so
+    // does wxFont::SetFaceName, which checks the name against it.
+    wxString families = face ? wxString::FromUTF8(face) : wxString();
     for (const char* gothic : kGothicFaces) {
-        if (wxFontEnumerator::IsValidFacename(gothic)) {
-            font.SetFaceName(gothic);
-            break;
+        if (!families.empty()) {
+            families += ',';
         }
+        families += gothic;
     }
-    return font;
+    wxNativeFontInfo info(*font.GetNativeFontInfo());
+    info.SetFaceName(families);
+    return wxFont(info);
 }

@@ -1,4 +1,5 @@
-// The dialog font: the template's face where it is installed, else a Japanese gothic face.
+// The dialog font: the template's face where it is installed, else a Japanese gothic face, the
+// same one in every locale.
 #pragma once
 
 #include <wx/font.h>

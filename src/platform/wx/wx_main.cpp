@@ -1,5 +1,4 @@
 // The real program's entry point: wx started around the application object's InitInstance.
-#include <clocale>
 #include <cstdio>
 
 #include <wx/app.h>
@@ -7,6 +6,7 @@
 #include <wx/log.h>
 
 #include "platform/ui/cwinapp.h"
+#include "platform/wx/wx_locale.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     delete wxLog::SetActiveTarget(new wxLogStderr());
-    // GTK has set the user's locale; numbers are written with "." whatever it says.
-    std::setlocale(LC_NUMERIC, "C");
+    // A locale that is not installed leaves the program in "C": English GTK texts, nothing worse.
+    UseUserLocale();
     // The application runs its main dialog modally and returns once it has ended: there is no
     // message loop after it.
     if (CWinApp* app = AfxGetApp()) {

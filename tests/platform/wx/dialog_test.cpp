@@ -1,28 +1,48 @@
 // Dialogs built from a template, and what the user, timers and modal runs do to them.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <tuple>
 
+#include <wx/dcclient.h>
+#include <wx/fontutil.h>
 #include <wx/notebook.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
 #include "platform/ui/controls.h"
+#include "text_fit.h"
 #include "wx_test_support.h"
 
 namespace {
+
+// Each control but the last a few pixels too small for its text.
+const DialogTemplate kCrampedDialog{
+    941,
+    "狭い",
+    {200, 100},
+    "ＭＳ Ｐゴシック",
+    9,
+    kCaption,
+    {
+        {1011, ControlKind::Static, "観測方向 (From)：", DialogRect(5, 5, 50, 8), kAlignRight},
+        {1010, ControlKind::Static, "1048576\n107.374 sec", DialogRect(60, 5, 60, 12), kNoWrap},
+        {1019, ControlKind::CheckBox, "一定期間毎に自動更新を行う", DialogRect(5, 20, 90, 10),
+         kStyleNone},
+        {1005, ControlKind::Button, "最新の情報に更新", DialogRect(5, 35, 50, 14), kStyleNone},
+        {1020, ControlKind::Edit, "", DialogRect(60, 35, 16, 14), kDigitsOnly | kAlignRight},
+        {1050, ControlKind::GroupBox, " エクスポートファイル ", DialogRect(130, 5, 50, 40),
+         kStyleNone},
+        {1035, ControlKind::Tab, nullptr, DialogRect(5, 55, 150, 25), kStyleNone},
+        {1, ControlKind::Button, "終了", DialogRect(145, 82, 50, 14), kStyleNone},
+    }};
 
 class WxDialog : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dialog.Create()); }
 
-    // Pixels from dialog units: Windows' base units from the font's letters, MulDiv's rounding.
-    int PxX(int units) {
-        const int letters =
-            WxOf(dialog)->GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz").x;
-        return (units * ((letters / 26 + 1) / 2) + 2) / 4;
-    }
-    int PxY(int units) { return (units * WxOf(dialog)->GetCharHeight() + 4) / 8; }
+    int PxX(int units) { return DialogPixelsX(WxOf(dialog), units); }
+    int PxY(int units) { return DialogPixelsY(WxOf(dialog), units); }
     // Without a window manager the keyboard follows the pointer: put it on an empty spot.
     void PointAtEmptySpot() {
         const wxRect rect = WxOf(dialog)->GetScreenRect();
@@ -62,6 +82,42 @@ TEST_F(WxDialog, ControlsCarryTheTemplatesTextsPlacesAndStates) {
     dialog.ShowWindow(SW_SHOW);
     EXPECT_FALSE(dialog.GetDlgItem(1030)->IsWindowVisible());
     EXPECT_FALSE(dialog.GetDlgItem(1020)->IsWindowEnabled());
+}
+
+// fontconfig finds IPAPGothic by any of its names; wx's face list, which knows a face only by
+// its name in the current locale, played no part.
+TEST_F(WxDialog, TheDialogFontIsTheProportionalGothicInEveryLocale) {
+    // Built as a description, as wx's own parsing would check the name against the face list.
+    wxNativeFontInfo face(*WxOf(dialog)->GetFont().GetNativeFontInfo());
+    face.SetFaceName("IPAPGothic");
+    const wxFont gothic(face);
+    wxClientDC dc(WxOf(dialog));
+    const wxString sample = wxString::FromUTF8("観測方向 (From)：Samples/Rate 107.374 sec");
+    dc.SetFont(gothic);
+    const wxSize expected = dc.GetTextExtent(sample);
+    dc.SetFont(WxOf(dialog)->GetFont());
+    EXPECT_EQ(dc.GetTextExtent(sample), expected);
+    EXPECT_LT(dc.GetTextExtent("iiiiiiii").x, dc.GetTextExtent("MMMMMMMM").x);
+}
+
+// What every text needs is measured, not assumed: each control of a cramped dialog is found.
+TEST(WxTextFit, EveryControlThatCannotShowItsWholeTextIsFound) {
+    RecordingDialog cramped(kCrampedDialog);
+    ASSERT_TRUE(cramped.Create());
+    CTabCtrl tab;
+    tab.Attach(cramped.GetDlgItem(1035)->GetNative());
+    for (const char* caption :
+         {"Work Unit", "観測情報", "解析情報", "進捗/終了時予測", "ユーザ情報"}) {
+        tab.InsertItem(tab.GetItemCount(), caption);
+    }
+    cramped.GetDlgItem(1020)->SetWindowText("1440");
+    ShowAndSettle(cramped);
+    std::set<int> found;
+    for (const Misfit& misfit :
+         TextsThatDoNotFit(WxOf(cramped), CaptureScreen(WxOf(cramped)->GetScreenRect()))) {
+        found.insert(misfit.id);
+    }
+    EXPECT_EQ(found, (std::set<int>{1005, 1010, 1011, 1019, 1020, 1035, 1050}));
 }
 
 TEST_F(WxDialog, ClicksTypingEscEnterAndTheCloseBoxReachTheProgram) {

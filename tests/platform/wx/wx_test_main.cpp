@@ -1,10 +1,15 @@
-// Starts wx once for the whole test run, on the display that xvfb-run provides.
+// Starts wx once for the whole test run, on the display that xvfb-run provides, in the locale
+// the environment asks for, set up as the program sets it up.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include <wx/app.h>
 #include <wx/imagpng.h>
 #include <wx/init.h>
 #include <wx/log.h>
+
+#include "platform/wx/wx_locale.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
@@ -20,6 +25,14 @@ int main(int argc, char** argv) {
             << "wx assertion " << condition.utf8_str().data() << ": " << message.utf8_str().data();
     });
     delete wxLog::SetActiveTarget(new wxLogStderr());
+    if (!UseUserLocale()) {
+        // The program would run in "C"; these runs are about the locale they ask for.
+        const char* asked = std::getenv("LC_ALL") ? std::getenv("LC_ALL") : std::getenv("LANG");
+        fprintf(stderr,
+                "the locale %s is not installed (add it to /etc/locale.gen, run locale-gen)\n",
+                asked ? asked : "(unset)");
+        return 1;
+    }
     wxImage::AddHandler(new wxPNGHandler());
     const int result = RUN_ALL_TESTS();
     wxEntryCleanup();

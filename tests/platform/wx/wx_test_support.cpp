@@ -72,6 +72,23 @@ wxPoint CentreOnScreen(wxWindow* window) {
     return wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2);
 }
 
+int DialogPixelsX(wxWindow* dialog, int units) {
+    const int letters =
+        dialog->GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz").x;
+    return (units * ((letters / 26 + 1) / 2) + 2) / 4;
+}
+
+int DialogPixelsY(wxWindow* dialog, int units) {
+    return (units * dialog->GetCharHeight() + 4) / 8;
+}
+
+wxRect DialogRectInPixels(wxWindow* dialog, const CRect& units) {
+    const int left = DialogPixelsX(dialog, units.left);
+    const int top = DialogPixelsY(dialog, units.top);
+    return wxRect(left, top, DialogPixelsX(dialog, units.right) - left,
+                  DialogPixelsY(dialog, units.bottom) - top);
+}
+
 void ShowAndSettle(CWnd& dialog) {
     dialog.ShowWindow(SW_SHOWNORMAL);
     wxWindow* window = WxOf(dialog);
@@ -136,4 +153,27 @@ int InkPixels(const wxImage& image, const wxRect& area, int maxSum) {
         }
     }
     return ink;
+}
+
+bool HasSunkenEdge(const wxImage& window) {
+    const int w = window.GetWidth();
+    const int h = window.GetHeight();
+    if (w < 3 || h < 3) {
+        return false;
+    }
+    const auto sum = [&window](int x, int y) {
+        return window.GetRed(x, y) + window.GetGreen(x, y) + window.GetBlue(x, y);
+    };
+    // Each side's middle pixel, and the pixel just inside it.
+    const int sides[4][4] = {{w / 2, 0, w / 2, 1},
+                             {0, h / 2, 1, h / 2},
+                             {w / 2, h - 1, w / 2, h - 2},
+                             {w - 1, h / 2, w - 2, h / 2}};
+    for (const auto& side : sides) {
+        const int edge = sum(side[0], side[1]);
+        if (edge == 3 * 255 || edge == sum(side[2], side[3])) {
+            return false;
+        }
+    }
+    return sum(w / 2, 0) < sum(w / 2, h - 1) && sum(0, h / 2) < sum(w - 1, h / 2);
 }

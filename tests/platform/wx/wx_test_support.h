@@ -23,6 +23,12 @@ void PumpFor(int ms);
 wxWindow* WxOf(CWnd& window);
 wxWindow* WxOf(CWnd& dialog, int controlId);
 wxPoint CentreOnScreen(wxWindow* window);
+// Pixels from dialog units as Windows computes them: base units from the average width of the
+// letters and the height of the dialog's font, MulDiv's rounding.
+int DialogPixelsX(wxWindow* dialog, int units);
+int DialogPixelsY(wxWindow* dialog, int units);
+// A template rectangle in pixels of the dialog's client area.
+wxRect DialogRectInPixels(wxWindow* dialog, const CRect& units);
 // Shows the dialog and waits until GTK has placed it on the screen.
 void ShowAndSettle(CWnd& dialog);
 
@@ -57,5 +63,9 @@ private:
 wxImage CaptureScreen(const wxRect& rect);
 // Where a window lies in a capture of shotRect.
 wxRect AreaIn(const wxRect& shotRect, wxWindow* window);
+// A capture of a window framed by a one-pixel sunken edge: each side, seen at its middle, is
+// neither white nor what lies just inside it, and the sides above and to the left are darker
+// than those below and to the right.
+bool HasSunkenEdge(const wxImage& window);
 // Pixels whose red + green + blue is below maxSum, as glyphs are against a light background.
 int InkPixels(const wxImage& image, const wxRect& area, int maxSum);

@@ -1,0 +1,145 @@
+// Every window of the program on the real toolkit, in the locale the run asks for: each text
+// shown whole, the labels beside their values, the graph where the template puts it and only on
+// its tab. A screenshot of each is kept for people to compare between locales.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <wx/arrstr.h>
+#include <wx/notebook.h>
+#include <wx/stattext.h>
+
+#include "app/about_dlg.h"
+#include "app/info_app.h"
+#include "app/info_dlg.h"
+#include "platform/base/settings_store.h"
+#include "platform/wx/text_fit.h"
+#include "platform/wx/wx_test_support.h"
+#include "res/resource.h"
+#include "res/templates.h"
+#include "support/temp_dir.h"
+#include "windows/settings_dlg.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The rows of a static text, without the empty ones at its end, which show nothing.
+wxArrayString Rows(wxWindow* text) {
+    wxArrayString rows = wxSplit(static_cast<wxStaticText*>(text)->GetLabelText(), '\n');
+    while (!rows.empty() && rows.Last().empty()) {
+        rows.RemoveAt(rows.size() - 1);
+    }
+    return rows;
+}
+
+class MainWindowLayout : public testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("XDG_CONFIG_HOME", m_config.path().c_str(), 1);
+        for (const fs::directory_entry& entry : fs::directory_iterator(VANTREL_DEMO_DIR)) {
+            fs::copy(entry.path(), m_client.File(entry.path().filename().string()),
+                     fs::copy_options::recursive);
+        }
+        // Every control enabled, the interval at its widest and a path that fits its field.
+        SettingsStore store(SettingsStore::DefaultPath("Halvorn", "Vantrel"));
+        store.WriteInt("Simple", "Enable", 1);
+        store.WriteInt("Timer", "Interval", 1440);
+        store.WriteString("Export", "Path", "/tmp/seti/export.csv");
+        m_app.SetRegistryKey("Halvorn");
+        m_app.m_strModuleDir = m_client.path().c_str();
+        m_app.m_pMainWnd = &m_dlg;
+        ASSERT_TRUE(m_dlg.Create());
+        ShowAndSettle(m_dlg);
+    }
+    void TearDown() override {
+        m_dlg.DestroyWindow();
+        m_app.m_pMainWnd = nullptr;
+    }
+
+    // Captures the window, keeps the picture as vantrel_<name>_<locale>.png and reports every
+    // control whose text does not fit.
+    void ExpectEveryTextFits(CWnd& window, const std::string& name) {
+        wxWindow* top = WxOf(window);
+        const wxImage shot = CaptureScreen(top->GetScreenRect());
+        ASSERT_TRUE(shot.IsOk());
+        const std::string file = std::string(VANTREL_GUI_SCREENSHOT_DIR) + "/vantrel_" + name +
+                                 "_" + std::setlocale(LC_MESSAGES, nullptr) + ".png";
+        EXPECT_TRUE(shot.SaveFile(file, wxBITMAP_TYPE_PNG));
+        for (const Misfit& misfit : TextsThatDoNotFit(top, shot)) {
+            ADD_FAILURE() << name << ": " << misfit.why;
+        }
+    }
+
+    TempDir m_client;
+    TempDir m_config;
+    ScopedWorkingDirectory m_cwd{m_client.path()};
+    CInfoApp m_app;
+    CInfoDlg m_dlg;
+};
+
+TEST_F(MainWindowLayout, EveryTabShowsItsTextsWholeWithTheLabelsBesideTheirValues) {
+    wxWindow* main = WxOf(m_dlg);
+    auto* notebook = static_cast<wxNotebook*>(WxOf(m_dlg, IDC_TAB));
+    wxWindow* labels = WxOf(m_dlg, IDC_LABELS);
+    wxWindow* values = WxOf(m_dlg, IDC_VALUES);
+    wxWindow* graph = WxOf(m_dlg, IDC_GRAPH);
+    const DialogTemplate& layout = LoadDialogTemplate(IDD_VANTREL_DIALOG);
+    for (int tab = 0; tab < 5; ++tab) {
+        SCOPED_TRACE(::testing::Message() << "tab " << tab);
+        m_dlg.m_tab.SetCurSel(tab);
+        m_dlg.UpdateDisplay();
+        PumpFor(300);
+        ExpectEveryTextFits(m_dlg, "tab" + std::to_string(tab));
+
+        // Row by row, every label beside its value: same top, same font, nothing wrapped.
+        const wxArrayString labelRows = Rows(labels);
+        const wxArrayString valueRows = Rows(values);
+        EXPECT_FALSE(labelRows.empty());
+        ASSERT_LE(labelRows.size(), valueRows.size());
+        for (size_t row = 0; row < labelRows.size(); ++row) {
+            EXPECT_TRUE(labelRows[row].empty() || !valueRows[row].empty()) << labelRows[row];
+        }
+        EXPECT_EQ(labels->GetPosition().y, values->GetPosition().y);
+        EXPECT_EQ(labels->GetFont(), values->GetFont());
+        // The columns where the template puts them, inside the page area below the heads.
+        EXPECT_EQ(labels->GetRect(),
+                  DialogRectInPixels(main, layout.FindControl(IDC_LABELS)->rect));
+        EXPECT_GE(labels->GetScreenPosition().y, notebook->GetCurrentPage()->GetScreenPosition().y);
+        // The graph only on its tab, where the template puts it, with its sunken edge.
+        EXPECT_EQ(graph->IsShown(), tab == 2);
+        if (tab == 2) {
+            EXPECT_EQ(graph->GetRect(),
+                      DialogRectInPixels(main, layout.FindControl(IDC_GRAPH)->rect));
+            EXPECT_LE(graph->GetScreenRect().GetBottom(),
+                      notebook->GetScreenRect().GetBottom() - 2);
+            EXPECT_TRUE(HasSunkenEdge(CaptureScreen(graph->GetScreenRect())));
+        }
+    }
+}
+
+TEST_F(MainWindowLayout, TheSettingsDialogTheSimpleViewAndTheAboutBoxShowTheirTextsWhole) {
+    CSettingsDlg settings(m_app.m_strModuleDir, &m_dlg);
+    ASSERT_TRUE(settings.Create(&m_dlg));
+    ShowAndSettle(settings);
+    EXPECT_EQ(settings.GetDlgItem(IDC_INTERVAL)->GetWindowText(), "1440");
+    ExpectEveryTextFits(settings, "settings");
+    settings.DestroyWindow();
+
+    m_dlg.m_pSimpleView->ShowWindow(SW_SHOWNORMAL);
+    PumpUntil([&] { return WxOf(*m_dlg.m_pSimpleView)->IsShownOnScreen(); });
+    PumpFor(200);
+    ExpectEveryTextFits(*m_dlg.m_pSimpleView, "simple_view");
+    m_dlg.m_pSimpleView->ShowWindow(SW_HIDE);
+
+    CAboutDlg about;
+    ASSERT_TRUE(about.Create(&m_dlg));
+    ShowAndSettle(about);
+    ExpectEveryTextFits(about, "about");
+    about.DestroyWindow();
+}
+
+}  // namespace
