@@ -1,52 +1,77 @@
 #include "clientfiles/analysis_state.h"
 
-#include <iterator>
+#include <array>
+#include <string_view>
+#include <utility>
 
 #include "clientfiles/client_file_reader.h"
+#include "clientfiles/key_table.h"
 #include "clientfiles/work_unit_info.h"
 
 namespace {
 
-constexpr int kFirstBgPotPosition = 20;
+using A = AnalysisState;
 
-// Positions 0..19 are named keys; 20..83 are "bg_pot 0" .. "bg_pot 63".
-const KeyTable& Keys() {
-    static const KeyTable table = [] {
-        static const char* const kNamed[kFirstBgPotPosition] = {
-            "ncfft",
-            "cr",
-            "fl",
-            "cpu",
-            "prog",
-            "bs_power",
-            "bs_score",
-            "bs_bin",
-            "bs_fft_ind",
-            "bs_chirp_rate",
-            "bs_fft_len",
-            "bg_score",
-            "bg_power",
-            "bg_chisq",
-            "bg_bin",
-            "bg_fft_ind",
-            "bg_chirp_rate",
-            "bg_fft_len",
-            "bg_sigma",
-            "bg_true_mean",
-        };
-        static std::vector<CString> potKeys;
-        static std::vector<const char*> keys(std::begin(kNamed), std::end(kNamed));
-        for (int i = 0; i < AnalysisState::kBgPotCount; ++i) {
-            CString key;
-            key.Format("bg_pot %d", i);
-            potKeys.push_back(key);
+// "bg_pot 0" .. "bg_pot 63": the text "bg_pot", a blank and the index in decimal without
+// leading zeros, so "bg_pot 07" or "bg_pot 64" is no key of the file.
+struct BgPotKeyName {
+    char text[10] = {};
+    std::size_t length = 0;
+};
+
+constexpr std::array<BgPotKeyName, A::kBgPotCount> MakeBgPotKeyNames() {
+    std::array<BgPotKeyName, A::kBgPotCount> names{};
+    for (int index = 0; index < A::kBgPotCount; ++index) {
+        BgPotKeyName& name = names[static_cast<std::size_t>(index)];
+        for (const char ch : {'b', 'g', '_', 'p', 'o', 't', ' '}) {
+            name.text[name.length++] = ch;
         }
-        for (const CString& key : potKeys) {
-            keys.push_back(key.GetString());
+        if (index >= 10) {
+            name.text[name.length++] = static_cast<char>('0' + index / 10);
         }
-        return KeyTable(keys.data(), static_cast<int>(keys.size()));
-    }();
-    return table;
+        name.text[name.length++] = static_cast<char>('0' + index % 10);
+    }
+    return names;
+}
+
+constexpr std::array<BgPotKeyName, A::kBgPotCount> kBgPotKeyNames = MakeBgPotKeyNames();
+
+// The 64 keys, each into its element of bg_pot.
+template <int... Index>
+constexpr std::array<KeyField<A>, sizeof...(Index)> BgPotKeys(
+    std::integer_sequence<int, Index...>) {
+    return {KeyField<A>{std::string_view(kBgPotKeyNames[Index].text, kBgPotKeyNames[Index].length),
+                        DecimalElement<&A::bg_pot, Index>}...};
+}
+
+constexpr auto kBgPotKeys = BgPotKeys(std::make_integer_sequence<int, A::kBgPotCount>());
+
+constexpr KeyField<A> kNamedKeys[] = {
+    {"ncfft", nullptr},
+    {"cr", nullptr},
+    {"fl", Integer<&A::fl>},
+    {"cpu", Decimal<&A::cpu>},
+    {"prog", Decimal<&A::prog>},
+    {"bs_power", Decimal<&A::bs_power>},
+    {"bs_score", Decimal<&A::bs_score>},
+    {"bs_bin", nullptr},
+    {"bs_fft_ind", nullptr},
+    {"bs_chirp_rate", Decimal<&A::bs_chirp_rate>},
+    {"bs_fft_len", nullptr},
+    {"bg_score", Decimal<&A::bg_score>},
+    {"bg_power", Decimal<&A::bg_power>},
+    {"bg_chisq", Decimal<&A::bg_chisq>},
+    {"bg_bin", nullptr},
+    {"bg_fft_ind", Integer<&A::bg_fft_ind>},
+    {"bg_chirp_rate", Decimal<&A::bg_chirp_rate>},
+    {"bg_fft_len", nullptr},
+    {"bg_sigma", Decimal<&A::bg_sigma>},
+    {"bg_true_mean", Decimal<&A::bg_true_mean>},
+};
+
+const KeyLookup<A>& Keys() {
+    static const KeyLookup<A> lookup(kNamedKeys, kBgPotKeys);
+    return lookup;
 }
 
 }  // namespace
@@ -68,59 +93,7 @@ void AnalysisState::Read(int kind) {
 }
 
 void AnalysisState::Parse(char* text) {
-    ParseKeyLines(
-        text,
-        [this](const CString& key, const CString& value) {
-            const int position = Keys().Position(key.str());
-            switch (position) {
-                case 2:
-                    fl = ConvertAtoi(value);
-                    break;
-                case 3:
-                    cpu = ConvertAtof(value);
-                    break;
-                case 4:
-                    prog = ConvertAtof(value);
-                    break;
-                case 5:
-                    bs_power = ConvertAtof(value);
-                    break;
-                case 6:
-                    bs_score = ConvertAtof(value);
-                    break;
-                case 9:
-                    bs_chirp_rate = ConvertAtof(value);
-                    break;
-                case 11:
-                    bg_score = ConvertAtof(value);
-                    break;
-                case 12:
-                    bg_power = ConvertAtof(value);
-                    break;
-                case 13:
-                    bg_chisq = ConvertAtof(value);
-                    break;
-                case 15:
-                    bg_fft_ind = ConvertAtoi(value);
-                    break;
-                case 16:
-                    bg_chirp_rate = ConvertAtof(value);
-                    break;
-                case 18:
-                    bg_sigma = ConvertAtof(value);
-                    break;
-                case 19:
-                    bg_true_mean = ConvertAtof(value);
-                    break;
-                default:
-                    if (position >= kFirstBgPotPosition &&
-                        position < kFirstBgPotPosition + kBgPotCount) {
-                        bg_pot[position - kFirstBgPotPosition] = ConvertAtof(value);
-                    }
-                    break;
-            }
-        },
-        [](const CString&) { return false; });
+    ParseKeyLines(text, *this, Keys());
 }
 
 double AnalysisState::GetBgPot(int index) const {

@@ -3,10 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <new>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/base/cfile.h"
@@ -67,36 +64,3 @@ template <typename Parse>
 bool ReadWholeClientFile(CString& directory, const char* name, Parse parse) {
     return ReadWholeClientFile(directory, name, parse, [] {});
 }
-
-// A record's keys in their fixed order. Position() gives the first equal entry (exact and
-// case-sensitive) or size() for a key found nowhere.
-class KeyTable {
-public:
-    KeyTable(const char* const* keys, int count);
-    int Position(std::string_view key) const;
-    int size() const { return m_count; }
-
-private:
-    // Looked up once per line of every load.
-    std::unordered_map<std::string_view, int> m_positions;
-    int m_count;
-};
-
-// The text without the single-byte white space (space, tab, line feed, vertical tab, form
-// feed, carriage return) at either end.
-std::string_view TrimWhiteSpace(std::string_view text);
-
-// Cuts text into lines at line feeds (runs of them act as one), trims each line and, for a line
-// with "=" after its first character, calls store(key, value) with the trimmed key and value.
-// Any other line goes to bareLine(line), which returns true to stop parsing there.
-void ParseKeyLines(char* text, const std::function<void(const CString&, const CString&)>& store,
-                   const std::function<bool(const CString&)>& bareLine);
-
-// The conversions of the C library in the "C" locale.
-std::int32_t ConvertAtoi(const CString& value);
-std::int32_t ConvertAtol(const CString& value);
-double ConvertAtof(const CString& value);
-// sscanf "%x"; the member keeps its value when no hexadecimal number starts the text.
-void ConvertHex(const CString& value, std::uint32_t& member);
-// Text values are kept as UTF-8; code page 932 text is converted.
-CString ConvertText(const CString& value);

@@ -1,16 +1,20 @@
 #include "clientfiles/client_version.h"
 
-#include <iterator>
-
 #include "clientfiles/client_file_reader.h"
+#include "clientfiles/key_table.h"
 
 namespace {
 
-const char* const kKeys[] = {"major_version", "minor_version"};
+using V = ClientVersion;
 
-const KeyTable& Keys() {
-    static const KeyTable table(kKeys, static_cast<int>(std::size(kKeys)));
-    return table;
+constexpr KeyField<V> kKeys[] = {
+    {"major_version", Text<&V::major_version>},
+    {"minor_version", Text<&V::minor_version>},
+};
+
+const KeyLookup<V>& Keys() {
+    static const KeyLookup<V> lookup(kKeys);
+    return lookup;
 }
 
 }  // namespace
@@ -29,19 +33,5 @@ void ClientVersion::Read(int fileKind) {
 }
 
 void ClientVersion::Parse(char* text) {
-    ParseKeyLines(
-        text,
-        [this](const CString& key, const CString& value) {
-            switch (Keys().Position(key.str())) {
-                case 0:
-                    major_version = ConvertText(value);
-                    break;
-                case 1:
-                    minor_version = ConvertText(value);
-                    break;
-                default:
-                    break;
-            }
-        },
-        [](const CString&) { return false; });
+    ParseKeyLines(text, *this, Keys());
 }

@@ -1,26 +1,37 @@
 #include "clientfiles/user_info.h"
 
-#include <iterator>
-
 #include "clientfiles/client_file_reader.h"
+#include "clientfiles/key_table.h"
 
 namespace {
 
-const char* const kKeys[] = {
-    "type",         "id",
-    "key",          "email_addr",
-    "name",         "url",
-    "country",      "postal_code",
-    "show_name",    "show_email",
-    "venue",        "register_time",
-    "last_wu_time", "last_result_time",
-    "nwus",         "nresults",
-    "total_cpu",    "params_index",
+using U = UserInfo;
+
+// Whichever of the first five comes last in the file names the user.
+constexpr KeyField<U> kKeys[] = {
+    {"type", Text<&U::name>},
+    {"id", Text<&U::name>},
+    {"key", Text<&U::name>},
+    {"email_addr", Text<&U::name>},
+    {"name", Text<&U::name>},
+    {"url", nullptr},
+    {"country", nullptr},
+    {"postal_code", nullptr},
+    {"show_name", nullptr},
+    {"show_email", nullptr},
+    {"venue", nullptr},
+    {"register_time", Decimal<&U::register_time>},
+    {"last_wu_time", Decimal<&U::last_wu_time>},
+    {"last_result_time", Decimal<&U::last_result_time>},
+    {"nwus", Integer<&U::nwus>},
+    {"nresults", Integer<&U::nresults>},
+    {"total_cpu", Decimal<&U::total_cpu>},
+    {"params_index", nullptr},
 };
 
-const KeyTable& Keys() {
-    static const KeyTable table(kKeys, static_cast<int>(std::size(kKeys)));
-    return table;
+const KeyLookup<U>& Keys() {
+    static const KeyLookup<U> lookup(kKeys);
+    return lookup;
 }
 
 }  // namespace
@@ -36,39 +47,5 @@ void UserInfo::Read(int kind) {
 }
 
 void UserInfo::Parse(char* text) {
-    ParseKeyLines(
-        text,
-        [this](const CString& key, const CString& value) {
-            switch (Keys().Position(key.str())) {
-                // Whichever of these comes last names the user.
-                case 0:
-                case 1:
-                case 2:
-                case 3:
-                case 4:
-                    name = ConvertText(value);
-                    break;
-                case 11:
-                    register_time = ConvertAtof(value);
-                    break;
-                case 12:
-                    last_wu_time = ConvertAtof(value);
-                    break;
-                case 13:
-                    last_result_time = ConvertAtof(value);
-                    break;
-                case 14:
-                    nwus = ConvertAtol(value);
-                    break;
-                case 15:
-                    nresults = ConvertAtol(value);
-                    break;
-                case 16:
-                    total_cpu = ConvertAtof(value);
-                    break;
-                default:
-                    break;
-            }
-        },
-        [](const CString&) { return false; });
+    ParseKeyLines(text, *this, Keys());
 }

@@ -3,21 +3,43 @@
 #include <algorithm>
 
 #include "clientfiles/client_file_reader.h"
+#include "clientfiles/key_table.h"
+#include "clientfiles/value_conversions.h"
 
 namespace {
 
-const char* const kKeys[] = {
-    "type",          "task",           "version",          "name",
-    "data_type",     "data_class",     "splitter_version", "start_ra",
-    "start_dec",     "end_ra",         "end_dec",          "angle_range",
-    "time_recorded", "subband_center", "subband_base",     "subband_sample_rate",
-    "fft_len",       "ifft_len",       "subband_number",   "receiver",
-    "nsamples",      "tape_version",   "num_positions",    "cpu_time",
+using W = WorkUnitInfo;
+
+constexpr KeyField<W> kKeys[] = {
+    {"type", Text<&W::type>},
+    {"task", nullptr},
+    {"version", Integer<&W::version>},
+    {"name", Text<&W::name>},
+    {"data_type", nullptr},
+    {"data_class", nullptr},
+    {"splitter_version", Hexadecimal<&W::splitter_version>},
+    {"start_ra", Decimal<&W::start_ra>},
+    {"start_dec", Decimal<&W::start_dec>},
+    {"end_ra", Decimal<&W::end_ra>},
+    {"end_dec", Decimal<&W::end_dec>},
+    {"angle_range", Decimal<&W::angle_range>},
+    {"time_recorded", Decimal<&W::time_recorded>},
+    {"subband_center", Decimal<&W::subband_center>},
+    {"subband_base", Decimal<&W::subband_base>},
+    {"subband_sample_rate", Decimal<&W::subband_sample_rate>},
+    {"fft_len", nullptr},
+    {"ifft_len", nullptr},
+    {"subband_number", nullptr},
+    {"receiver", nullptr},
+    {"nsamples", Integer<&W::nsamples>},
+    {"tape_version", nullptr},
+    {"num_positions", nullptr},
+    {"cpu_time", Decimal<&W::cpu_time>},
 };
 
-const KeyTable& Keys() {
-    static const KeyTable table(kKeys, static_cast<int>(std::size(kKeys)));
-    return table;
+const KeyLookup<W>& Keys() {
+    static const KeyLookup<W> lookup(kKeys);
+    return lookup;
 }
 
 constexpr char kEndOfHeader[] = "end_seti_header";
@@ -93,58 +115,5 @@ void WorkUnitInfo::Read(int kind) {
 }
 
 void WorkUnitInfo::Parse(char* text) {
-    ParseKeyLines(
-        text,
-        [this](const CString& key, const CString& value) {
-            switch (Keys().Position(key.str())) {
-                case 0:
-                    type = ConvertText(value);
-                    break;
-                case 2:
-                    version = ConvertAtoi(value);
-                    break;
-                case 3:
-                    name = ConvertText(value);
-                    break;
-                case 6:
-                    ConvertHex(value, splitter_version);
-                    break;
-                case 7:
-                    start_ra = ConvertAtof(value);
-                    break;
-                case 8:
-                    start_dec = ConvertAtof(value);
-                    break;
-                case 9:
-                    end_ra = ConvertAtof(value);
-                    break;
-                case 10:
-                    end_dec = ConvertAtof(value);
-                    break;
-                case 11:
-                    angle_range = ConvertAtof(value);
-                    break;
-                case 12:
-                    time_recorded = ConvertAtof(value);
-                    break;
-                case 13:
-                    subband_center = ConvertAtof(value);
-                    break;
-                case 14:
-                    subband_base = ConvertAtof(value);
-                    break;
-                case 15:
-                    subband_sample_rate = ConvertAtof(value);
-                    break;
-                case 20:
-                    nsamples = ConvertAtol(value);
-                    break;
-                case 23:
-                    cpu_time = ConvertAtof(value);
-                    break;
-                default:
-                    break;  // task, data_type, ... and unknown keys
-            }
-        },
-        [](const CString& line) { return line == kEndOfHeader; });
+    ParseKeyLines(text, *this, Keys(), kEndOfHeader);
 }

@@ -10,6 +10,7 @@
 
 #include "clientfiles/client_version.h"
 #include "clientfiles/user_info.h"
+#include "clientfiles/value_conversions.h"
 #include "support/temp_dir.h"
 
 TEST(ClientFileReaderTest, LineSyntax) {
@@ -63,12 +64,48 @@ TEST(ClientFileReaderTest, TheWorkingDirectoryBecomesAbsolute) {
 
 TEST(ClientFileReaderTest, ConversionsMatchTheCLibrary) {
     const char* const inputs[] = {
-        "",      "42",       "  -17",      "+8 units",   "3.75",        "1e3",         "0x1A",
-        "abc",   "-0",       "2147483647", "2147483648", "-2147483649", "99999999999", "1.5e308",
-        "1e400", "-1e-400",  "nan",        "inf",        " \t12",       "12abc",       "0x",
-        "-1",    "ffffffff", "100000000",  "  a3",       "G1",          "1,5",         ".5",
-        "-.5e1", "+.25",     "5.",         ".",          "-",           "1e",          "2e+",
-        "3E-2x", "1.5.5",    "\v7",
+        "",
+        "42",
+        "  -17",
+        "+8 units",
+        "3.75",
+        "1e3",
+        "0x1A",
+        "abc",
+        "-0",
+        "2147483647",
+        "2147483648",
+        "-2147483649",
+        "99999999999",
+        "1.5e308",
+        "1e400",
+        "-1e-400",
+        "nan",
+        "inf",
+        " \t12",
+        "12abc",
+        "0x",
+        "-1",
+        "ffffffff",
+        "100000000",
+        "  a3",
+        "G1",
+        "1,5",
+        ".5",
+        "-.5e1",
+        "+.25",
+        "5.",
+        ".",
+        "-",
+        "1e",
+        "2e+",
+        "3E-2x",
+        "1.5.5",
+        "\v7",
+        "-9223372036854775808",
+        "-9223372036854775809",
+        "18446744073709551617",
+        "99999999999999999999999",
     };
     // strtod reads more than the client files' decimal numbers: names and hexadecimal.
     const std::map<std::string, double> kNotDecimal = {
@@ -77,7 +114,7 @@ TEST(ClientFileReaderTest, ConversionsMatchTheCLibrary) {
     for (const char* input : inputs) {
         SCOPED_TRACE(input);
         EXPECT_EQ(ConvertAtoi(input), std::atoi(input));
-        EXPECT_EQ(ConvertAtol(input), static_cast<std::int32_t>(std::atol(input)));
+        EXPECT_EQ(ConvertAtoi(input), static_cast<std::int32_t>(std::atol(input)));
         if (kNotDecimal.count(input) == 0) {
             // The tests run in the "C" locale.
             EXPECT_EQ(ConvertAtof(input), std::strtod(input, nullptr));

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "clientfiles/client_file_reader.h"
+#include "clientfiles/value_conversions.h"
 
 namespace {
 
