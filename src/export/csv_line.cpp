@@ -1,11 +1,13 @@
 #include "export/csv_line.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
 #include "astro/ut_date_time.h"
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/work_unit_info.h"
+#include "platform/base/number_text.h"
 
 namespace {
 
@@ -74,37 +76,51 @@ CString FormatCsvTitle(bool newForm, const char* lineEnd) {
 
 CString FormatCsvLine(const CTime& updateTime, const WorkUnitInfo& wu, const AnalysisState& state,
                       bool newForm, const char* lineEnd) {
+    // The numbers are written as "%.3lf", "%.6lf", "%d" ... write them, column by column.
     CString line = updateTime.Format(kLocalTimePattern);
+    const auto fixed = [&line](double value, int decimals) {
+        line += ',';
+        AppendFixed(line, value, decimals);
+    };
+    const auto integer = [&line](long long value) {
+        line += ',';
+        AppendInteger(line, value);
+    };
     line += ",\"";
     line += QuotedFieldText(wu.name);
     line += "\",";
     if (wu.file_time != 0) {
         line += CTime(wu.file_time).Format(kLocalTimePattern);
     }
-    line += ",";
+    integer(wu.version);
     // The log has always shown the splitter version as a signed number: ffffffff reads -1.
-    line.AppendFormat("%d,%d,", static_cast<int>(wu.version),
-                      static_cast<int>(wu.splitter_version));
+    integer(static_cast<std::int32_t>(wu.splitter_version));
+    line += ',';
     line += FormatRecordedTime(wu.time_recorded);
-    line += ",";
-    line.AppendFormat("%.3lf,%.2lf,", wu.start_ra, wu.start_dec);
-    line.AppendFormat("%.3lf,%.2lf,", wu.end_ra, wu.end_dec);
-    line.AppendFormat("%.2lf,%.2lf,", wu.subband_base, wu.subband_center);
-    line.AppendFormat("%.2lf,%d,", wu.subband_sample_rate, static_cast<int>(wu.nsamples));
+    fixed(wu.start_ra, 3);
+    fixed(wu.start_dec, 2);
+    fixed(wu.end_ra, 3);
+    fixed(wu.end_dec, 2);
+    fixed(wu.subband_base, 2);
+    fixed(wu.subband_center, 2);
+    fixed(wu.subband_sample_rate, 2);
+    integer(wu.nsamples);
     // Only an exact zero divisor is avoided; any other, however small, is used.
-    const double duration =
-        wu.subband_sample_rate == 0.0 ? 0.0 : wu.nsamples / wu.subband_sample_rate;
-    line.AppendFormat("%.3lf,", duration);
-    line.AppendFormat("%.6lf,%.3lf,", state.prog, state.cpu);
-    const double cpuAtCompletion = state.prog == 0.0 ? 0.0 : state.cpu / state.prog;
-    line.AppendFormat("%.3lf,", cpuAtCompletion);
-    line.AppendFormat("%.6lf,%.6lf,", state.bs_score, state.bs_power);
-    line.AppendFormat("%.6lf,%.6lf,", state.bg_score, state.bg_power);
-    line.AppendFormat("%.6lf", state.bg_chisq);
+    fixed(wu.subband_sample_rate == 0.0 ? 0.0 : wu.nsamples / wu.subband_sample_rate, 3);
+    fixed(state.prog, 6);
+    fixed(state.cpu, 3);
+    fixed(state.prog == 0.0 ? 0.0 : state.cpu / state.prog, 3);  // CPU time at completion
+    fixed(state.bs_score, 6);
+    fixed(state.bs_power, 6);
+    fixed(state.bg_score, 6);
+    fixed(state.bg_power, 6);
+    fixed(state.bg_chisq, 6);
     if (newForm) {
-        line.AppendFormat(",%.6lf,%.6lf,%d,", state.bg_true_mean, state.bg_sigma,
-                          static_cast<int>(state.bg_fft_ind));
-        line.AppendFormat("%.6lf,%.6lf", state.bs_chirp_rate, state.bg_chirp_rate);
+        fixed(state.bg_true_mean, 6);
+        fixed(state.bg_sigma, 6);
+        integer(state.bg_fft_ind);
+        fixed(state.bs_chirp_rate, 6);
+        fixed(state.bg_chirp_rate, 6);
     }
     line += lineEnd;
     return line;

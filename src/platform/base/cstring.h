@@ -43,6 +43,11 @@ public:
     CString& operator+=(const CString& other);
     CString& operator+=(const char* other);
     CString& operator+=(char ch);
+    // Appends length bytes from text.
+    CString& Append(const char* text, int length) {
+        m_text.append(text, static_cast<size_t>(length));
+        return *this;
+    }
 
     friend CString operator+(CString left, const CString& right) { return left += right; }
     friend CString operator+(CString left, const char* right) { return left += right; }
