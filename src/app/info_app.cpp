@@ -4,11 +4,17 @@
 #include "platform/base/paths.h"
 #include "res/strings.h"
 
+namespace {
+
+constexpr char kRegistryKey[] = "Halvorn";
+
+}  // namespace
+
 CInfoApp::CInfoApp() : CWinApp(Text::kAppName) {}
 
 bool CInfoApp::InitInstance() {
     // Dialog support needs no preparation on our platforms.
-    SetRegistryKey("Halvorn");
+    SetRegistryKey(kRegistryKey);
 
     const CString modulePath = ModuleFilePath();
     const int slash = modulePath.ReverseFind(kPathSeparator);
@@ -23,4 +29,14 @@ bool CInfoApp::InitInstance() {
 
 CInfoApp& GetInfoApp() {
     return static_cast<CInfoApp&>(*AfxGetApp());
+}
+
+CString UserDataDirectory() {
+    const CString base = XdgBaseDirectory("XDG_DATA_HOME", ".local/share");
+    return base.IsEmpty() ? CString() : JoinPath(JoinPath(base, kRegistryKey), Text::kAppName);
+}
+
+CString DefaultExportPath() {
+    const CString directory = UserDataDirectory();
+    return directory.IsEmpty() ? CString() : JoinPath(directory, "export.csv");
 }
