@@ -27,10 +27,6 @@ bool CInfoApp::InitInstance() {
     return false;
 }
 
-CInfoApp& GetInfoApp() {
-    return static_cast<CInfoApp&>(*AfxGetApp());
-}
-
 CString UserDataDirectory() {
     const CString base = XdgBaseDirectory("XDG_DATA_HOME", ".local/share");
     return base.IsEmpty() ? CString() : JoinPath(JoinPath(base, kRegistryKey), Text::kAppName);

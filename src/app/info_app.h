@@ -17,9 +17,6 @@ public:
     CString m_strModuleDir;
 };
 
-// The running application object.
-CInfoApp& GetInfoApp();
-
 // The user's own folder for Vantrel's files, $XDG_DATA_HOME/Halvorn/Vantrel (by default
 // ~/.local/share/Halvorn/Vantrel): the CSV log lies there unless the settings name another file,
 // and the file browser starts there. Every copy, installed or run from its build folder, uses it,
