@@ -21,6 +21,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 143' TERM INT
 # The ordinary user must reach the installed program and its own home in here.
 chmod 755 "$work"
 build=$work/build
