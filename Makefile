@@ -1,19 +1,30 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all run test build deps clean
+.PHONY: all run test build program deps deps-test clean
 
 all: build
 
+# The Debian packages the program needs to build and run; deps-test adds what only the tests,
+# benchmarks and fuzzing need, and the ja_JP.UTF-8 locale.
 deps:
-	@scripts/install-deps
+	@scripts/install-deps run
+deps-test:
+	@scripts/install-deps test
 
-build: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# The program and the client simulator of its demo, nothing else (make run, make install).
+program: deps
+	@$(CONFIGURE) -DVANTREL_BUILD_TESTS=OFF -DVANTREL_CLIENT_DIR="$(CLIENT_DIR)" >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# Everything: the program, the tests, the benchmarks and the developer tools.
+build: deps-test
+	@$(CONFIGURE) -DVANTREL_BUILD_TESTS=ON >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: program
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 		echo "Vantrel needs a display. Without one, run it on a virtual display:"; \
 		echo "    xvfb-run make run"; \
@@ -30,15 +41,15 @@ clean:
 # The fuzz targets, longer than the bounded run in `make test`: make fuzz FUZZ_SECONDS=600
 FUZZ_SECONDS ?= 30
 .PHONY: fuzz
-fuzz: deps
+fuzz: deps-test
 	@FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_JOBS=$(JOBS) fuzz/run-fuzzers build-fuzz
 
 # The soak, longer than the bounded run in `make test`: make soak SOAK_SECONDS=3600
 SOAK_SECONDS ?= 600
 SOAK_TICKS ?= 10000000
 .PHONY: soak
-soak: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+soak: deps-test
+	@$(CONFIGURE) -DVANTREL_BUILD_TESTS=ON >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target vantrel_soak_test
 	@VANTREL_SOAK_SECONDS=$(SOAK_SECONDS) VANTREL_SOAK_TICKS=$(SOAK_TICKS) \
 		$(BUILD_DIR)/tests/vantrel_soak_test
@@ -48,8 +59,8 @@ soak: deps
 # full minute.
 BENCH_IDLE_SECONDS ?= 15
 .PHONY: bench bench-idle bench-build
-bench-build: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+bench-build: deps-test
+	@$(CONFIGURE) -DVANTREL_BUILD_TESTS=ON >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target vantrel_bench vantrel_gui_bench
 bench: bench-build
 	@$(BUILD_DIR)/bench/vantrel_bench
@@ -62,11 +73,8 @@ bench-idle: bench-build
 PREFIX ?= /usr/local
 CLIENT_DIR ?=
 .PHONY: install uninstall
-install: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DVANTREL_CLIENT_DIR="$(CLIENT_DIR)" >/dev/null
-	@cmake --build $(BUILD_DIR) -j $(JOBS)
-	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+install: program
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)" --strip
 uninstall:
 	@DESTDIR="$(DESTDIR)" cmake -DMANIFEST=$(abspath $(BUILD_DIR))/install_manifest.txt \
 		-P cmake/uninstall.cmake

@@ -1,6 +1,6 @@
-# `make install`: the program, its desktop entry, its icon and the README, under
-# CMAKE_INSTALL_PREFIX (default /usr/local). `make uninstall` removes exactly what the last install
-# put there (install_manifest.txt), and the folders it created.
+# `make install`: the program (stripped: `cmake --install --strip`), its desktop entry, its icon
+# and the README, under CMAKE_INSTALL_PREFIX (default /usr/local). `make uninstall` removes exactly
+# what the last install put there (install_manifest.txt), and the folders it created.
 if(NOT TARGET vantrel)
     return()
 endif()
@@ -16,34 +16,26 @@ endif()
 configure_file(${PROJECT_SOURCE_DIR}/src/res/vantrel.desktop.in
     ${PROJECT_BINARY_DIR}/vantrel.desktop @ONLY NEWLINE_STYLE UNIX)
 
-# The icon as a 32x32 PNG for the icon theme, converted from the program's own XPM; without
-# ImageMagick the XPM goes to the legacy pixmaps folder, where Icon=vantrel finds it as well.
-find_program(VANTREL_CONVERT convert)
-set(icon_xpm ${PROJECT_SOURCE_DIR}/src/res/vantrel_icon.xpm)
-if(VANTREL_CONVERT)
-    set(icon_file ${PROJECT_BINARY_DIR}/vantrel.png)
-    set(icon_name vantrel.png)
-    set(icon_dir share/icons/hicolor/32x32/apps)
-    add_custom_command(OUTPUT ${icon_file}
-        COMMAND ${VANTREL_CONVERT} ${icon_xpm} -strip ${icon_file}
-        DEPENDS ${icon_xpm}
-        COMMENT "Converting the icon to PNG")
-    add_custom_target(vantrel_icon ALL DEPENDS ${icon_file})
-else()
-    set(icon_file ${icon_xpm})
-    set(icon_name vantrel.xpm)
-    set(icon_dir share/pixmaps)
-endif()
+# The icon in the hicolor theme: the drawing itself as the scalable icon, and its renderings at
+# every size (cmake/icons.cmake) for desktops that take a PNG of the size they draw.
+set(icon_dirs share/icons/hicolor/scalable/apps)
+foreach(size IN LISTS VANTREL_ICON_SIZES)
+    list(APPEND icon_dirs share/icons/hicolor/${size}x${size}/apps)
+endforeach()
 
-set(VANTREL_INSTALL_DIRS bin share/applications ${icon_dir} share/doc/vantrel)
+set(VANTREL_INSTALL_DIRS bin share/applications ${icon_dirs} share/doc/vantrel)
 install(CODE "set(VANTREL_INSTALL_DIRS \"${VANTREL_INSTALL_DIRS}\")
 set(VANTREL_RECORD_DIR \"${PROJECT_BINARY_DIR}\")" COMPONENT vantrel)
 install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/record_created_dirs.cmake COMPONENT vantrel)
 install(TARGETS vantrel RUNTIME DESTINATION bin COMPONENT vantrel)
 install(FILES ${PROJECT_BINARY_DIR}/vantrel.desktop DESTINATION share/applications
     COMPONENT vantrel)
-install(FILES ${icon_file} DESTINATION ${icon_dir} RENAME ${icon_name}
+install(FILES ${VANTREL_ICON_SVG} DESTINATION share/icons/hicolor/scalable/apps
     COMPONENT vantrel)
+foreach(size IN LISTS VANTREL_ICON_SIZES)
+    install(FILES ${PROJECT_BINARY_DIR}/icons/${size}x${size}/vantrel.png
+        DESTINATION share/icons/hicolor/${size}x${size}/apps COMPONENT vantrel)
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION share/doc/vantrel COMPONENT vantrel)
 
 add_custom_target(uninstall

@@ -5,12 +5,18 @@
 #include "platform/base/paths.h"
 #include "res/strings.h"
 
+namespace {
+
+constexpr char kRegistryKey[] = "Halvorn";
+
+}  // namespace
+
 CInfoApp::CInfoApp() : CWinApp(Text::kAppName) {}
 
 bool CInfoApp::InitInstance() {
     // Dialog support needs no preparation on our platforms; file writes do.
     ReportFileSizeLimitAsWriteError();
-    SetRegistryKey("Halvorn");
+    SetRegistryKey(kRegistryKey);
 
     const CString modulePath = ModuleFilePath();
     const int slash = modulePath.ReverseFind(kPathSeparator);
@@ -23,6 +29,12 @@ bool CInfoApp::InitInstance() {
     return false;
 }
 
-CInfoApp& GetInfoApp() {
-    return static_cast<CInfoApp&>(*AfxGetApp());
+CString UserDataDirectory() {
+    const CString base = XdgBaseDirectory("XDG_DATA_HOME", ".local/share");
+    return base.IsEmpty() ? CString() : JoinPath(JoinPath(base, kRegistryKey), Text::kAppName);
+}
+
+CString DefaultExportPath() {
+    const CString directory = UserDataDirectory();
+    return directory.IsEmpty() ? CString() : JoinPath(directory, "export.csv");
 }

@@ -104,7 +104,7 @@ void CInfoDlg::LoadSettings() {
     m_bExportOnTimer = app.GetProfileInt(SettingsKey::kTimer, SettingsKey::kExportOnTimer, 0) != 0;
     m_strExportPath = app.GetProfileString(SettingsKey::kExport, SettingsKey::kPath, "");
     if (m_strExportPath.IsEmpty()) {
-        m_strExportPath = GetInfoApp().m_strModuleDir + "/export.csv";
+        m_strExportPath = DefaultExportPath();
     }
     m_bLFCode = app.GetProfileInt(SettingsKey::kExport, SettingsKey::kLFCode, 1) != 0;
     m_bNoTitle = app.GetProfileInt(SettingsKey::kExport, SettingsKey::kNoTitle, 0) != 0;

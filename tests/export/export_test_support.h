@@ -79,11 +79,13 @@ inline const std::string kSampleNewColumns = ",0.900000,3.250000,42,-0.500000,1.
 // Sets an environment variable for the life of the object and puts the previous value back.
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const std::string& value)
+    // Sets the variable; a null value unsets it.
+    ScopedEnv(const char* name, const char* value)
         : m_name(name), m_had(getenv(name) != nullptr), m_previous(m_had ? getenv(name) : "") {
-        setenv(name, value.c_str(), 1);
+        value ? setenv(name, value, 1) : unsetenv(name);
         tzset();
     }
+    ScopedEnv(const char* name, const std::string& value) : ScopedEnv(name, value.c_str()) {}
     ~ScopedEnv() {
         m_had ? setenv(m_name, m_previous.c_str(), 1) : unsetenv(m_name);
         tzset();

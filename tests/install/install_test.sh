@@ -1,17 +1,32 @@
 #!/usr/bin/env bash
-# `make install` into a temporary DESTDIR, then `make uninstall`: the program, its desktop entry,
-# its icon and the README land where a desktop finds them, and uninstalling removes exactly those
-# and the folders the install made, leaving what was there before.
-#   install_test.sh CMAKE BUILD_DIR SOURCE_DIR
+# `make install` into a staging DESTDIR from a build folder of its own, then the installed program
+# run by an ordinary user (a throw-away one when this runs as root) in a copy of demo/ with an
+# empty settings file: its export button writes the CSV line into that user's
+# ~/.local/share/Halvorn/Vantrel/export.csv and nothing lands next to the binary. Then
+# `make uninstall`, which removes exactly what was installed and the folders the install made.
+# Checked on the way: only the program and its demo's simulator are built, the binary is
+# stripped, every icon is there at its size, and the running window shows the same icon.
+#   install_test.sh SOURCE_DIR TEST_BUILD_DIR
 set -euo pipefail
 
-cmake=$1
-build=$2
-source=$3
+source=$1
+test_build=$2
 
-dest=$(mktemp -d)
-trap 'rm -rf "$dest"' EXIT
-root="$dest/usr/local"
+work=$(mktemp -d)
+user=""
+cleanup() {
+    if [ -n "$user" ]; then
+        userdel "$user" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT
+# The ordinary user must reach the installed program and its own home in here.
+chmod 755 "$work"
+build=$work/build
+dest=$work/dest
+root=$dest/usr/local
 
 fail() {
     echo "FAIL: $*"
@@ -23,10 +38,25 @@ mkdir -p "$root/share/applications"
 echo "[Desktop Entry]" >"$root/share/applications/other.desktop"
 before=$(cd "$dest" && find . | sort)
 
-# The test's own component keeps the manifest of a real `make install` untouched.
-DESTDIR="$dest" "$cmake" --install "$build" --prefix /usr/local --component vantrel >/dev/null
+# A make that runs this test must not hand its job server down to this one.
+unset MAKEFLAGS MAKELEVEL MFLAGS
+make -C "$source" install BUILD_DIR="$build" DESTDIR="$dest" PREFIX=/usr/local JOBS=2 \
+    >"$work/make-install.log" 2>&1 || {
+    tail -n 30 "$work/make-install.log"
+    fail "make install failed"
+}
 
-[ -x "$root/bin/vantrel" ] || fail "bin/vantrel is missing or not executable"
+built=$(cd "$build" && find . -path ./CMakeFiles -prune -o -type f -perm -u+x -print | sort)
+[ "$built" = "$(printf '%s\n' ./vantrel ./vantrel-client-sim)" ] ||
+    fail "make install built more than the program and the simulator: $built"
+
+# Stripped: no symbol table and no debugging sections, which the build's own copy has.
+program=$root/bin/vantrel
+[ -x "$program" ] || fail "bin/vantrel is missing or not executable"
+readelf -S --wide "$build/vantrel" | grep -q '\.debug_info' || fail "the build has no debug info"
+if readelf -S --wide "$program" | grep -qE '\.symtab|\.debug_'; then
+    fail "bin/vantrel is not stripped"
+fi
 cmp -s "$source/README.md" "$root/share/doc/vantrel/README.md" || fail "the README differs"
 
 desktop="$root/share/applications/vantrel.desktop"
@@ -38,32 +68,78 @@ done
 grep -q '^Comment=[[:print:]]' "$desktop" || fail "no English comment"
 # The Japanese comment: at least one character outside ASCII.
 LC_ALL=C grep -q '^Comment\[ja\]=.*[^ -~]' "$desktop" || fail "no Japanese comment"
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the entry"
-else
-    echo "desktop-file-validate not installed; the entry was checked by hand only"
-fi
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the entry"
 
-png="$root/share/icons/hicolor/32x32/apps/vantrel.png"
-if [ -f "$png" ]; then
-    # The PNG signature, then the IHDR chunk's width and height.
-    header=$(od -An -tx1 -N24 "$png" | tr -d ' \n')
-    [ "${header:0:16}" = 89504e470d0a1a0a ] || fail "the icon is not a PNG"
-    [ "${header:32:16}" = 0000002000000020 ] || fail "the icon is not 32x32: ${header:32:16}"
-    icon="./usr/local/share/icons/hicolor/32x32/apps/vantrel.png"
+# The icon: the drawing, and a full-colour rendering with a transparent surround at every size.
+icons=$root/share/icons/hicolor
+svg=$icons/scalable/apps/vantrel.svg
+python3 -c 'import sys, xml.etree.ElementTree as T
+root = T.parse(sys.argv[1]).getroot()
+sys.exit(root.tag != "{http://www.w3.org/2000/svg}svg" or root.get("viewBox") != "0 0 256 256")' \
+    "$svg" || fail "the scalable icon is not a square SVG drawing"
+expected_icons=./usr/local/share/icons/hicolor/scalable/apps/vantrel.svg
+for size in 16 22 24 32 48 64 128 256; do
+    png=$icons/${size}x$size/apps/vantrel.png
+    [ -f "$png" ] || fail "no ${size}x$size icon"
+    # Format, width, height, colours, then the alpha of a corner and of the middle.
+    seen=$(identify -format '%m %w %h %k ' "$png" &&
+        convert "$png" -format '%[fx:p{0,0}.a] %[fx:p{w/2,h/2}.a]' info:)
+    read -r format width height colours corner middle <<<"$seen"
+    [ "$format $width $height $corner $middle" = "PNG $size $size 0 1" ] ||
+        fail "the ${size}x$size icon is $seen"
+    [ "$colours" -gt 64 ] || fail "the ${size}x$size icon has only $colours colours"
+    expected_icons+=$'\n'./usr/local/share/icons/hicolor/${size}x$size/apps/vantrel.png
+done
+
+# An ordinary user with a home of its own: a throw-away one when root runs this, as CI does.
+home=$work/home
+client=$work/client
+helpers=$work/bin
+mkdir -p "$helpers" "$work/out"
+cp "$source/tests/install/export_as_user.sh" "$test_build/x11-close-window" "$helpers/"
+cp -R "$source/demo/." "$client/"
+as_user=(env)
+if [ "$(id -u)" -eq 0 ]; then
+    user=vantrel-test-$$
+    useradd --create-home --home-dir "$home" --user-group --shell /bin/sh "$user"
+    chown -R "$user:" "$client" "$work/out"
+    as_user=(runuser -u "$user" -- env)
 else
-    [ -f "$root/share/pixmaps/vantrel.xpm" ] || fail "no icon installed"
-    icon="./usr/local/share/pixmaps/vantrel.xpm"
+    mkdir -p "$home"
 fi
+"${as_user[@]}" -i HOME="$home" PATH=/usr/bin:/bin LANG=ja_JP.UTF-8 \
+    xvfb-run -a "$helpers/export_as_user.sh" "$program" "$client" "$helpers/x11-close-window" \
+    "$work/out" || fail "the user's run of the installed program"
+
+csv=$home/.local/share/Halvorn/Vantrel/export.csv
+[ "$(stat -c %a "$(dirname "$csv")")" = 700 ] || fail "the log's folder is open to others"
+[ "$(wc -l <"$csv")" -eq 2 ] || fail "the log is not a title and one line: $(cat "$csv")"
+head -n 1 "$csv" | grep -q '^"Update","Unit Name",' || fail "no title line: $(cat "$csv")"
+tail -n 1 "$csv" | grep -q '^[0-9/]* [0-9:]*,"07ap02aa\.13514\.8656\.173286\.118",' ||
+    fail "the line is not the demo unit's: $(cat "$csv")"
+[ "$(ls -A "$root/bin")" = vantrel ] || fail "written next to the binary: $(ls -A "$root/bin")"
+[ -z "$(cd "$client" && ls -A | grep -vxE '(version|work_unit|state|user_info)\.sah')" ] ||
+    fail "written into the client folder: $(ls -A "$client")"
+
+# The window's icon is the 32 x 32 rendering, pixel for pixel.
+python3 -c 'import sys
+numbers = [int(n) for n in open(sys.argv[1]).read().split("=", 1)[1].replace(",", " ").split()]
+width, height = numbers[0], numbers[1]
+if (width, height) != (32, 32):
+    sys.exit("the window icon is %dx%d" % (width, height))
+sys.stdout.buffer.write(bytes(b for p in numbers[2:2 + 32 * 32]
+                              for b in ((p >> 16) & 255, (p >> 8) & 255, p & 255, p >> 24)))' \
+    "$work/out/window-icon.txt" >"$work/window-icon.rgba" || fail "no window icon"
+convert "$icons/32x32/apps/vantrel.png" -depth 8 RGBA:- | cmp -s - "$work/window-icon.rgba" ||
+    fail "the window's icon is not the installed 32x32 icon"
 
 installed=$(cd "$dest" && find . -type f | sort)
 expected=$(printf '%s\n' ./usr/local/bin/vantrel ./usr/local/share/applications/other.desktop \
     ./usr/local/share/applications/vantrel.desktop ./usr/local/share/doc/vantrel/README.md \
-    "$icon" | sort)
+    "$expected_icons" | sort)
 [ "$installed" = "$expected" ] || fail "installed files: $installed"
 
-DESTDIR="$dest" "$cmake" -DMANIFEST="$build/install_manifest_vantrel.txt" \
-    -P "$source/cmake/uninstall.cmake" >/dev/null
+make -C "$source" uninstall BUILD_DIR="$build" DESTDIR="$dest" >/dev/null
 after=$(cd "$dest" && find . | sort)
 [ "$after" = "$before" ] || fail "after uninstalling: $after"
 echo "PASS"

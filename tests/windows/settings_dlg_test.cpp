@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr char kModuleDir[] = "/opt/vantrel";
 constexpr char kIntervalMessage[] = "1から1440の値を入力して下さい";
 constexpr char kEverythingOn[] = "45 1 1 1 0 1 1 1";
 
@@ -29,9 +29,13 @@ protected:
     // Runs the dialog with the script as the user; returns how it ended.
     int Run(Headless::ModalScript script) {
         Headless::QueueModal(std::move(script));
-        CSettingsDlg dialog(kModuleDir);
+        CSettingsDlg dialog(m_browseDir.c_str());
         return dialog.DoModal();
     }
+
+    // The file browser's first folder, made when the browser opens.
+    const TempDir m_data;
+    const std::string m_browseDir = m_data.File("Halvorn/Vantrel");
 
     // The integer settings in one line, -1 for an absent one; Store writes such a line.
     std::string StoredInts() {
@@ -135,10 +139,12 @@ TEST_F(SettingsDlgTest, OkWritesWhatItShowsAndCancelNothing) {
             EXPECT_EQ(before, SettingsBytes());
         }
     }
-    // Open .csv in the program's directory, hiding read-only files (4), confirming overwrite (2).
+    // Open .csv in the browser's folder, now made, hiding read-only files (4), confirming
+    // overwrite (2).
     ASSERT_EQ(2u, Headless::FileDialogs().size());
+    EXPECT_TRUE(std::filesystem::is_directory(m_browseDir));
     const FileDialogRequest& r = Headless::FileDialogs()[0];
-    EXPECT_EQ(std::make_tuple(true, CString("csv"), CString(""), 6u, CString(kModuleDir)),
+    EXPECT_EQ(std::make_tuple(true, CString("csv"), CString(""), 6u, CString(m_browseDir.c_str())),
               std::make_tuple(r.openFileDialog, r.defaultExt, r.fileName, r.flags, r.initialDir));
     EXPECT_EQ("CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||", r.filter);
 }

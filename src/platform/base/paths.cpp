@@ -123,3 +123,16 @@ CString XdgBaseDirectory(const char* variable, const char* fallback) {
     const CString home = HomeDirectory();
     return home.IsEmpty() ? CString() : JoinPath(home, fallback);
 }
+
+bool MakeDirectories(const CString& directory) {
+    const std::string& path = directory.str();
+    for (size_t at = path.find(kPathSeparator, 1);; at = path.find(kPathSeparator, at + 1)) {
+        const std::string dir = path.substr(0, at);
+        if (!dir.empty() && ::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) {
+            return false;
+        }
+        if (at == std::string::npos) {
+            return true;
+        }
+    }
+}

@@ -32,3 +32,7 @@ CString HomeDirectory();
 // path, else the home folder followed by fallback (".config", ".local/share"). Empty when there
 // is no home folder.
 CString XdgBaseDirectory(const char* variable, const char* fallback);
+
+// Creates the folder and each missing folder above it, readable by the user alone. True when
+// every one of them was made or was there already.
+bool MakeDirectories(const CString& directory);

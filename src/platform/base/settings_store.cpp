@@ -1,7 +1,6 @@
 #include "platform/base/settings_store.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -74,17 +73,6 @@ std::optional<int> ParseInt(const std::string& text) {
         return std::nullopt;
     }
     return static_cast<int>(value);
-}
-
-// Creates each missing directory of the path's parent.
-bool MakeParentDirectories(const std::string& path) {
-    for (size_t at = path.find('/', 1); at != std::string::npos; at = path.find('/', at + 1)) {
-        const std::string dir = path.substr(0, at);
-        if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) {
-            return false;
-        }
-    }
-    return true;
 }
 
 bool ValidName(const char* name) {
@@ -209,7 +197,8 @@ bool SettingsStore::Write(const std::vector<Change>& changes) {
             return false;
         }
     }
-    if (!MakeParentDirectories(m_path)) {
+    const size_t slash = m_path.rfind(kPathSeparator);
+    if (slash != std::string::npos && !MakeDirectories(CString(m_path.substr(0, slash)))) {
         return false;
     }
     // Another instance between this read and this replace would lose its own change, or ours.

@@ -1,8 +1,9 @@
 #include "platform/wx/wx_icon.h"
 
 #include <wx/bitmap.h>
+#include <wx/image.h>
 #include <wx/log.h>
-#include <wx/xpmdecod.h>
+#include <wx/mstream.h>
 
 namespace {
 
@@ -14,12 +15,16 @@ HICON& ApplicationIcon() {
 }  // namespace
 
 wxIcon IconFromResource(HICON icon) {
-    if (!icon || !icon->xpm || !icon->xpm[0]) {
+    if (!icon || !icon->png || icon->size == 0) {
         return wxIcon();
     }
-    // A damaged XPM gives no icon rather than wx's error log and assertions.
+    // A damaged image gives no icon rather than wx's error log and assertions.
     wxLogNull quiet;
-    const wxImage image = wxXPMDecoder().ReadData(icon->xpm);
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) {
+        wxImage::AddHandler(new wxPNGHandler);  // wx owns its image handlers
+    }
+    wxMemoryInputStream stream(icon->png, icon->size);
+    const wxImage image(stream, wxBITMAP_TYPE_PNG);
     if (!image.IsOk()) {
         return wxIcon();
     }

@@ -1,11 +1,11 @@
-// Icons from their XPM resources, and the application's icon.
+// Icons from their PNG resources, and the application's icon.
 #pragma once
 
 #include <wx/icon.h>
 
 #include "platform/ui/icon.h"
 
-// An invalid icon when the resource is missing or its XPM can't be read.
+// An invalid icon when the resource is missing or its PNG can't be read.
 wxIcon IconFromResource(HICON icon);
 
 // The icon the program last gave a window as its big icon: the application's icon, which icon
