@@ -1,6 +1,7 @@
 #include "platform/base/settings_store.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
