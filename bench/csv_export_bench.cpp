@@ -17,17 +17,11 @@ namespace {
 
 void BM_CsvExport(benchmark::State& state) {
     const BenchClientDir dir("");
-    char cwd[4096];
-    const std::string previousDir = ::getcwd(cwd, sizeof cwd) ? cwd : "/";
-    if (::chdir(dir.client().c_str()) != 0) {
-        state.SkipWithError("cannot enter the client directory");
-        return;
-    }
-    WorkUnitInfo wu;
-    wu.Read(2);
-    AnalysisState analysis;
-    analysis.Read(2);
-    if (::chdir(previousDir.c_str()) != 0 || !wu.found || !analysis.found) {
+    WorkUnitInfo wu(dir.client().c_str());
+    wu.Read(ClientFileSet::Sah);
+    AnalysisState analysis(dir.client().c_str());
+    analysis.Read(ClientFileSet::Sah);
+    if (!wu.found || !analysis.found) {
         state.SkipWithError("cannot read the demo client's files");
         return;
     }

@@ -3,7 +3,6 @@
 // reads the bytes a load reads: every file whole, but only the header part of the work unit
 // (its data part is large and never read). Reading the work unit whole is reported beside it.
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <benchmark/benchmark.h>
 
@@ -13,6 +12,7 @@
 #include "app/info_dlg.h"
 #include "client_dir.h"
 #include "clientfiles/work_unit_info.h"
+#include "monitor/client_monitor.h"
 #include "plain_io.h"
 #include "platform/base/clock.h"
 #include "platform/headless/headless.h"
@@ -20,52 +20,41 @@
 
 namespace {
 
-// The working directory and the settings store of one run, restored afterwards.
-class ScopedClientSession {
+// The settings store of one run, restored afterwards.
+class ScopedSettingsStore {
 public:
-    explicit ScopedClientSession(const BenchClientDir& dir) {
-        char cwd[4096];
-        m_previousDir = ::getcwd(cwd, sizeof cwd) ? cwd : "/";
+    explicit ScopedSettingsStore(const BenchClientDir& dir) {
         const char* xdg = ::getenv("XDG_CONFIG_HOME");
         m_hadXdg = xdg != nullptr;
         m_previousXdg = xdg ? xdg : "";
         ::setenv("XDG_CONFIG_HOME", dir.config().c_str(), 1);
-        if (::chdir(dir.client().c_str()) != 0) {
-            m_failed = true;
-        }
         Headless::Reset();
     }
-    ~ScopedClientSession() {
+    ~ScopedSettingsStore() {
         Headless::Reset();
-        if (::chdir(m_previousDir.c_str()) != 0) {
-            // Nothing relies on the old directory after a benchmark.
-        }
         if (m_hadXdg) {
             ::setenv("XDG_CONFIG_HOME", m_previousXdg.c_str(), 1);
         } else {
             ::unsetenv("XDG_CONFIG_HOME");
         }
     }
-    ScopedClientSession(const ScopedClientSession&) = delete;
-    ScopedClientSession& operator=(const ScopedClientSession&) = delete;
-    bool failed() const { return m_failed; }
+    ScopedSettingsStore(const ScopedSettingsStore&) = delete;
+    ScopedSettingsStore& operator=(const ScopedSettingsStore&) = delete;
 
 private:
-    std::string m_previousDir;
     std::string m_previousXdg;
     bool m_hadXdg = false;
-    bool m_failed = false;
 };
+
+}  // namespace
+
+namespace {
 
 void BM_RefreshCycle(benchmark::State& state) {
     const int tab = static_cast<int>(state.range(0));
     // The window opens on the tab under test; no timer, so only the button refreshes.
     const BenchClientDir dir("[TAB]\nOFSET=int:" + std::to_string(tab) + "\n");
-    const ScopedClientSession session(dir);
-    if (session.failed()) {
-        state.SkipWithError("cannot enter the client directory");
-        return;
-    }
+    const ScopedSettingsStore settings(dir);
     std::string paths[4];
     std::size_t limits[4];
     for (int i = 0; i < 4; ++i) {
@@ -78,13 +67,15 @@ void BM_RefreshCycle(benchmark::State& state) {
     CInfoApp app;
     app.SetRegistryKey("Halvorn");
     app.m_strModuleDir = dir.root().c_str();
-    CInfoDlg dlg;
+    ClientMonitor monitor(dir.client().c_str());
+    CInfoDlg dlg(monitor);
     app.m_pMainWnd = &dlg;
     double floorSeconds = 0;
     double wholeFilesSeconds = 0;
     double refreshSeconds = 0;
     Headless::QueueModal([&](CDialog& window) {
-        if (dlg.m_tab.GetCurSel() != tab || !dlg.m_wu.found || !dlg.m_state.found) {
+        if (Headless::SelectedTab(window, IDC_TAB) != tab || !monitor.WorkUnit().found ||
+            !monitor.State().found) {
             state.SkipWithError("the window did not open on the demo client's files");
             return;
         }

@@ -72,7 +72,7 @@ bool HasHeaderEnd(const std::uint8_t* data, std::size_t size) {
 // expected starts as a copy of record before the read and is turned into what the read must give.
 // A header cut before its end and before the limit of the read must not be read at all.
 template <typename Record, typename Expect>
-void CheckRead(const char* name, int kind, const std::uint8_t* data, std::size_t size,
+void CheckRead(const char* name, ClientFileSet kind, const std::uint8_t* data, std::size_t size,
                Expect expect, std::size_t headerLimit = 0) {
     const ScratchFile file(name, data, size);
     // A roundabout directory, which the read replaces by the opened file's absolute directory.
@@ -110,8 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const int which = data[0] % 5;
-    const int kind = (data[0] / 5) % 3 - 1;  // -1, 0 or 1: only 1 picks the ".txt" names
-    const bool txt = kind == 1;
+    const bool txt = (data[0] / 5) % 2 == 1;
+    const ClientFileSet kind = txt ? ClientFileSet::Txt : ClientFileSet::Sah;
     ++data;
     --size;
     switch (which) {

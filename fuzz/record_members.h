@@ -53,7 +53,8 @@ inline std::vector<Member> Members(const UserInfo& user) {
 }
 
 inline std::vector<Member> Members(const ClientVersion& version) {
-    return {Text(version.major_version), Text(version.minor_version), Number(version.kind)};
+    return {Text(version.major_version), Text(version.minor_version),
+            Number(static_cast<int>(version.kind))};
 }
 
 inline bool SameMembers(const std::vector<Member>& a, const std::vector<Member>& b) {
@@ -138,7 +139,7 @@ inline ClientVersion Filled<ClientVersion>(int seed, const char* dir) {
     version.found = true;
     version.major_version = seed == 1 ? "major-a" : "major-b";
     version.minor_version = seed == 1 ? "minor-a" : "minor-b";
-    version.kind = seed;
+    version.kind = seed % 2 == 0 ? ClientFileSet::Sah : ClientFileSet::Txt;
     return version;
 }
 

@@ -32,6 +32,7 @@
 #include "platform/base/clock.h"
 #include "platform/headless/headless.h"
 #include "res/resource.h"
+#include "res/settings.h"
 
 namespace {
 
@@ -75,13 +76,18 @@ void WriteControl(JsonWriter& json, CWnd& dialog, int id) {
         .EndObject();
 }
 
+// Where the CSV log and the plot files go, as the settings say now.
+std::string ExportDirectory() {
+    return DirectoryOf(Settings::Load(*AfxGetApp()).ExportPath());
+}
+
 class ScenarioRunner {
 public:
     explicit ScenarioRunner(CInfoDlg& dlg) : m_dlg(dlg) {}
 
     void Run() {
         std::string line;
-        m_before = StampFiles(DirectoryOf(m_dlg.m_strExportPath));
+        m_before = StampFiles(ExportDirectory());
         Print("start", "");
         while (!m_closed && std::getline(std::cin, line)) {
             if (line.empty() || line[0] == '#') {
@@ -149,8 +155,7 @@ private:
             return "";
         }
         if (action == "simple-dblclick") {
-            return m_dlg.m_pSimpleView &&
-                           Headless::DoubleClickButton(*m_dlg.m_pSimpleView, IDC_INFO)
+            return m_dlg.SimpleView() && Headless::DoubleClickButton(*m_dlg.SimpleView(), IDC_INFO)
                        ? ""
                        : "the simple view is not shown";
         }
@@ -198,16 +203,16 @@ private:
         if (alive) {
             json.Field("title", m_dlg.GetWindowText().str())
                 .Field("visible", m_dlg.IsWindowVisible())
-                .Field("header", m_dlg.m_strHeader.str())
-                .Field("lastUpdate", m_dlg.m_strLastUpdate.str())
-                .Field("message", m_dlg.m_strMessage.str())
-                .Field("labels", m_dlg.m_strLabels.str())
-                .Field("values", m_dlg.m_strValues.str());
+                .Field("header", Headless::TextOf(m_dlg, IDC_HEADER).str())
+                .Field("lastUpdate", Headless::TextOf(m_dlg, IDC_LASTUPDATE).str())
+                .Field("message", Headless::TextOf(m_dlg, IDC_MESSAGE).str())
+                .Field("labels", Headless::TextOf(m_dlg, IDC_LABELS).str())
+                .Field("values", Headless::TextOf(m_dlg, IDC_VALUES).str());
             json.BeginArray("tabs");
-            for (int i = 0; i < m_dlg.m_tab.GetItemCount(); ++i) {
-                json.String(m_dlg.m_tab.GetItemText(i).str());
+            for (const CString& tab : Headless::TabItems(m_dlg, IDC_TAB)) {
+                json.String(tab.str());
             }
-            json.EndArray().Field("selectedTab", m_dlg.m_tab.GetCurSel());
+            json.EndArray().Field("selectedTab", Headless::SelectedTab(m_dlg, IDC_TAB));
             const auto period = Headless::TimerPeriod(m_dlg, 1);
             json.Key("timerPeriodMs");
             period ? json.Int(*period) : json.Null();
@@ -216,8 +221,8 @@ private:
                 WriteControl(json, m_dlg, control.id);
             }
             json.EndArray();
-            if (m_dlg.m_pSimpleView && m_dlg.m_pSimpleView->IsCreated()) {
-                CSimpleViewDlg& view = *m_dlg.m_pSimpleView;
+            if (m_dlg.SimpleView() && m_dlg.SimpleView()->IsCreated()) {
+                CSimpleViewDlg& view = *m_dlg.SimpleView();
                 json.Key("simpleView")
                     .BeginObject()
                     .Field("visible", view.IsWindowVisible())
@@ -249,7 +254,7 @@ private:
         }
         json.EndArray();
         m_modalsSeen = modals.size();
-        const FileStamps after = StampFiles(DirectoryOf(m_dlg.m_strExportPath));
+        const FileStamps after = StampFiles(ExportDirectory());
         json.BeginArray("filesWritten");
         for (const auto& [path, stamp] : after) {
             const auto it = m_before.find(path);

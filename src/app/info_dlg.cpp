@@ -1,7 +1,6 @@
 #include "app/info_dlg.h"
 
 #include "app/about_dlg.h"
-#include "app/info_app.h"
 #include "pages/display_frame.h"
 #include "pages/user_tab_caption.h"
 #include "platform/ui/cwinapp.h"
@@ -16,8 +15,9 @@ constexpr UINT_PTR kRefreshTimerId = 1;
 
 }  // namespace
 
-CInfoDlg::CInfoDlg(CWnd* parent)
+CInfoDlg::CInfoDlg(ClientMonitor& monitor, CWnd* parent)
     : CDialog(LoadDialogTemplate(IDD_VANTREL_DIALOG), parent),
+      m_monitor(monitor),
       m_hIcon(LoadIconResource(IDR_MAINFRAME)) {}
 
 CInfoDlg::~CInfoDlg() = default;
@@ -74,13 +74,12 @@ bool CInfoDlg::OnInitDialog() {
     }
 
     LoadAll();
-    RememberCompleteLoad();
 
     m_tab.InsertItem(0, Text::kTabWorkUnit);
     m_tab.InsertItem(1, Text::kTabObservation);
     m_tab.InsertItem(2, Text::kTabAnalysis);
     m_tab.InsertItem(3, Text::kTabProgress);
-    m_strUserTab = BuildUserTabCaption(m_user);
+    m_strUserTab = BuildUserTabCaption(m_monitor.User());
     m_tab.InsertItem(4, m_strUserTab.GetString());
 
     // An index the tab control refuses leaves the first tab selected.
@@ -94,34 +93,19 @@ void CInfoDlg::LoadSettings() {
     if (m_nTimerID != 0) {
         KillTimer(m_nTimerID);
     }
-    CWinApp& app = *AfxGetApp();
-    if (app.GetProfileInt(SettingsKey::kSimple, SettingsKey::kEnable, 0) != 0) {
-        m_btnSimple.EnableWindow(true);
-        m_bTopMost = app.GetProfileInt(SettingsKey::kSimple, SettingsKey::kTopMost, 0) != 0;
-    } else {
-        m_btnSimple.EnableWindow(false);
-    }
-    m_bExportOnTimer = app.GetProfileInt(SettingsKey::kTimer, SettingsKey::kExportOnTimer, 0) != 0;
-    m_strExportPath = app.GetProfileString(SettingsKey::kExport, SettingsKey::kPath, "");
-    if (m_strExportPath.IsEmpty()) {
-        m_strExportPath = DefaultExportPath();
-    }
-    m_bLFCode = app.GetProfileInt(SettingsKey::kExport, SettingsKey::kLFCode, 1) != 0;
-    m_bNoTitle = app.GetProfileInt(SettingsKey::kExport, SettingsKey::kNoTitle, 0) != 0;
-    m_nForm = app.GetProfileInt(SettingsKey::kExport, SettingsKey::kForm, 0);
-    m_bPlot = app.GetProfileInt(SettingsKey::kExport, SettingsKey::kPlot, 0) != 0;
-
-    m_nInterval = app.GetProfileInt(SettingsKey::kTimer, SettingsKey::kInterval, 0);
+    m_settings = Settings::Load(*AfxGetApp());
+    m_btnSimple.EnableWindow(m_settings.m_bSimpleEnable);
+    m_strExportPath = m_settings.ExportPath();
     const std::optional<UINT> period = CurrentTimerPeriod();
     m_nTimerID = period ? SetTimer(kRefreshTimerId, *period) : 0;
 }
 
 std::optional<UINT> CInfoDlg::CurrentTimerPeriod() const {
-    if (m_nInterval <= 0) {
+    if (m_settings.m_nInterval <= 0) {
         return std::nullopt;
     }
     // In 64 bits and clamped: a long interval must not wrap into a short period.
-    const long long period = static_cast<long long>(m_nInterval) * 60000;
+    const long long period = static_cast<long long>(m_settings.m_nInterval) * 60000;
     return period > USER_TIMER_MAXIMUM ? USER_TIMER_MAXIMUM : static_cast<UINT>(period);
 }
 

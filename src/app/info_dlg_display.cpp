@@ -4,6 +4,7 @@
 #include "pages/display_frame.h"
 #include "pages/observation_page.h"
 #include "pages/progress_page.h"
+#include "pages/simple_view_text.h"
 #include "pages/user_page.h"
 #include "pages/work_unit_page.h"
 #include "res/resource.h"
@@ -29,13 +30,17 @@ void CInfoDlg::SizeValuesColumn(int height) {
 }
 
 bool CInfoDlg::UpdateDisplay() {
+    const CTime& timeUpdate = m_monitor.TimeUpdate();
+    const WorkUnitInfo& wu = m_monitor.WorkUnit();
+    const AnalysisState& state = m_monitor.State();
     if (m_pSimpleView) {
-        m_pSimpleView->UpdateView(m_timeUpdate, m_wu, m_state);
+        const SimpleViewText simple = BuildSimpleViewText(timeUpdate, wu, state);
+        m_pSimpleView->UpdateView(simple.info, simple.time, simple.title, simple.shown);
     }
-    m_strLastUpdate = BuildLastUpdateLine(m_timeUpdate, m_wu);
-    m_strMessage = BuildFrameMessage(m_wu, m_state);
-    SetWindowText(BuildTitle(m_wu, m_state));
-    if (!m_wu.found) {
+    m_strLastUpdate = BuildLastUpdateLine(timeUpdate, wu);
+    m_strMessage = BuildFrameMessage(wu, state);
+    SetWindowText(BuildTitle(wu, state));
+    if (!wu.found) {
         // Header and columns keep what the last successful build left. Only the start-up load
         // finds no work unit (a later failed load restores the previous records), so the graph
         // has been handed nothing yet: hidden, where the template shows it as a black box.
@@ -43,20 +48,21 @@ bool CInfoDlg::UpdateDisplay() {
         UpdateData(false);
         return false;
     }
-    m_strHeader = BuildHeader(m_strClientVersion, m_state);
+    m_strHeader = BuildHeader(m_monitor.ClientVersionText(), state);
 
+    const ClientVersion& version = m_monitor.Version();
     const int tab = m_tab.GetCurSel();
     PageText page;
     if (tab == kAnalysisTab) {
         SizeValuesColumn(m_sizeValues.cy / 2);
-        page = BuildAnalysisPage(m_state, m_version);
+        page = BuildAnalysisPage(state, version);
         m_wndGraph.ShowWindow(SW_HIDE);
-        if (m_state.found && IsNewerFileSet(m_version)) {
+        if (state.found && IsNewerFileSet(version)) {
             for (int i = 0; i < AnalysisState::kBgPotCount; ++i) {
-                m_bgPotData[i] = m_state.GetBgPot(i);
+                m_bgPotData[i] = state.GetBgPot(i);
             }
-            m_wndGraph.SetData(m_bgPotData, m_state.bg_true_mean, m_state.bg_power,
-                               m_state.bg_sigma, m_state.bg_fft_ind);
+            m_wndGraph.SetData(m_bgPotData, state.bg_true_mean, state.bg_power, state.bg_sigma,
+                               state.bg_fft_ind);
             m_wndGraph.Redraw();
             m_wndGraph.ShowWindow(SW_SHOW);
         }
@@ -65,20 +71,22 @@ bool CInfoDlg::UpdateDisplay() {
         SizeValuesColumn(m_sizeValues.cy);
         switch (tab) {
             case kObservationTab:
-                page = BuildObservationPage(m_wu);
+                page = BuildObservationPage(wu);
                 break;
-            case kProgressTab:
-                page = BuildProgressPage(ProgressInputs{m_wu, m_state, m_version, m_timeUpdate,
-                                                        m_timeBase, m_cpuBase, m_bBaselineSet});
+            case kProgressTab: {
+                const WorkUnitBaseline base = m_monitor.Baseline();
+                page = BuildProgressPage(
+                    ProgressInputs{wu, state, version, timeUpdate, base.time, base.cpu, base.set});
                 break;
+            }
             case kUserTab:
-                page = BuildUserPage(m_user);
-                if (!m_user.found) {
+                page = BuildUserPage(m_monitor.User());
+                if (!m_monitor.User().found) {
                     m_strMessage = Text::kUserNotObtained;
                 }
                 break;
             default:
-                page = BuildWorkUnitPage(m_wu);
+                page = BuildWorkUnitPage(wu);
                 break;
         }
     }

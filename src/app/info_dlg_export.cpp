@@ -1,5 +1,4 @@
 // The export button and the CSV and plot exports of the main window.
-#include "app/info_app.h"
 #include "app/info_dlg.h"
 #include "export/csv_export.h"
 #include "export/plot_export.h"
@@ -7,7 +6,7 @@
 #include "res/strings.h"
 
 void CInfoDlg::OnExport() {
-    if (!ExportCsv(m_timeUpdate, m_wu, m_state)) {
+    if (!ExportCsv(m_monitor.TimeUpdate(), m_monitor.WorkUnit(), m_monitor.State())) {
         MessageBox(Text::kExportFailed, Text::kAppName, MB_OK);
     }
 }
@@ -19,10 +18,11 @@ bool CInfoDlg::ExportCsv(const CTime& updateTime, const WorkUnitInfo& wu,
     if (!m_strExportPath.IsEmpty() && m_strExportPath == DefaultExportPath()) {
         MakeDirectories(UserDataDirectory());
     }
-    const CsvExportSettings settings{m_strExportPath, m_bLFCode, m_bNoTitle, m_nForm};
+    const CsvExportSettings settings{m_strExportPath, m_settings.m_bLFCode, m_settings.m_bNoTitle,
+                                     m_settings.m_nForm};
     switch (AppendCsvLine(settings, updateTime, wu, state)) {
         case CsvExportResult::Written:
-            if (m_bPlot) {
+            if (m_settings.m_bPlot) {
                 ExportPlot(wu, state);
             }
             return true;

@@ -80,10 +80,10 @@ void AnalysisState::Reset(const char* dir) {
     *this = AnalysisState(dir);
 }
 
-void AnalysisState::Read(int kind) {
+void AnalysisState::Read(ClientFileSet files) {
     found = false;
     found = ReadWholeClientFile(
-        directory, ClientFileName(kind, "state.txt", "state.sah"),
+        directory, ClientFileName(files, "state.txt", "state.sah"),
         [this](char* text) { Parse(text); },
         // The client empties the file when it starts a unit afresh: nothing is known yet.
         [this] {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "clientfiles/client_file_reader.h"
 #include "platform/base/cstring.h"
 
 class WorkUnitInfo;
@@ -15,8 +16,8 @@ public:
     explicit AnalysisState(const char* dir = nullptr) : directory(dir ? dir : ".") {}
 
     void Reset(const char* dir);
-    // Reads "state.sah" ("state.txt" for kind 1). An empty file clears the record.
-    void Read(int kind);
+    // Reads "state.sah" ("state.txt" for the 1.x clients). An empty file clears the record.
+    void Read(ClientFileSet files);
     void Parse(char* text);
     void CopyFrom(const AnalysisState& other) { *this = other; }
 

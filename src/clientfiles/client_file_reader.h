@@ -10,9 +10,12 @@
 #include "platform/base/cstring.h"
 #include "platform/base/exceptions.h"
 
-// Kind 1 selects the file names of the 1.x clients; every other kind the ".sah" names.
-inline const char* ClientFileName(int kind, const char* txtName, const char* sahName) {
-    return kind == 1 ? txtName : sahName;
+// Which names the client's files have: the ".txt" names of the 1.x clients or the ".sah" names
+// of the later ones. The version file decides on every load.
+enum class ClientFileSet { Txt = 1, Sah = 2 };
+
+inline const char* ClientFileName(ClientFileSet files, const char* txtName, const char* sahName) {
+    return files == ClientFileSet::Txt ? txtName : sahName;
 }
 
 // Opens directory/name for reading while the client may go on writing it, and points directory

@@ -20,18 +20,27 @@ const KeyLookup<V>& Keys() {
 }  // namespace
 
 void ClientVersion::Reset(const char* dir) {
-    const std::int32_t lastKind = kind;  // only Read sets the kind
+    const ClientFileSet lastKind = kind;  // only Read sets the kind
     *this = ClientVersion(dir);
     kind = lastKind;
 }
 
-void ClientVersion::Read(int fileKind) {
-    kind = fileKind;
+void ClientVersion::Read(ClientFileSet files) {
+    kind = files;
     found = false;
-    found = ReadWholeClientFile(directory, ClientFileName(fileKind, "version.txt", "version.sah"),
+    found = ReadWholeClientFile(directory, ClientFileName(files, "version.txt", "version.sah"),
                                 [this](char* text) { Parse(text); });
 }
 
 void ClientVersion::Parse(char* text) {
     ParseKeyLines(text, *this, Keys());
+}
+
+CString ClientVersionText(const ClientVersion& version) {
+    if (version.found) {
+        return version.major_version.IsEmpty() ? CString("?") : version.major_version + ".x";
+    }
+    CString text;
+    text.Format("%d.x", static_cast<int>(version.kind));
+    return text;
 }

@@ -2,8 +2,9 @@
 // file names.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
+#include "clientfiles/client_file_reader.h"
 #include "platform/base/cstring.h"
 
 class ClientVersion {
@@ -12,15 +13,21 @@ public:
     explicit ClientVersion(const char* dir = nullptr) : directory(dir ? dir : ".") {}
 
     void Reset(const char* dir);
-    // Stores kind, then reads "version.sah" ("version.txt" for kind 1).
-    void Read(int kind);
+    // Stores the file set as kind, then reads "version.sah" ("version.txt" for the 1.x clients).
+    void Read(ClientFileSet files);
     void Parse(char* text);
-    // kind when found, else -1.
-    int GetKind() const { return found ? kind : -1; }
+    // kind when found, else none.
+    std::optional<ClientFileSet> GetKind() const {
+        return found ? std::optional<ClientFileSet>(kind) : std::nullopt;
+    }
 
     bool found = false;
     CString directory;
     CString major_version;
     CString minor_version;
-    std::int32_t kind = 0;
+    ClientFileSet kind = ClientFileSet::Sah;
 };
+
+// The client version as the header shows it: major_version and ".x", "?" when the file has none;
+// without a version file, the file set the load fell back to, always "1.x".
+CString ClientVersionText(const ClientVersion& version);

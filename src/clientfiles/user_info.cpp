@@ -40,9 +40,9 @@ void UserInfo::Reset(const char* dir) {
     *this = UserInfo(dir);
 }
 
-void UserInfo::Read(int kind) {
+void UserInfo::Read(ClientFileSet files) {
     found = false;
-    found = ReadWholeClientFile(directory, ClientFileName(kind, "user_info.txt", "user_info.sah"),
+    found = ReadWholeClientFile(directory, ClientFileName(files, "user_info.txt", "user_info.sah"),
                                 [this](char* text) { Parse(text); });
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "clientfiles/client_file_reader.h"
 #include "platform/base/cstring.h"
 
 class UserInfo {
@@ -11,8 +12,8 @@ public:
     explicit UserInfo(const char* dir = nullptr) : directory(dir ? dir : ".") {}
 
     void Reset(const char* dir);
-    // Reads "user_info.sah" ("user_info.txt" for kind 1).
-    void Read(int kind);
+    // Reads "user_info.sah" ("user_info.txt" for the 1.x clients).
+    void Read(ClientFileSet files);
     void Parse(char* text);
     CString GetName() const { return name; }
 

@@ -76,14 +76,14 @@ bool IsCutInsideHeader(const std::vector<char>& text, std::int64_t limit) {
 
 }  // namespace
 
-void WorkUnitInfo::Read(int kind) {
+void WorkUnitInfo::Read(ClientFileSet files) {
     found = false;
     std::vector<char> text;
     bool statusMissing = false;
     std::int64_t lastWrite = file_time;
     const bool fromWorkUnit = Guarded([&] {
         CFile file;
-        OpenClientFile(file, directory, ClientFileName(kind, "work_unit.txt", "work_unit.sah"));
+        OpenClientFile(file, directory, ClientFileName(files, "work_unit.txt", "work_unit.sah"));
         CFileStatus status;
         if (!file.GetStatus(status)) {
             statusMissing = true;
@@ -104,7 +104,7 @@ void WorkUnitInfo::Read(int kind) {
         // The client replaces the work unit by its result when it has finished it.
         const bool fromResult = Guarded([&] {
             CFile file;
-            OpenClientFile(file, directory, ClientFileName(kind, "result.txt", "result.sah"));
+            OpenClientFile(file, directory, ClientFileName(files, "result.txt", "result.sah"));
             text = ReadClientFile(file, file.GetLength());
         });
         if (!fromResult || IsCutInsideHeader(text, kMaxClientFileBytes)) {

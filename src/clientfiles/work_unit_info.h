@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "clientfiles/client_file_reader.h"
 #include "platform/base/cstring.h"
 
 class WorkUnitInfo {
@@ -12,12 +13,11 @@ public:
     explicit WorkUnitInfo(const char* dir = nullptr) : directory(dir ? dir : ".") {}
 
     void Reset(const char* dir);
-    // Reads "work_unit.sah" ("work_unit.txt" for kind 1), falling back to "result.sah"
+    // Reads "work_unit.sah" ("work_unit.txt" for the 1.x clients), falling back to "result.sah"
     // ("result.txt"). The outcome is found.
-    void Read(int kind);
+    void Read(ClientFileSet files);
     void Parse(char* text);
     void CopyFrom(const WorkUnitInfo& other) { *this = other; }
-    CString GetName() const { return name; }
 
     bool found = false;
     CString directory;

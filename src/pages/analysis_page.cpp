@@ -5,7 +5,7 @@
 #include "res/strings.h"
 
 bool IsNewerFileSet(const ClientVersion& version) {
-    return version.found && version.GetKind() == 2;
+    return version.GetKind() == ClientFileSet::Sah;
 }
 
 PageText BuildAnalysisPage(const AnalysisState& state, const ClientVersion& version) {

@@ -49,13 +49,3 @@ CString BuildFrameMessage(const WorkUnitInfo& wu, const AnalysisState& state) {
     }
     return CString();
 }
-
-CString ClientVersionText(const ClientVersion& version) {
-    if (version.found) {
-        return version.major_version.IsEmpty() ? CString("?") : version.major_version + ".x";
-    }
-    // Without a version file the load fell back to the ".txt" names, so this reads "1.x".
-    CString text;
-    text.Format("%d.x", static_cast<int>(version.kind));
-    return text;
-}

@@ -22,6 +22,3 @@ CString BuildTitle(const WorkUnitInfo& wu, const AnalysisState& state);
 
 // Which record is missing, or empty when both were read.
 CString BuildFrameMessage(const WorkUnitInfo& wu, const AnalysisState& state);
-
-// "3.x" from the version file, "?" when it has no major version, "1.x" without a version file.
-CString ClientVersionText(const ClientVersion& version);

@@ -11,6 +11,8 @@ namespace Text {
 
 // Captions and the About box.
 inline constexpr char kAppName[] = "Vantrel";
+// The word that names the per-user settings store and data folder, beside the application name.
+inline constexpr char kRegistryKey[] = "Halvorn";
 inline constexpr char kAboutMenuItem[] = "Vantrel のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 inline constexpr char kAboutVersion[] = "Vantrel Version 3.30";
 inline constexpr char kAboutAuthors[] = "Copyright (C) 2026 Halvorn. Vantrel の開発チーム";

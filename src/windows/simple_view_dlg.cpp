@@ -1,15 +1,8 @@
 #include "windows/simple_view_dlg.h"
 
-#include "pages/duration.h"
 #include "res/resource.h"
 #include "res/strings.h"
 #include "res/templates.h"
-
-namespace {
-
-constexpr char kTimePattern[] = "%Y/%m/%d %H:%M:%S";
-
-}  // namespace
 
 CSimpleViewDlg::CSimpleViewDlg(CWnd* parent)
     : CDialog(LoadDialogTemplate(IDD_SIMPLEVIEW), parent) {}
@@ -38,25 +31,15 @@ bool CSimpleViewDlg::OnInitDialog() {
     return true;
 }
 
-bool CSimpleViewDlg::UpdateView(const CTime& updateTime, const WorkUnitInfo& wu,
-                                const AnalysisState& state) {
-    m_strTime = updateTime.Format(kTimePattern);
-    if (wu.found) {
-        SetWindowText(wu.directory);
-        if (state.found) {
-            const DurationFields cpu = SplitDuration(state.cpu);
-            CString text;
-            text.Format(Text::kSimpleViewProgressFormat, state.prog * 100.0);
-            text.AppendFormat(Text::kSimpleViewCpuTimeFormat, cpu.hours, cpu.minutes, cpu.seconds);
-            m_btnInfo.SetWindowText(text);
-            UpdateData(false);
-            return true;
-        }
+bool CSimpleViewDlg::UpdateView(const CString& info, const CString& time,
+                                const std::optional<CString>& title, bool shown) {
+    m_strTime = time;
+    if (title) {
+        SetWindowText(*title);
     }
-    // The title keeps its last text; the time line still shows this attempt.
-    m_btnInfo.SetWindowText(Text::kSimpleViewFailed);
+    m_btnInfo.SetWindowText(info);
     UpdateData(false);
-    return false;
+    return shown;
 }
 
 void CSimpleViewDlg::OnInfoDoubleClicked() {

@@ -2,10 +2,9 @@
 // progress and CPU time of the current work unit and the time of the last update.
 #pragma once
 
-#include "clientfiles/analysis_state.h"
-#include "clientfiles/work_unit_info.h"
+#include <optional>
+
 #include "platform/base/cstring.h"
-#include "platform/base/ctime.h"
 #include "platform/ui/cdialog.h"
 #include "platform/ui/controls.h"
 
@@ -16,9 +15,10 @@ public:
     explicit CSimpleViewDlg(CWnd* parent = nullptr);
     ~CSimpleViewDlg() override;
 
-    // Shows the progress and CPU time of the records, or the failure text when either record
-    // is missing; true when the values were shown.
-    bool UpdateView(const CTime& updateTime, const WorkUnitInfo& wu, const AnalysisState& state);
+    // Shows a load: the text of the big button, the time below it and, when there is one, a new
+    // title. Returns shown, which says whether the progress and CPU time are on the button.
+    bool UpdateView(const CString& info, const CString& time, const std::optional<CString>& title,
+                    bool shown);
 
     static const MessageMap* GetThisMessageMap();
 

@@ -11,7 +11,7 @@ TEST_F(MainWindowTest, SettingsOkReloadsAndCancelChangesNothing) {
     m_app->WriteProfileInt("Timer", "Interval", 5);
     m_app->WriteProfileInt("Simple", "Enable", 1);
     RunMainWindow([&](CInfoDlg& dlg) {
-        EXPECT_TRUE(dlg.m_btnSimple.IsWindowEnabled());
+        EXPECT_TRUE(Headless::IsEnabled(dlg, IDC_SIMPLE));
 
         // Cancel: even what the store now says is not taken up.
         Headless::QueueModal([&](CDialog& settings) {
@@ -19,7 +19,6 @@ TEST_F(MainWindowTest, SettingsOkReloadsAndCancelChangesNothing) {
             Headless::PressButton(settings, IDCANCEL);
         });
         ASSERT_TRUE(Headless::PressButton(dlg, IDC_SETTINGS));
-        EXPECT_EQ(dlg.m_nInterval, 5);
         EXPECT_EQ(Headless::TimerPeriod(dlg, 1), 300000u);
 
         // OK with the simple view turned off: the button is disabled at once and the timer runs
@@ -30,9 +29,8 @@ TEST_F(MainWindowTest, SettingsOkReloadsAndCancelChangesNothing) {
             Headless::PressButton(settings, IDOK);
         });
         ASSERT_TRUE(Headless::PressButton(dlg, IDC_SETTINGS));
-        EXPECT_EQ(dlg.m_nInterval, 2);
         EXPECT_EQ(Headless::TimerPeriod(dlg, 1), 120000u);
-        EXPECT_FALSE(dlg.m_btnSimple.IsWindowEnabled());
+        EXPECT_FALSE(Headless::IsEnabled(dlg, IDC_SIMPLE));
         EXPECT_FALSE(Headless::PressButton(dlg, IDC_SIMPLE));
         EXPECT_TRUE(dlg.IsWindowVisible());
     });
@@ -48,7 +46,7 @@ TEST_F(MainWindowTest, TheSimpleViewReplacesTheMainWindowAndFollowsTheTimer) {
     m_app->WriteProfileInt("Simple", "Enable", 1);
     m_app->WriteProfileInt("Simple", "TopMost", 1);
     RunMainWindow([&](CInfoDlg& dlg) {
-        CSimpleViewDlg& view = *dlg.m_pSimpleView;
+        CSimpleViewDlg& view = *dlg.SimpleView();
         EXPECT_FALSE(view.IsWindowVisible());
         EXPECT_EQ(view.GetWindowText(), m_client.path().c_str());
         EXPECT_EQ(view.GetDlgItem(IDC_INFO)->GetWindowText(),
@@ -90,54 +88,56 @@ TEST_F(MainWindowTest, TheRememberedTabOpensAgain) {
     CopyClientFiles("sah");
     m_app->WriteProfileInt("TAB", "OFSET", 4);
     RunMainWindow([&](CInfoDlg& dlg) {
-        EXPECT_EQ(dlg.m_tab.GetCurSel(), 4);
-        EXPECT_EQ(dlg.m_strLabels, Text::kUserLabels);
+        EXPECT_EQ(Headless::SelectedTab(dlg, IDC_TAB), 4);
+        EXPECT_EQ(Shown(dlg, IDC_LABELS), Text::kUserLabels);
     });
     m_app->WriteProfileInt("TAB", "OFSET", 9);
     RunMainWindow([&](CInfoDlg& dlg) {
-        EXPECT_EQ(dlg.m_tab.GetCurSel(), 0);
-        EXPECT_EQ(dlg.m_strLabels, Text::kWorkUnitLabels);
+        EXPECT_EQ(Headless::SelectedTab(dlg, IDC_TAB), 0);
+        EXPECT_EQ(Shown(dlg, IDC_LABELS), Text::kWorkUnitLabels);
     });
 }
 
 TEST_F(MainWindowTest, ATabChangeRebuildsFromTheLastLoadAndIsStoredAtOnce) {
     CopyClientFiles("sah");
     RunMainWindow([&](CInfoDlg& dlg) {
-        ASSERT_EQ(dlg.m_tab.GetItemCount(), 5);
-        EXPECT_EQ(dlg.m_tab.GetItemText(0), "Work Unit");
-        EXPECT_EQ(dlg.m_tab.GetItemText(4), "ユーザ情報 (Hoshino Taro)");
+        ASSERT_EQ(Headless::TabItems(dlg, IDC_TAB).size(), 5);
+        EXPECT_EQ(Headless::TabItems(dlg, IDC_TAB)[0], "Work Unit");
+        EXPECT_EQ(Headless::TabItems(dlg, IDC_TAB)[4], "ユーザ情報 (Hoshino Taro)");
         // No file is read on a tab change.
         m_client.Remove("work_unit.sah");
         m_client.Remove("state.sah");
         m_client.Remove("user_info.sah");
         ASSERT_TRUE(Headless::SelectTab(dlg, IDC_TAB, 3));
         EXPECT_EQ(m_app->GetProfileInt("TAB", "OFSET", -1), 3);
-        EXPECT_EQ(dlg.m_strLabels, Text::kProgressLabels);
-        EXPECT_EQ(dlg.m_strValues.Left(9), "45.123 %\n");
-        EXPECT_EQ(dlg.m_strMessage, "");
+        EXPECT_EQ(Shown(dlg, IDC_LABELS), Text::kProgressLabels);
+        EXPECT_EQ(Shown(dlg, IDC_VALUES).substr(0, 9), "45.123 %\n");
+        EXPECT_EQ(Shown(dlg, IDC_MESSAGE), "");
 
         // The analysis tab shows the graph under a half-height values column.
+        CRect full;
+        dlg.GetDlgItem(IDC_VALUES)->GetWindowRect(&full);
         ASSERT_TRUE(Headless::SelectTab(dlg, IDC_TAB, 2));
-        EXPECT_TRUE(dlg.m_wndGraph.IsWindowVisible());
+        EXPECT_TRUE(Headless::IsShown(dlg, IDC_GRAPH));
         CRect values;
         dlg.GetDlgItem(IDC_VALUES)->GetWindowRect(&values);
-        EXPECT_EQ(values.Height(), dlg.m_sizeValues.cy / 2);
+        EXPECT_EQ(values.Height(), full.Height() / 2);
         ASSERT_TRUE(Headless::SelectTab(dlg, IDC_TAB, 1));
-        EXPECT_FALSE(dlg.m_wndGraph.IsWindowVisible());
+        EXPECT_FALSE(Headless::IsShown(dlg, IDC_GRAPH));
         dlg.GetDlgItem(IDC_VALUES)->GetWindowRect(&values);
-        EXPECT_EQ(values.Height(), dlg.m_sizeValues.cy);
+        EXPECT_EQ(values.Height(), full.Height());
     });
 }
 
 TEST_F(MainWindowTest, WithoutClientFilesTheWindowSaysSo) {
     RunMainWindow([&](CInfoDlg& dlg) {
         EXPECT_EQ(dlg.GetWindowText(), "Vantrel");
-        EXPECT_EQ(dlg.m_strMessage, Text::kWorkUnitNotObtained);
-        EXPECT_EQ(dlg.m_strLabels, "");
-        EXPECT_EQ(dlg.m_strValues, "");
-        EXPECT_EQ(dlg.m_strLastUpdate, "最終更新時刻： 2001/09/09 10:46:40");
-        EXPECT_EQ(dlg.m_tab.GetItemText(4), Text::kTabUser);
-        EXPECT_FALSE(dlg.m_btnSimple.IsWindowEnabled());
+        EXPECT_EQ(Shown(dlg, IDC_MESSAGE), Text::kWorkUnitNotObtained);
+        EXPECT_EQ(Shown(dlg, IDC_LABELS), "");
+        EXPECT_EQ(Shown(dlg, IDC_VALUES), "");
+        EXPECT_EQ(Shown(dlg, IDC_LASTUPDATE), "最終更新時刻： 2001/09/09 10:46:40");
+        EXPECT_EQ(Headless::TabItems(dlg, IDC_TAB)[4], Text::kTabUser);
+        EXPECT_FALSE(Headless::IsEnabled(dlg, IDC_SIMPLE));
         EXPECT_FALSE(Headless::TimerPeriod(dlg, 1));
     });
 }
@@ -148,13 +148,13 @@ TEST_F(MainWindowTest, TheGraphShowsOnlyOnceTheAnalysisPageHasData) {
     for (int tab = 4; tab >= 0; --tab) {
         m_app->WriteProfileInt("TAB", "OFSET", tab);
         RunMainWindow([&](CInfoDlg& dlg) {
-            EXPECT_FALSE(dlg.m_wndGraph.IsWindowVisible()) << "started on tab " << tab;
+            EXPECT_FALSE(Headless::IsShown(dlg, IDC_GRAPH)) << "started on tab " << tab;
         });
     }
     m_app->WriteProfileInt("TAB", "OFSET", 2);
     RunMainWindow([&](CInfoDlg& dlg) {
         CopyClientFiles("sah");
         ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
-        EXPECT_TRUE(dlg.m_wndGraph.IsWindowVisible());
+        EXPECT_TRUE(Headless::IsShown(dlg, IDC_GRAPH));
     });
 }

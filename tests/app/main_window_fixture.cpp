@@ -9,7 +9,6 @@ void MainWindowTest::SetUp() {
     m_dataHome = std::make_unique<export_test::ScopedEnv>("XDG_DATA_HOME", m_data.path());
     Clock::Set(1000000000);  // 2001-09-09 10:46:40 JST
     Headless::Reset();
-    m_cwd = std::make_unique<ScopedWorkingDirectory>(m_client.path());
     m_app = std::make_unique<CInfoApp>();
     m_app->SetRegistryKey("Halvorn");
     m_app->m_strModuleDir = m_config.path().c_str();
@@ -17,7 +16,6 @@ void MainWindowTest::SetUp() {
 
 void MainWindowTest::TearDown() {
     m_app.reset();
-    m_cwd.reset();
     Clock::UseSystemClock();
     Headless::Reset();
     m_dataHome.reset();
@@ -34,7 +32,8 @@ void MainWindowTest::CopyClientFiles(const std::string& set) {
 }
 
 void MainWindowTest::RunMainWindow(const std::function<void(CInfoDlg&)>& script) {
-    CInfoDlg dlg;
+    m_monitor = std::make_unique<ClientMonitor>(m_client.path().c_str());
+    CInfoDlg dlg(*m_monitor);
     m_app->m_pMainWnd = &dlg;
     Headless::QueueModal([&](CDialog& dialog) { script(static_cast<CInfoDlg&>(dialog)); });
     dlg.DoModal();

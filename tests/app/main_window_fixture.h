@@ -11,6 +11,8 @@
 #include "app/info_app.h"
 #include "app/info_dlg.h"
 #include "export/export_test_support.h"
+#include "monitor/client_monitor.h"
+#include "platform/headless/headless.h"
 #include "support/temp_dir.h"
 
 class MainWindowTest : public ::testing::Test {
@@ -20,8 +22,14 @@ protected:
 
     // Copies the client files of tests/data/<set> ("sah" or "txt") into the client directory.
     void CopyClientFiles(const std::string& set);
-    // Runs the main window modally; the script drives it from inside its modal loop.
+    // Runs the main window modally on a fresh monitor of the client directory; the script drives
+    // it from inside its modal loop.
     void RunMainWindow(const std::function<void(CInfoDlg&)>& script);
+    // The monitor of the window running now (or run last).
+    const ClientMonitor& monitor() const { return *m_monitor; }
+
+    // What the window shows, as a user reads it.
+    static std::string Shown(CInfoDlg& dlg, int id) { return Headless::TextOf(dlg, id).str(); }
 
     TempDir m_client;
     TempDir m_config;
@@ -30,7 +38,7 @@ protected:
     std::unique_ptr<CInfoApp> m_app;
 
 private:
-    std::unique_ptr<ScopedWorkingDirectory> m_cwd;
+    std::unique_ptr<ClientMonitor> m_monitor;
     std::unique_ptr<export_test::ScopedTimeZone> m_japan;
     std::unique_ptr<export_test::ScopedEnv> m_configHome;
     std::unique_ptr<export_test::ScopedEnv> m_dataHome;

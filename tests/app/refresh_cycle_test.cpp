@@ -8,28 +8,22 @@
 #include "res/resource.h"
 #include "res/strings.h"
 
-TEST_F(MainWindowTest, TheVersionFileChoosesTheFileNames) {
+// The header names the client version the load found: 3.x, or 1.x without a version file.
+TEST_F(MainWindowTest, TheHeaderNamesTheClientVersion) {
     CopyClientFiles("sah");
     CopyClientFiles("txt");
     RunMainWindow([&](CInfoDlg& dlg) {
-        EXPECT_EQ(dlg.m_version.GetKind(), 2);
-        EXPECT_EQ(dlg.m_strHeader,
+        EXPECT_EQ(Shown(dlg, IDC_HEADER),
                   "Client Ver. 3.x :  Progress = 45.123 % , CPU Time = 18723.250 sec");
         EXPECT_EQ(dlg.GetWindowText(), m_client.path() + " (45.123%) - Vantrel");
-        EXPECT_EQ(dlg.m_wu.version, 3);
-
-        // Without "version.sah" every file has its ".txt" name, "version.txt" or not.
         m_client.Remove("version.sah");
         m_client.Remove("version.txt");
         ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
-        EXPECT_EQ(dlg.m_version.GetKind(), -1);
-        EXPECT_EQ(dlg.m_wu.version, 1);
-        EXPECT_TRUE(dlg.m_strHeader.Find("Client Ver. 1.x :  ") == 0);
-
+        EXPECT_EQ(Shown(dlg, IDC_HEADER).rfind("Client Ver. 1.x :  ", 0), 0u);
         m_client.Write("version.sah", "minor_version=2\n");
         ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
-        EXPECT_TRUE(dlg.m_strHeader.Find("Client Ver. 3.x") == 0)
-            << "a version file without major_version keeps the earlier text";
+        // A version file without major_version: the record keeps what the last one said.
+        EXPECT_EQ(Shown(dlg, IDC_HEADER).rfind("Client Ver. 3.x :  ", 0), 0u);
     });
 }
 
@@ -53,8 +47,8 @@ TEST_F(MainWindowTest, ButtonAndTimerLoadsOfAResultOrOfNothing) {
         m_client.Remove("result.sah");
         const size_t boxesBefore = Headless::MessageBoxes().size();
         RunMainWindow([&](CInfoDlg& dlg) {
-            const CTime loaded = dlg.m_timeUpdate;
-            const std::string values = dlg.m_strValues.str();
+            const std::string values = Shown(dlg, IDC_VALUES);
+            const std::string loaded = Shown(dlg, IDC_LASTUPDATE);
             m_client.Remove("work_unit.sah");
             if (c.finished) {
                 m_client.Remove("state.sah");
@@ -63,16 +57,13 @@ TEST_F(MainWindowTest, ButtonAndTimerLoadsOfAResultOrOfNothing) {
             Clock::Advance(300);
             ASSERT_TRUE(c.timer ? Headless::FireTimer(dlg, 1)
                                 : Headless::PressButton(dlg, IDC_REFRESH));
-            EXPECT_TRUE(dlg.m_wu.found && dlg.m_state.found);
-            EXPECT_DOUBLE_EQ(dlg.m_state.prog, c.finished ? 1.0 : 0.45123456);
-            EXPECT_DOUBLE_EQ(dlg.m_state.cpu, c.finished ? 41493.806 : 18723.25);
             EXPECT_EQ(dlg.GetWindowText(),
                       m_client.path() + (c.finished ? " (100.000%)" : " (45.123%)") + " - Vantrel");
-            EXPECT_EQ(dlg.m_strMessage, c.message);
-            EXPECT_EQ(dlg.GetDlgItem(IDC_MESSAGE)->GetWindowText(), c.message);
-            EXPECT_EQ(dlg.m_timeUpdate.GetTime(), c.finished ? Clock::Now() : loaded.GetTime());
+            EXPECT_EQ(Shown(dlg, IDC_MESSAGE), c.message);
+            // A failed load keeps the previous one, its time included.
+            EXPECT_EQ(Shown(dlg, IDC_LASTUPDATE) == loaded, !c.finished);
             if (!c.finished) {
-                EXPECT_EQ(dlg.m_strValues.str(), values);
+                EXPECT_EQ(Shown(dlg, IDC_VALUES), values);
             }
             // The button restarts the timer for a full period.
             EXPECT_EQ(Headless::TimerPeriod(dlg, 1), 300000u);
@@ -88,43 +79,8 @@ TEST_F(MainWindowTest, ButtonAndTimerLoadsOfAResultOrOfNothing) {
     m_client.Remove("state.sah");
     m_client.CopyFromData("sah/result.sah", "result.sah");
     RunMainWindow([&](CInfoDlg& dlg) {
-        EXPECT_FALSE(dlg.m_state.found);
-        EXPECT_EQ(dlg.m_strMessage, Text::kAnalysisNotObtained);
+        EXPECT_EQ(Shown(dlg, IDC_MESSAGE), Text::kAnalysisNotObtained);
         EXPECT_EQ(dlg.GetWindowText(), m_client.path() + " - Vantrel");
-    });
-}
-
-TEST_F(MainWindowTest, TheBaselineMovesOnlyWithBothFilesAndANewName) {
-    CopyClientFiles("sah");
-    // Each step, ten minutes apart, writes the unit name and the state ("" keeps the file,
-    // nullptr removes it) and presses the button.
-    const struct {
-        const char* unit;
-        const char* state;
-        time_t base;
-    } kSteps[] = {{"next.unit", nullptr, 1000000000},       // no state: stays
-                  {"", "prog=0.01\ncpu=30\n", 1000000000},  // same name as the last load
-                  {"third.unit", "", 1000001800}};
-    RunMainWindow([&](CInfoDlg& dlg) {
-        EXPECT_TRUE(dlg.m_bBaselineSet);
-        EXPECT_EQ(dlg.m_timeBase.GetTime(), 1000000000);
-        EXPECT_DOUBLE_EQ(dlg.m_cpuBase, 18723.25);
-        for (const auto& step : kSteps) {
-            Clock::Advance(600);
-            if (*step.unit) {
-                m_client.Write("work_unit.sah",
-                               std::string("name=") + step.unit + "\nend_seti_header\n");
-            }
-            if (!step.state) {
-                m_client.Remove("state.sah");
-            } else if (*step.state) {
-                m_client.Write("state.sah", step.state);
-            }
-            Headless::PressButton(dlg, IDC_REFRESH);
-            EXPECT_EQ(dlg.m_timeBase.GetTime(), step.base) << step.unit;
-        }
-        EXPECT_DOUBLE_EQ(dlg.m_cpuBase, 30.0);
-        EXPECT_DOUBLE_EQ(dlg.m_progBase, 0.01);
     });
 }
 
@@ -185,7 +141,7 @@ TEST_F(MainWindowTest, TheTimerExportsOneLineWhenTheUnitChanges) {
                 Clock::Advance(60);
                 ASSERT_TRUE(step.button ? Headless::PressButton(dlg, IDC_REFRESH)
                                         : Headless::FireTimer(dlg, 1));
-                EXPECT_EQ(dlg.m_strMessage, step.message);
+                EXPECT_EQ(Shown(dlg, IDC_MESSAGE), step.message);
                 const std::string text = m_config.Read("log.csv");
                 ASSERT_EQ(std::count(text.begin(), text.end(), '\n'), step.lines) << text;
             }
@@ -231,7 +187,7 @@ TEST_F(MainWindowTest, AboutBoxEscAndTheCloseBox) {
         ASSERT_TRUE(Headless::Close(dlg));
         EXPECT_TRUE(Headless::ModalEnded(dlg));
         EXPECT_FALSE(Headless::TimerPeriod(dlg, 1));
-        EXPECT_FALSE(dlg.m_pSimpleView);
+        EXPECT_FALSE(dlg.SimpleView());
     });
     const auto& runs = Headless::ModalRuns();
     ASSERT_EQ(runs.size(), 4u);
@@ -255,9 +211,6 @@ TEST_F(MainWindowTest, TimerPeriodsFollowTheInterval) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.interval);
         m_app->WriteProfileInt("Timer", "Interval", c.interval);
-        RunMainWindow([&](CInfoDlg& dlg) {
-            EXPECT_EQ(Headless::TimerPeriod(dlg, 1), c.period);
-            EXPECT_EQ(dlg.m_nInterval, c.interval);
-        });
+        RunMainWindow([&](CInfoDlg& dlg) { EXPECT_EQ(Headless::TimerPeriod(dlg, 1), c.period); });
     }
 }

@@ -13,7 +13,7 @@ TEST(AnalysisStateTest, ReadsEveryKeyOfARealFile) {
     TempDir dir;
     dir.CopyFromData("sah/state.sah", "state.sah");
     AnalysisState state(dir.path().c_str());
-    state.Read(2);
+    state.Read(ClientFileSet::Sah);
     ASSERT_TRUE(state.found);
     char shown[512];
     std::snprintf(shown, sizeof shown,
@@ -31,11 +31,11 @@ TEST(AnalysisStateTest, APartialFileKeepsTheRestAndAnEmptyFileClearsAll) {
     TempDir dir;
     dir.CopyFromData("sah/state.sah", "state.sah");
     AnalysisState state(dir.path().c_str());
-    state.Read(2);
+    state.Read(ClientFileSet::Sah);
     const double pot10 = state.GetBgPot(10);
 
     dir.Write("state.sah", "prog=0.5\ncpu=100\n");
-    state.Read(2);
+    state.Read(ClientFileSet::Sah);
     ASSERT_TRUE(state.found);
     EXPECT_DOUBLE_EQ(state.prog, 0.5);
     EXPECT_DOUBLE_EQ(state.cpu, 100.0);
@@ -43,20 +43,20 @@ TEST(AnalysisStateTest, APartialFileKeepsTheRestAndAnEmptyFileClearsAll) {
     EXPECT_EQ(state.fl, 8192);
 
     dir.Write("state.sah", "");
-    state.Read(2);
+    state.Read(ClientFileSet::Sah);
     EXPECT_TRUE(state.found);
     EXPECT_DOUBLE_EQ(state.prog, 0.0);
     EXPECT_DOUBLE_EQ(state.GetBgPot(10), 0.0);
     EXPECT_EQ(state.fl, 0);
 
     dir.Write("state.sah", "bg_pot 63=6.5\nbg_pot 64=9\nbg_pot 07=9\nbg_pot  5=9\nprog=0.75\n");
-    state.Read(2);
+    state.Read(ClientFileSet::Sah);
     EXPECT_DOUBLE_EQ(state.GetBgPot(63), 6.5);
     for (int index : {-1, 5, 7, 64}) {
         EXPECT_DOUBLE_EQ(state.GetBgPot(index), 0.0) << index;
     }
     dir.Remove("state.sah");
-    state.Read(2);
+    state.Read(ClientFileSet::Sah);
     EXPECT_FALSE(state.found);
     EXPECT_DOUBLE_EQ(state.prog, 0.75);
 }

@@ -26,7 +26,7 @@ TEST(ClientFileReaderTest, LineSyntax) {
               "total_cpu=2.5\n"
               "name= a=b \n");
     UserInfo user(dir.path().c_str());
-    user.Read(2);
+    user.Read(ClientFileSet::Sah);
     ASSERT_TRUE(user.found);
     EXPECT_EQ(user.nwus, 12);
     EXPECT_EQ(user.nresults, 0);
@@ -38,12 +38,12 @@ TEST(ClientFileReaderTest, AZeroByteEndsTheTextAndAMissingFileChangesNothing) {
     TempDir dir;
     dir.Write("user_info.sah", std::string("nwus=3\n\0nresults=4\n", 19));
     UserInfo user(dir.path().c_str());
-    user.Read(2);
+    user.Read(ClientFileSet::Sah);
     ASSERT_TRUE(user.found);
     EXPECT_EQ(user.nwus, 3);
     EXPECT_EQ(user.nresults, 0);
     dir.Remove("user_info.sah");
-    user.Read(2);
+    user.Read(ClientFileSet::Sah);
     EXPECT_FALSE(user.found);
     EXPECT_EQ(user.nwus, 3);
     EXPECT_EQ(user.directory, dir.path().c_str());
@@ -55,7 +55,7 @@ TEST(ClientFileReaderTest, TheWorkingDirectoryBecomesAbsolute) {
     ScopedWorkingDirectory cwd(dir.path());
     ClientVersion version;
     EXPECT_EQ(version.directory, ".");
-    version.Read(2);
+    version.Read(ClientFileSet::Sah);
     ASSERT_TRUE(version.found);
     char here[PATH_MAX];
     ASSERT_NE(::getcwd(here, sizeof here), nullptr);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "clientfiles/client_version.h"
@@ -14,8 +15,8 @@ TEST(UserInfoTest, RealFilesInBothKindsAndTheNameKeys) {
     dir.CopyFromData("txt/user_info.txt", "user_info.txt");
     UserInfo user(dir.path().c_str());
     std::string shown;
-    const auto read = [&](int kind) {
-        user.Read(kind);
+    const auto read = [&](ClientFileSet files) {
+        user.Read(files);
         char row[200];
         std::snprintf(row, sizeof row, "%s|%.15g|%.15g|%.15g|%d|%d|%.15g%s\n",
                       user.GetName().GetString(), user.register_time, user.last_wu_time,
@@ -23,12 +24,12 @@ TEST(UserInfoTest, RealFilesInBothKindsAndTheNameKeys) {
                       user.found ? "" : " missing");
         shown += row;
     };
-    read(2);
-    read(1);
+    read(ClientFileSet::Sah);
+    read(ClientFileSet::Txt);
     dir.Write("user_info.sah", "id=1\nname=Taro\n");
-    read(2);
+    read(ClientFileSet::Sah);
     dir.Write("user_info.sah", "name=Taro\nemail_addr=taro@example.jp\nnwus=many\n");
-    read(2);
+    read(ClientFileSet::Sah);
     EXPECT_EQ(
         "Hoshino Taro|2451200.5|2451830.84375|2451830.84|152|149|4762666.08\n"
         "Hoshino Taro|2451200.5|2451830.84375|2451830.84|152|149|4762666.08\n"
@@ -43,19 +44,33 @@ TEST(ClientVersionTest, KindAndVersionText) {
     ClientVersion version(dir.path().c_str());
     std::string shown;
     const auto show = [&] {
-        shown += std::to_string(version.found) + '|' + std::to_string(version.kind) + '|' +
-                 std::to_string(version.GetKind()) + '|' + version.major_version.GetString() + '|' +
-                 version.minor_version.GetString() + '\n';
+        const std::optional<ClientFileSet> kind = version.GetKind();
+        shown += std::to_string(version.found) + '|' +
+                 std::to_string(static_cast<int>(version.kind)) + '|' +
+                 std::to_string(kind ? static_cast<int>(*kind) : -1) + '|' +
+                 version.major_version.GetString() + '|' + version.minor_version.GetString() + '\n';
     };
-    version.Read(2);
+    version.Read(ClientFileSet::Sah);
     show();
     dir.CopyFromData("txt/version.txt", "version.txt");
-    version.Read(1);
+    version.Read(ClientFileSet::Txt);
     show();
     dir.Write("version.sah", "major_version=3\n");
-    version.Read(2);
+    version.Read(ClientFileSet::Sah);
     show();
     version.Reset(nullptr);
     show();
     EXPECT_EQ("0|2|-1||\n1|1|1|1|05\n1|2|2|3|05\n0|2|-1||\n", shown);
+    // The version as the header shows it: "1.x" when the ".txt" fallback found no file too, "?"
+    // for a file without major_version, else major_version and ".x".
+    TempDir other;
+    ClientVersion fresh(other.path().c_str());
+    fresh.Read(ClientFileSet::Txt);
+    EXPECT_EQ("1.x", ClientVersionText(fresh));
+    other.Write("version.sah", "minor_version=2\n");
+    fresh.Read(ClientFileSet::Sah);
+    EXPECT_EQ("?", ClientVersionText(fresh));
+    other.Write("version.sah", "major_version=3\n");
+    fresh.Read(ClientFileSet::Sah);
+    EXPECT_EQ("3.x", ClientVersionText(fresh));
 }

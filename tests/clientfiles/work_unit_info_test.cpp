@@ -39,21 +39,21 @@ TEST(WorkUnitInfoTest, RealFilesOfBothKinds) {
     TempDir dir;
     WorkUnitInfo wu(dir.path().c_str());
     std::string shown;
-    const auto read = [&](int kind) {
-        wu.Read(kind);
+    const auto read = [&](ClientFileSet files) {
+        wu.Read(files);
         shown += std::to_string(wu.file_time) + '|' + Fields(wu) + (wu.found ? "\n" : " missing\n");
     };
     dir.CopyFromData("sah/work_unit.sah", "work_unit.sah");
     SetModificationTime(dir.File("work_unit.sah"), 2200000000LL);  // after 2038
-    read(2);
+    read(ClientFileSet::Sah);
     dir.Remove("work_unit.sah");
     dir.CopyFromData("sah/result.sah", "result.sah");
-    read(2);
+    read(ClientFileSet::Sah);
     dir.Remove("result.sah");
-    read(2);
+    read(ClientFileSet::Sah);
     dir.CopyFromData("txt/work_unit.txt", "work_unit.txt");
     SetModificationTime(dir.File("work_unit.txt"), 1000000000LL);
-    read(1);
+    read(ClientFileSet::Txt);
     EXPECT_EQ(
         "2200000000|12fe99aa.2345.7890.438086.75|seti_wu|3|123|17.6312345|-12.5|17.6712345|-12.4|"
         "0.4521|2451545.25|1420625000|1420000000|9765.625|0|1048576\n"
@@ -88,7 +88,7 @@ TEST(WorkUnitInfoTest, HeaderTexts) {
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.file.substr(0, 60));
         dir.Write("work_unit.sah", c.file);
-        wu.Read(2);
+        wu.Read(ClientFileSet::Sah);
         ASSERT_TRUE(wu.found);
         EXPECT_EQ(c.expected + "|0|0|0|0|0|0|0|0|0|0|0", Fields(wu));
     }
@@ -104,28 +104,28 @@ TEST(WorkUnitInfoTest, AHeaderCutShortIsNotRead) {
     TempDir dir;
     WorkUnitInfo wu(dir.path().c_str());
     dir.Write("work_unit.sah", whole);
-    wu.Read(2);
+    wu.Read(ClientFileSet::Sah);
     ASSERT_TRUE(wu.found);
     const std::string before = Fields(wu);
     // Every cut inside the header, and the empty file the client leaves at the start of a write.
     for (size_t cut = 0; cut < headerEnd + 15; cut += 7) {
         SCOPED_TRACE(cut);
         dir.Write("work_unit.sah", whole.substr(0, cut) + std::string(cut % 2, '\0'));
-        wu.Read(2);
+        wu.Read(ClientFileSet::Sah);
         EXPECT_FALSE(wu.found);
         EXPECT_EQ(Fields(wu), before);
     }
     dir.Write("work_unit.sah", whole.substr(0, headerEnd + 15));
-    wu.Read(2);
+    wu.Read(ClientFileSet::Sah);
     EXPECT_TRUE(wu.found);
     // The result file the same way, whole or cut.
     dir.Remove("work_unit.sah");
     dir.Write("result.sah", result.substr(0, result.find("end_seti_header") + 10));
-    wu.Read(2);
+    wu.Read(ClientFileSet::Sah);
     EXPECT_FALSE(wu.found);
     EXPECT_EQ(Fields(wu), before);
     dir.Write("result.sah", result);
-    wu.Read(2);
+    wu.Read(ClientFileSet::Sah);
     EXPECT_TRUE(wu.found);
     EXPECT_EQ(wu.type, "result");
 }

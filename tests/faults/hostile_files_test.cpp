@@ -34,10 +34,10 @@ std::string ReadAll(const std::string& dir) {
     WorkUnitInfo wu(dir.c_str());
     AnalysisState state(dir.c_str());
     UserInfo user(dir.c_str());
-    version.Read(2);
-    wu.Read(2);
-    state.Read(2);
-    user.Read(2);
+    version.Read(ClientFileSet::Sah);
+    wu.Read(ClientFileSet::Sah);
+    state.Read(ClientFileSet::Sah);
+    user.Read(ClientFileSet::Sah);
     return std::string(version.found ? "v" : "-") + (wu.found ? "w" : "-") +
            (state.found ? "s" : "-") + (user.found ? "u" : "-");
 }
@@ -142,7 +142,7 @@ TEST(HostileFiles, OnlyTheFirstMegabyteOfAHugeClientFileIsRead) {
         close(fd);
     }
     AnalysisState state(dir.path().c_str());
-    state.Read(2);
+    state.Read(ClientFileSet::Sah);
     ASSERT_TRUE(state.found);
     EXPECT_EQ(0.5, state.prog);
     EXPECT_EQ(100.0, state.cpu);

@@ -15,6 +15,7 @@
 #include "app/about_dlg.h"
 #include "app/info_app.h"
 #include "app/info_dlg.h"
+#include "monitor/client_monitor.h"
 #include "platform/base/settings_store.h"
 #include "platform/wx/text_fit.h"
 #include "platform/wx/wx_test_support.h"
@@ -76,9 +77,9 @@ protected:
 
     TempDir m_client;
     TempDir m_config;
-    ScopedWorkingDirectory m_cwd{m_client.path()};
     CInfoApp m_app;
-    CInfoDlg m_dlg;
+    ClientMonitor m_monitor{m_client.path().c_str()};
+    CInfoDlg m_dlg{m_monitor};
 };
 
 TEST_F(MainWindowLayout, EveryTabShowsItsTextsWholeWithTheLabelsBesideTheirValues) {
@@ -90,8 +91,9 @@ TEST_F(MainWindowLayout, EveryTabShowsItsTextsWholeWithTheLabelsBesideTheirValue
     const DialogTemplate& layout = LoadDialogTemplate(IDD_VANTREL_DIALOG);
     for (int tab = 0; tab < 5; ++tab) {
         SCOPED_TRACE(::testing::Message() << "tab " << tab);
-        m_dlg.m_tab.SetCurSel(tab);
-        m_dlg.UpdateDisplay();
+        // As a click on the tab's head: the selection, then its notification.
+        m_dlg.GetDlgItem(IDC_TAB)->GetNative()->SetCurSel(tab);
+        m_dlg.SendMessage(Message{WM_NOTIFY, IDC_TAB, TCN_SELCHANGE, 0, 0});
         PumpFor(300);
         ExpectEveryTextFits(m_dlg, "tab" + std::to_string(tab));
 
@@ -129,11 +131,11 @@ TEST_F(MainWindowLayout, TheSettingsDialogTheSimpleViewAndTheAboutBoxShowTheirTe
     ExpectEveryTextFits(settings, "settings");
     settings.DestroyWindow();
 
-    m_dlg.m_pSimpleView->ShowWindow(SW_SHOWNORMAL);
-    PumpUntil([&] { return WxOf(*m_dlg.m_pSimpleView)->IsShownOnScreen(); });
+    m_dlg.SimpleView()->ShowWindow(SW_SHOWNORMAL);
+    PumpUntil([&] { return WxOf(*m_dlg.SimpleView())->IsShownOnScreen(); });
     PumpFor(200);
-    ExpectEveryTextFits(*m_dlg.m_pSimpleView, "simple_view");
-    m_dlg.m_pSimpleView->ShowWindow(SW_HIDE);
+    ExpectEveryTextFits(*m_dlg.SimpleView(), "simple_view");
+    m_dlg.SimpleView()->ShowWindow(SW_HIDE);
 
     CAboutDlg about;
     ASSERT_TRUE(about.Create(&m_dlg));

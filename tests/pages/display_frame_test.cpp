@@ -56,15 +56,7 @@ TEST(UserTabCaption, NamesOverTwentyFiveCodePage932BytesAreCutBetweenCharacters)
     }
 }
 
-TEST(DisplayFrame, VersionHeaderAndTitle) {
-    ClientVersion version;
-    version.kind = 1;
-    EXPECT_EQ("1.x", ClientVersionText(version));
-    version.found = true;
-    EXPECT_EQ("?", ClientVersionText(version));
-    version.major_version = "3";
-    EXPECT_EQ("3.x", ClientVersionText(version));
-
+TEST(DisplayFrame, HeaderAndTitle) {
     WorkUnitInfo wu;
     AnalysisState state;
     EXPECT_EQ("Vantrel", BuildTitle(wu, state));

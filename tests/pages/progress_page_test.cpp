@@ -24,7 +24,7 @@ struct ProgressCase {
         state.cpu = 18723.25;
         state.fl = 8192;
         version.found = true;
-        version.kind = 2;
+        version.kind = ClientFileSet::Sah;
         version.major_version = "3";
     }
     PageText Build() const {

@@ -76,11 +76,13 @@ TEST(AnalysisPage, NewerFileSetAddsTheGaussianFitOnASecondLine) {
     state.bg_sigma = 4.0;
     state.bg_fft_ind = 27;
     // Only the ".sah" files, named by a version file, have the Gaussian's fit parameters.
-    for (const auto& [found, kind] : {std::pair{true, 2}, {true, 1}, {false, 2}}) {
+    for (const auto& [found, kind] : {std::pair{true, ClientFileSet::Sah},
+                                      {true, ClientFileSet::Txt},
+                                      {false, ClientFileSet::Sah}}) {
         ClientVersion version;
         version.found = found;
         version.kind = kind;
-        const bool newer = found && kind == 2;
+        const bool newer = found && kind == ClientFileSet::Sah;
         EXPECT_EQ(newer, IsNewerFileSet(version));
         const PageText page = BuildAnalysisPage(state, version);
         EXPECT_EQ(newer ? "Spike：\nGaussians：\n" : "Spike：\nGaussians：", page.labels);

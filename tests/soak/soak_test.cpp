@@ -58,10 +58,10 @@ bool IsKnownMessage(const std::string& message) {
 
 // Empty when the window shows texts built from one consistent load of records the client
 // wrote; else what is wrong.
-std::string CheckWindow(CInfoDlg& dlg, const std::string& clientDir,
+std::string CheckWindow(CInfoDlg& dlg, const ClientMonitor& monitor, const std::string& clientDir,
                         const std::vector<std::string>& names) {
-    const WorkUnitInfo& wu = dlg.m_wu;
-    const AnalysisState& state = dlg.m_state;
+    const WorkUnitInfo& wu = monitor.WorkUnit();
+    const AnalysisState& state = monitor.State();
     // A torn work unit or result is not read at all: every name shown is one the client wrote.
     if (!wu.found || wu.directory.str() != clientDir || !IsOneOf(wu.name.str(), names) ||
         !(wu.type == "seti_wu" || wu.type == "result")) {
@@ -83,33 +83,26 @@ std::string CheckWindow(CInfoDlg& dlg, const std::string& clientDir,
     if (dlg.GetWindowText().str() != title) {
         return "title \"" + dlg.GetWindowText().str() + "\" for \"" + title + "\"";
     }
-    if (dlg.m_strHeader.str() != std::string("Client Ver. 3.x :  ") + values) {
-        return "header \"" + dlg.m_strHeader.str() + "\" beside \"" + values + "\"";
+    const std::string header = Headless::TextOf(dlg, IDC_HEADER).str();
+    if (header != std::string("Client Ver. 3.x :  ") + values) {
+        return "header \"" + header + "\" beside \"" + values + "\"";
     }
-    if (!IsKnownMessage(dlg.m_strMessage.str())) {
-        return "message \"" + dlg.m_strMessage.str() + "\"";
+    const std::string message = Headless::TextOf(dlg, IDC_MESSAGE).str();
+    if (!IsKnownMessage(message)) {
+        return "message \"" + message + "\"";
     }
-    const int tab = dlg.m_tab.GetCurSel();
+    const int tab = Headless::SelectedTab(dlg, IDC_TAB);
     const char* labels[] = {Text::kWorkUnitLabels, Text::kObservationLabels, Text::kAnalysisLabels,
                             Text::kProgressLabels, Text::kUserLabels};
-    if (tab < 0 || tab > 4 || !StartsWith(dlg.m_strLabels.str(), labels[tab])) {
-        return "tab " + std::to_string(tab) + " shows the labels \"" + dlg.m_strLabels.str() + "\"";
+    const std::string shownLabels = Headless::TextOf(dlg, IDC_LABELS).str();
+    if (tab < 0 || tab > 4 || !StartsWith(shownLabels, labels[tab])) {
+        return "tab " + std::to_string(tab) + " shows the labels \"" + shownLabels + "\"";
     }
     // The third line of the work unit page is the unit's name.
-    const std::string page = dlg.m_strValues.str() + "\n";
+    const std::string page = Headless::TextOf(dlg, IDC_VALUES).str() + "\n";
     const size_t third = page.find('\n', page.find('\n') + 1) + 1;
     if (tab == 0 && page.substr(third, page.find('\n', third) - third) != wu.name.str()) {
         return "the work unit page does not name \"" + wu.name.str() + "\": " + page;
-    }
-    const std::pair<int, const CString*> shown[] = {{IDC_MESSAGE, &dlg.m_strMessage},
-                                                    {IDC_HEADER, &dlg.m_strHeader},
-                                                    {IDC_LABELS, &dlg.m_strLabels},
-                                                    {IDC_VALUES, &dlg.m_strValues}};
-    for (const auto& [id, text] : shown) {
-        CWnd* control = dlg.GetDlgItem(id);
-        if (!control || control->GetWindowText() != *text) {
-            return "control " + std::to_string(id) + " does not show its text";
-        }
     }
     return {};
 }
@@ -236,16 +229,16 @@ TEST_F(MainWindowTest, SoakTimerRefreshesStayConsistentWhileTheClientTearsItsFil
                std::chrono::steady_clock::now() < deadline;
              ++ticks) {
             if (ticks % 7 == 6) {
-                Headless::SelectTab(dlg, IDC_TAB, (dlg.m_tab.GetCurSel() + 1) % 5);
+                Headless::SelectTab(dlg, IDC_TAB, (Headless::SelectedTab(dlg, IDC_TAB) + 1) % 5);
             }
             Clock::Advance(60);
             if (!Headless::FireTimer(dlg, 1)) {
                 problems += "the refresh timer stopped\n";
                 break;
             }
-            ++messagesSeen[dlg.m_strMessage.str()];
+            ++messagesSeen[Headless::TextOf(dlg, IDC_MESSAGE).str()];
             // Names are listed before the client writes them: this holds every name read.
-            const std::string problem = CheckWindow(dlg, clientDir, client.UsedNames());
+            const std::string problem = CheckWindow(dlg, monitor(), clientDir, client.UsedNames());
             if (!problem.empty() && problems.size() < 4000) {
                 problems += "tick " + std::to_string(ticks) + ": " + problem + "\n";
             }

@@ -4,6 +4,9 @@
 
 #include <tuple>
 
+#include "clientfiles/analysis_state.h"
+#include "clientfiles/work_unit_info.h"
+#include "pages/simple_view_text.h"
 #include "platform/headless/headless.h"
 #include "res/resource.h"
 #include "windows/window_test_support.h"
@@ -44,8 +47,9 @@ protected:
     CSimpleViewDlg view{&owner};
 };
 
-// Times are shown in Japan (UTC + 9). Without both records the view shows the failure text; the
-// title follows a found work unit's directory and otherwise keeps its last text.
+// The texts built for each load, shown. Times are shown in Japan (UTC + 9). Without both records
+// the view shows the failure text; the title follows a found work unit's directory and otherwise
+// keeps its last text.
 TEST_F(SimpleViewTest, ShowsProgressAndCpuTimeOrTheFailureText) {
     EXPECT_EQ("Vantrel | Wait... | ", Shown());
     const struct {
@@ -68,7 +72,9 @@ TEST_F(SimpleViewTest, ShowsProgressAndCpuTimeOrTheFailureText) {
          "2001/09/09 11:47:41"},
     };
     for (const auto& u : updates) {
-        EXPECT_EQ(u.wu.found && u.state.found, view.UpdateView(CTime(u.time), u.wu, u.state));
+        const SimpleViewText text = BuildSimpleViewText(CTime(u.time), u.wu, u.state);
+        EXPECT_EQ(u.wu.found && u.state.found,
+                  view.UpdateView(text.info, text.time, text.title, text.shown));
         EXPECT_EQ(u.shown, Shown());
     }
 }

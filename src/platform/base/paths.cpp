@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -84,6 +84,16 @@ CString FinalLinkTarget(const CString& path) {
         current = std::move(target);
     }
     return CString(std::move(current));
+}
+
+CString CurrentDirectory() {
+    char* path = ::getcwd(nullptr, 0);
+    if (!path) {
+        return CString(".");
+    }
+    CString directory(path);
+    std::free(path);
+    return directory;
 }
 
 CString ModuleFilePath() {

@@ -21,6 +21,10 @@ std::optional<CString> FullPath(const char* path);
 // (itself when it is no link). A link may dangle; its target is then where a file would go.
 CString FinalLinkTarget(const CString& path);
 
+// The working directory's absolute path, or "." when the system can't tell it (a folder that has
+// been removed): whatever is then read from it fails.
+CString CurrentDirectory();
+
 // Full path of the running executable; empty when it can't be obtained.
 CString ModuleFilePath();
 

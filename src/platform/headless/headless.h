@@ -72,6 +72,13 @@ bool FireTimer(CWnd& dialog, UINT_PTR id);
 // --- What the window shows ---
 
 std::optional<UINT> TimerPeriod(const CWnd& dialog, UINT_PTR id);
+// A control's text, visibility and enabled state; empty and false when there is no such control.
+CString TextOf(const CWnd& dialog, int id);
+bool IsShown(const CWnd& dialog, int id);
+bool IsEnabled(const CWnd& dialog, int id);
+// A tab control's item texts and selected index (-1: none or no such control).
+std::vector<CString> TabItems(const CWnd& dialog, int id);
+int SelectedTab(const CWnd& dialog, int id);
 // Whether a modal dialog has been ended (EndDialog) inside its modal loop, or is gone.
 bool ModalEnded(const CWnd& dialog);
 std::vector<std::pair<UINT, CString>> SystemMenuItems(const CWnd& dialog);

@@ -158,6 +158,45 @@ HICON Icon(const CWnd& dialog, bool big) {
     return native ? (big ? native->m_bigIcon : native->m_smallIcon) : nullptr;
 }
 
+namespace {
+
+HeadlessControl* ControlOf(const CWnd& dialog, int id) {
+    HeadlessDialog* native = DialogOf(dialog);
+    return native ? native->Control(id) : nullptr;
+}
+
+}  // namespace
+
+CString TextOf(const CWnd& dialog, int id) {
+    const HeadlessControl* control = ControlOf(dialog, id);
+    return control ? control->GetText() : CString();
+}
+
+bool IsShown(const CWnd& dialog, int id) {
+    const HeadlessControl* control = ControlOf(dialog, id);
+    return control && control->IsVisible();
+}
+
+bool IsEnabled(const CWnd& dialog, int id) {
+    const HeadlessControl* control = ControlOf(dialog, id);
+    return control && control->IsEnabled();
+}
+
+std::vector<CString> TabItems(const CWnd& dialog, int id) {
+    std::vector<CString> items;
+    if (const HeadlessControl* control = ControlOf(dialog, id)) {
+        for (int i = 0; i < control->GetItemCount(); ++i) {
+            items.push_back(control->GetItemText(i));
+        }
+    }
+    return items;
+}
+
+int SelectedTab(const CWnd& dialog, int id) {
+    const HeadlessControl* control = ControlOf(dialog, id);
+    return control ? control->GetCurSel() : -1;
+}
+
 bool HasFocus(const CWnd& dialog, int id) {
     HeadlessDialog* native = DialogOf(dialog);
     return native && native->m_focusId == id;

@@ -1,0 +1,104 @@
+#include "monitor/client_monitor.h"
+
+ClientMonitor::ClientMonitor(const CString& directory)
+    : m_directory(directory),
+      m_wu(directory.GetString()),
+      m_state(directory.GetString()),
+      m_user(directory.GetString()),
+      m_version(directory.GetString()),
+      m_prevWu(directory.GetString()),
+      m_prevState(directory.GetString()) {}
+
+bool ClientMonitor::Start() {
+    if (m_bStarted) {
+        return m_wu.found && m_state.found;
+    }
+    m_bStarted = true;
+    const bool complete = LoadAll();
+    RememberCompleteLoad();
+    return complete;
+}
+
+bool ClientMonitor::LoadAll() {
+    m_timeUpdate = CTime::GetCurrentTime();
+
+    // The version file decides which names every file of this load has.
+    ClientFileSet files = ClientFileSet::Sah;
+    m_version.Read(files);
+    if (!m_version.found) {
+        files = ClientFileSet::Txt;
+        m_version.Read(files);
+    }
+    m_strClientVersion = ::ClientVersionText(m_version);
+
+    m_wu.Read(files);
+    if (!m_wu.found) {
+        return false;
+    }
+    m_state.Read(files);
+    if (m_state.found) {
+        m_state.ApplyResult(m_wu);
+        // The baseline moves only on a load that finds both files and a new work unit.
+        if (m_wu.name != m_prevWu.name) {
+            m_timeBase = m_timeUpdate;
+            m_cpuBase = m_state.cpu;
+            m_progBase = m_state.prog;
+            m_bBaselineSet = m_bBaselineSet || !m_wu.name.IsEmpty();
+        }
+    }
+    m_user.Read(files);
+    return m_state.found;
+}
+
+ClientMonitor::RefreshResult ClientMonitor::Refresh() {
+    m_bStarted = true;
+    SaveCurrentLoad();
+    RefreshResult result;
+    if (LoadAll()) {
+        result.outcome = Outcome::Refreshed;
+    } else if (m_wu.found) {
+        // A finished unit whose state file has gone: the last state seen, completed.
+        if (m_wu.type == "result") {
+            m_state.CopyFrom(m_prevState);
+            m_state.ApplyResult(m_wu);
+        }
+        result.outcome = Outcome::StateMissing;
+    } else {
+        RestorePreviousLoad();
+        return result;
+    }
+    result.replaced = ReplacedUnit();
+    RememberCompleteLoad();
+    return result;
+}
+
+std::optional<UnitLoad> ClientMonitor::ReplacedUnit() const {
+    if (!m_wu.found || !m_prevWu.found || m_wu.name == m_prevWu.name) {
+        return std::nullopt;
+    }
+    // The replaced unit's state was unreadable at the last refresh: its last complete load.
+    if (!m_prevState.found && m_lastCompleteWu.found && m_lastCompleteWu.name == m_prevWu.name) {
+        return UnitLoad{m_timeLastComplete, m_lastCompleteWu, m_lastCompleteState};
+    }
+    return UnitLoad{m_timePrevUpdate, m_prevWu, m_prevState};
+}
+
+void ClientMonitor::SaveCurrentLoad() {
+    m_timePrevUpdate = m_timeUpdate;
+    m_prevWu.CopyFrom(m_wu);
+    m_prevState.CopyFrom(m_state);
+}
+
+void ClientMonitor::RestorePreviousLoad() {
+    m_timeUpdate = m_timePrevUpdate;
+    m_wu.CopyFrom(m_prevWu);
+    m_state.CopyFrom(m_prevState);
+}
+
+void ClientMonitor::RememberCompleteLoad() {
+    if (m_wu.found && m_state.found) {
+        m_timeLastComplete = m_timeUpdate;
+        m_lastCompleteWu.CopyFrom(m_wu);
+        m_lastCompleteState.CopyFrom(m_state);
+    }
+}

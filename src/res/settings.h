@@ -1,0 +1,39 @@
+// The program's settings: the entries of the per-user store with their defaults, read and written
+// in one place for the main window and the settings dialog. Member names are those the main
+// window has always used for its copy.
+#pragma once
+
+#include "platform/base/cstring.h"
+
+class CWinApp;
+
+struct Settings {
+    int m_nInterval = 0;  // "Timer"/"Interval": minutes between refreshes; 0 or less: none
+    bool m_bExportOnTimer = false;  // "Timer"/"Export": log a unit when the client replaces it
+    bool m_bSimpleEnable = false;   // "Simple"/"Enable": the simple view's button is usable
+    bool m_bTopMost = false;  // "Simple"/"TopMost", read only while the simple view is enabled
+    CString m_strPath;        // "Export"/"Path" as stored; empty: the default log
+    bool m_bLFCode = true;    // "Export"/"LFCode": LF line ends, else CR LF
+    bool m_bNoTitle = false;  // "Export"/"NoTitle": no title line in a new log
+    int m_nForm = 0;          // "Export"/"Form" as stored: exactly 1 is the 28-column layout
+    bool m_bPlot = false;     // "Export"/"Plot": the best-Gaussian plot files too
+
+    // A missing entry gives its default; any non-zero flag counts as set.
+    static Settings Load(CWinApp& app);
+    // Every entry in one change of the store (an empty path deletes its entry); false when the
+    // store could not be written, and then nothing was.
+    bool Save(CWinApp& app) const;
+
+    // The CSV log: m_strPath, or the default log when none is stored.
+    CString ExportPath() const;
+};
+
+// The user's own folder for Vantrel's files, $XDG_DATA_HOME/Halvorn/Vantrel (by default
+// ~/.local/share/Halvorn/Vantrel): the CSV log lies there unless the settings name another file,
+// and the file browser starts there. Every copy, installed or run from its build folder, uses it,
+// so the log is always found in one place and outlives a rebuilt build folder. Empty when the
+// user has no home folder: there is then no default log rather than one in a shared folder.
+CString UserDataDirectory();
+
+// UserDataDirectory()/export.csv; empty when the user has no home folder.
+CString DefaultExportPath();
