@@ -111,7 +111,9 @@ bool UtDateTime::IsValidDateTime(std::uint16_t year, std::int8_t month, std::int
 
 int UtDateTime::NormalizeTime(std::int8_t& hour, std::int8_t& minute, std::int8_t& second,
                               int extraSeconds) {
-    // 64 bits so that any extra seconds fold without overflow.
+    // 64 bits so that any extra seconds fold without overflow. (The three fields are read here
+    // and written back below: cppcheck takes the reference parameters for locals.)
+    // cppcheck-suppress redundantAssignment
     const std::int64_t total =
         std::int64_t{extraSeconds} + second + 60 * (minute + std::int64_t{60} * hour);
     std::int64_t days = total / kSecondsPerDay;

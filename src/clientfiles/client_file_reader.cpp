@@ -5,6 +5,8 @@
 #include "platform/base/paths.h"
 
 void OpenClientFile(CFile& file, CString& directory, const char* name) {
+    // modeRead is 0, as in every file API of its kind: written for the reader, not the compiler.
+    // cppcheck-suppress badBitmaskCheck
     file.Open(JoinPath(directory, name).GetString(), CFile::modeRead | CFile::shareDenyNone);
     const CString path = file.GetFilePath();
     const int slash = path.ReverseFind(kPathSeparator);

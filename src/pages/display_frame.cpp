@@ -32,12 +32,11 @@ CString BuildTitle(const WorkUnitInfo& wu, const AnalysisState& state) {
     if (!wu.found) {
         return Text::kAppName;
     }
-    if (!state.found) {
-        return wu.directory + " - Vantrel";
+    CString title = wu.directory;
+    if (state.found) {
+        title.AppendFormat(" (%.3lf%%)", state.prog * 100);
     }
-    CString title;
-    title.Format("%s (%.3lf%%) - Vantrel", wu.directory.GetString(), state.prog * 100);
-    return title;
+    return title + " - " + Text::kAppName;
 }
 
 CString BuildFrameMessage(const WorkUnitInfo& wu, const AnalysisState& state) {

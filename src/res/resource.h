@@ -4,6 +4,8 @@
 #include "platform/ui/types.h"
 
 constexpr int IDD_ABOUTBOX = 100;
+// The About item's system command, added to the main window's system menu.
+constexpr UINT IDM_ABOUTBOX = 0x0010;
 constexpr int IDS_ABOUTBOX = 101;
 constexpr int IDD_VANTREL_DIALOG = 102;
 constexpr int IDR_MAINFRAME = 128;

@@ -1,13 +1,12 @@
 #include "windows/settings_dlg.h"
 
 #include <cstdlib>
-#include <vector>
 
 #include "platform/base/paths.h"
 #include "platform/ui/cwinapp.h"
 #include "platform/ui/file_dialog.h"
 #include "res/resource.h"
-#include "res/settings_keys.h"
+#include "res/settings.h"
 #include "res/strings.h"
 #include "res/templates.h"
 
@@ -16,10 +15,6 @@ namespace {
 constexpr int kMaxPathChars = 254;
 constexpr long kMinInterval = 1;
 constexpr long kMaxInterval = 1440;  // minutes: one day
-
-int Flag(int stored) {
-    return stored != 0 ? 1 : 0;
-}
 
 // The interval text as atoi reads it (leading blanks, a sign, then digits; 0 when none), but
 // through strtol so that an overlong number saturates instead of being undefined; it is then
@@ -63,10 +58,9 @@ void CSettingsDlg::DoDataExchange(CDataExchange* pDX) {
 
 bool CSettingsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    CWinApp* app = AfxGetApp();
+    const Settings settings = Settings::Load(*AfxGetApp());
 
-    const int interval = app->GetProfileInt(SettingsKey::kTimer, SettingsKey::kInterval, 0);
-    if (interval <= 0) {
+    if (settings.m_nInterval <= 0) {
         m_bAutoUpdate = 0;
         m_editInterval.EnableWindow(false);
         m_btnDiffExport.SetCheck(BST_UNCHECKED);
@@ -75,32 +69,25 @@ bool CSettingsDlg::OnInitDialog() {
         m_bAutoUpdate = 1;
         m_editInterval.EnableWindow(true);
         CString text;
-        text.Format("%d", interval);
+        text.Format("%d", settings.m_nInterval);
         m_editInterval.SetWindowText(text);
-        m_btnDiffExport.SetCheck(
-            Flag(app->GetProfileInt(SettingsKey::kTimer, SettingsKey::kExportOnTimer, 0)));
+        m_btnDiffExport.SetCheck(settings.m_bExportOnTimer ? BST_CHECKED : BST_UNCHECKED);
         m_btnDiffExport.EnableWindow(true);
     }
 
-    m_bSimpleEnable = Flag(app->GetProfileInt(SettingsKey::kSimple, SettingsKey::kEnable, 0));
-    if (!m_bSimpleEnable) {
-        m_btnTopMost.SetCheck(BST_UNCHECKED);
-        m_btnTopMost.EnableWindow(false);
-    } else {
-        m_btnTopMost.EnableWindow(true);
-        m_btnTopMost.SetCheck(
-            Flag(app->GetProfileInt(SettingsKey::kSimple, SettingsKey::kTopMost, 0)));
-    }
+    m_bSimpleEnable = settings.m_bSimpleEnable ? 1 : 0;
+    m_btnTopMost.SetCheck(settings.m_bTopMost ? BST_CHECKED : BST_UNCHECKED);
+    m_btnTopMost.EnableWindow(settings.m_bSimpleEnable);
 
     // An empty path means the default file; the field stays empty rather than showing it.
-    m_strPath = app->GetProfileString(SettingsKey::kExport, SettingsKey::kPath, "");
+    m_strPath = settings.m_strPath;
 
     // Stored values other than 0 and 1 come only from editing the store. The export takes a
     // layout value of exactly 1 as the new layout, so the box shows what the export will do.
-    m_bLFCode = Flag(app->GetProfileInt(SettingsKey::kExport, SettingsKey::kLFCode, 1));
-    m_bNoTitle = Flag(app->GetProfileInt(SettingsKey::kExport, SettingsKey::kNoTitle, 0));
-    m_bNewFormat = app->GetProfileInt(SettingsKey::kExport, SettingsKey::kForm, 0) == 1 ? 1 : 0;
-    m_bPlot = Flag(app->GetProfileInt(SettingsKey::kExport, SettingsKey::kPlot, 0));
+    m_bLFCode = settings.m_bLFCode ? 1 : 0;
+    m_bNoTitle = settings.m_bNoTitle ? 1 : 0;
+    m_bNewFormat = settings.m_nForm == 1 ? 1 : 0;
+    m_bPlot = settings.m_bPlot ? 1 : 0;
 
     UpdateData(false);
     return true;
@@ -140,40 +127,30 @@ void CSettingsDlg::OnOK() {
     if (!UpdateData(true)) {
         return;  // the exchange has shown its message
     }
-    CWinApp* app = AfxGetApp();
-
-    long interval = 0;
-    int exportOnTimer = 0;
+    Settings settings;
     if (m_bAutoUpdate) {
-        interval = ParseInterval(m_editInterval.GetWindowText());
+        const long interval = ParseInterval(m_editInterval.GetWindowText());
         if (interval < kMinInterval || interval > kMaxInterval) {
             MessageBox(Text::kIntervalOutOfRange, AfxGetAppName(), MB_OK);
             GotoDlgCtrl(&m_editInterval);
             return;
         }
-        exportOnTimer = m_btnDiffExport.GetCheck() == BST_CHECKED ? 1 : 0;
+        settings.m_nInterval = static_cast<int>(interval);
+        settings.m_bExportOnTimer = m_btnDiffExport.GetCheck() == BST_CHECKED;
     }
-    const int topMost = (m_bSimpleEnable && m_btnTopMost.GetCheck() == BST_CHECKED) ? 1 : 0;
-    const auto number = [](const char* section, const char* key, int value) {
-        return SettingsStore::Change{section, key, value};
-    };
-    const std::vector<SettingsStore::Change> changes = {
-        number(SettingsKey::kTimer, SettingsKey::kInterval, static_cast<int>(interval)),
-        number(SettingsKey::kTimer, SettingsKey::kExportOnTimer, exportOnTimer),
-        number(SettingsKey::kSimple, SettingsKey::kEnable, m_bSimpleEnable),
-        number(SettingsKey::kSimple, SettingsKey::kTopMost, topMost),
-        // An empty field deletes the entry, so the default path applies again.
-        SettingsStore::Change{SettingsKey::kExport, SettingsKey::kPath, m_strPath.str(),
-                              m_strPath.IsEmpty()},
-        number(SettingsKey::kExport, SettingsKey::kLFCode, m_bLFCode),
-        number(SettingsKey::kExport, SettingsKey::kNoTitle, m_bNoTitle),
-        number(SettingsKey::kExport, SettingsKey::kForm, m_bNewFormat),
-        number(SettingsKey::kExport, SettingsKey::kPlot, m_bPlot),
-    };
+    settings.m_bSimpleEnable = m_bSimpleEnable != 0;
+    settings.m_bTopMost = m_bSimpleEnable && m_btnTopMost.GetCheck() == BST_CHECKED;
+    // An empty field deletes the entry, so the default path applies again.
+    settings.m_strPath = m_strPath;
+    settings.m_bLFCode = m_bLFCode != 0;
+    settings.m_bNoTitle = m_bNoTitle != 0;
+    settings.m_nForm = m_bNewFormat;
+    settings.m_bPlot = m_bPlot != 0;
     // All the settings land together or not at all. A store that can't be written (a folder of
     // another user's, a full disk) is said so, and the dialog stays open with what the user set.
-    if (!app->WriteProfileEntries(changes)) {
-        const CString where = app->GetProfilePath();
+    CWinApp& app = *AfxGetApp();
+    if (!settings.Save(app)) {
+        const CString where = app.GetProfilePath();
         CString message = Text::kSettingsNotSaved;
         if (!where.IsEmpty()) {
             message.Format(Text::kSettingsNotSavedFormat, where.GetString());

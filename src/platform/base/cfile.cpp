@@ -148,12 +148,6 @@ void CFile::SetLength(std::int64_t length) {
     }
 }
 
-void CFile::Flush() {
-    if (::fsync(m_fd) != 0) {
-        Fail(errno);
-    }
-}
-
 void CFile::Fail(int osError) const {
     throw CFileException(osError, m_strFilePath);
 }

@@ -31,7 +31,6 @@ public:
 
     void Open(const char* fileName, unsigned openFlags);
     void Close();
-    bool IsOpen() const { return m_fd >= 0; }
 
     // Absolute path of the opened file.
     CString GetFilePath() const { return m_strFilePath; }
@@ -46,8 +45,6 @@ public:
     void Write(const void* buffer, std::size_t count);
     std::int64_t SeekToEnd();
     void SetLength(std::int64_t length);
-    // Pushes the written data to the disk.
-    void Flush();
 
 private:
     [[noreturn]] void Fail(int osError) const;

@@ -9,8 +9,11 @@
 class CString {
 public:
     CString() = default;
-    CString(const char* text);  // NOLINT(google-explicit-constructor): texts mix freely
+    // Texts mix freely, as literals and std::strings.
+    // cppcheck-suppress noExplicitConstructor
+    CString(const char* text);  // NOLINT(google-explicit-constructor)
     CString(const char* text, int length);
+    // cppcheck-suppress noExplicitConstructor
     CString(std::string text) : m_text(std::move(text)) {}  // NOLINT(google-explicit-constructor)
 
     int GetLength() const { return static_cast<int>(m_text.size()); }

@@ -23,7 +23,7 @@ LRESULT Send(CWnd& dialog, UINT message, int id, UINT code, WPARAM wParam = 0) {
     return dialog.SendMessage(Message{message, id, code, wParam, 0});
 }
 
-int DefaultButtonId(HeadlessDialog& dialog) {
+int DefaultButtonId(const HeadlessDialog& dialog) {
     for (const ControlTemplate& control : dialog.dialogTemplate().controls) {
         if (control.style & kDefaultButton) {
             return control.id;

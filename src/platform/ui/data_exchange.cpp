@@ -64,6 +64,8 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars) {
     if (Cp932Length(value.str()) > maxChars) {
         CString message;
         message.Format(kTooLongFormat, maxChars);
+        // MB_OK is 0, as in the message-box API it stands for; named for the reader.
+        // cppcheck-suppress badBitmaskCheck
         pDX->m_pDlgWnd->MessageBox(message.GetString(), nullptr, MB_OK | MB_ICONEXCLAMATION);
         pDX->Fail();
     }

@@ -8,9 +8,9 @@ class CWnd;
 
 class CFileDialog {
 public:
-    CFileDialog(bool openFileDialog, const char* defaultExt = nullptr,
-                const char* fileName = nullptr, UINT flags = 0, const char* filter = nullptr,
-                CWnd* parent = nullptr);
+    explicit CFileDialog(bool openFileDialog, const char* defaultExt = nullptr,
+                         const char* fileName = nullptr, UINT flags = 0,
+                         const char* filter = nullptr, CWnd* parent = nullptr);
 
     // Returns IDOK when the user chose a file, else IDCANCEL.
     int DoModal();

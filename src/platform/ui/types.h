@@ -76,8 +76,7 @@ constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
 constexpr UINT RDW_INVALIDATE = 0x0001;
 constexpr UINT RDW_UPDATENOW = 0x0100;
 
-// System command of the About item, and the mask that leaves out the system's own low bits.
-constexpr UINT IDM_ABOUTBOX = 0x0010;
+// The mask that leaves out the system's own low bits of a system command.
 constexpr UINT kSysCommandMask = 0xFFF0;
 
 // File dialog options.

@@ -16,6 +16,9 @@
 
 namespace {
 
+// A system command of the program's own, as the main window adds its About item.
+constexpr UINT kAboutCommand = 0x0010;
+
 // Each control but the last a few pixels too small for its text.
 const DialogTemplate kCrampedDialog{
     941,
@@ -203,7 +206,7 @@ TEST_F(WxDialog, TimersReportTheirIdsUntilKilled) {
 TEST_F(WxDialog, TheAboutItemIsInTheContextMenuAndSendsItsSystemCommand) {
     auto* native = dynamic_cast<NativeDialog*>(dialog.GetNative());
     ASSERT_NE(native, nullptr);
-    EXPECT_TRUE(native->AppendSystemMenuItem(IDM_ABOUTBOX, "Vantrel のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+    EXPECT_TRUE(native->AppendSystemMenuItem(kAboutCommand, "Vantrel のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
     ShowAndSettle(dialog);
     // The menu's own loop runs until an item is chosen, so the keys come from a timer inside it.
     wxTimer chooser;
@@ -215,7 +218,7 @@ TEST_F(WxDialog, TheAboutItemIsInTheContextMenuAndSendsItsSystemCommand) {
     PointAtEmptySpot();
     user.MouseClick(wxMOUSE_BTN_RIGHT);
     ASSERT_TRUE(PumpUntil([&] { return dialog.Count(WM_SYSCOMMAND) == 1; }));
-    EXPECT_EQ(dialog.received.back().wParam, IDM_ABOUTBOX);
+    EXPECT_EQ(dialog.received.back().wParam, kAboutCommand);
 }
 
 TEST_F(WxDialog, AModalRunEndsFromItsTimerWhileItsOwnersTimerRuns) {
