@@ -29,6 +29,9 @@ int main(int argc, char** argv) {
                        BenchTarget::Kind::Ratio, 1.5, ""});
     targets.push_back({"BM_CsvExport/1", "CSV export, 28 columns", "export_us", "floor_us",
                        BenchTarget::Kind::Ratio, 1.5, ""});
+    // For comparison only: an append without the lock and the file check.
+    targets.push_back({"BM_CsvExport/0", "CSV export against a bare append", "export_us",
+                       "bare_append_us", BenchTarget::Kind::Info, 0, ""});
     reporter.PrintSummary(targets, std::cout);
     benchmark::Shutdown();
     return 0;

@@ -1,6 +1,7 @@
 #include "plain_io.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,6 +38,23 @@ void AppendPlain(const std::string& path, const std::string& bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd < 0) {
         throw std::runtime_error("cannot open " + path);
+    }
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    ::close(fd);
+    if (written != static_cast<ssize_t>(bytes.size())) {
+        throw std::runtime_error("short write to " + path);
+    }
+}
+
+void AppendPlainSafely(const std::string& path, const std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        throw std::runtime_error("cannot open " + path);
+    }
+    struct stat st {};
+    if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw std::runtime_error("cannot lock " + path);
     }
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
     ::close(fd);

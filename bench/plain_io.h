@@ -13,6 +13,11 @@ std::size_t ReadFilePlain(const std::string& path, std::size_t limit = SIZE_MAX)
 // open with O_APPEND (creating the file), one write, close.
 void AppendPlain(const std::string& path, const std::string& bytes);
 
+// What any append must do when another process may append too and the path may name something
+// else than a file: open with O_APPEND, lock (flock), check that it is a regular file and learn
+// its length (fstat, for the title line and to cut back a failed write), one write, close.
+void AppendPlainSafely(const std::string& path, const std::string& bytes);
+
 // Seconds spent in one call of work.
 template <typename Work>
 double TimeOnce(Work&& work) {

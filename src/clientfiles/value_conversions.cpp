@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "platform/base/text_encoding.h"
@@ -60,12 +61,69 @@ std::string_view LeadingDecimal(std::string_view text) {
     return text.substr(start, end - start);
 }
 
+// Most values the client writes ("0.451234560", "18723.250000") have at most 19 digits, and
+// then a whole number below 2^53 scaled by a power of ten up to 10^22. Both are exact doubles, so
+// one multiplication or division gives the correctly rounded result strtod gives. Nothing for
+// any other number.
+std::optional<double> ExactSmallDecimal(std::string_view number) {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    size_t at = 0;
+    const bool negative = number[0] == '-';
+    if (number[0] == '-' || number[0] == '+') {
+        ++at;
+    }
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int exponent = 0;
+    bool point = false;
+    for (; at < number.size(); ++at) {
+        const char ch = number[at];
+        if (ch == '.') {
+            point = true;
+            continue;
+        }
+        if (!IsDigit(ch)) {
+            break;  // the exponent
+        }
+        if (mantissa != 0 || ch != '0') {
+            if (++digits > 19) {
+                return std::nullopt;
+            }
+        }
+        mantissa = mantissa * 10 + static_cast<unsigned>(ch - '0');
+        exponent -= point ? 1 : 0;
+    }
+    if (at < number.size()) {  // "e", an optional sign and digits, as LeadingDecimal found them
+        int written = 0;
+        const bool negativeExponent = number[at + 1] == '-';
+        for (size_t e = at + (number[at + 1] == '-' || number[at + 1] == '+' ? 2 : 1);
+             e < number.size(); ++e) {
+            if (written > 1000) {
+                return std::nullopt;
+            }
+            written = written * 10 + (number[e] - '0');
+        }
+        exponent += negativeExponent ? -written : written;
+    }
+    if (mantissa > (std::uint64_t{1} << 53) || exponent < -22 || exponent > 22) {
+        return std::nullopt;
+    }
+    double value = static_cast<double>(mantissa);
+    value = exponent < 0 ? value / kPowers[-exponent] : value * kPowers[exponent];
+    return negative ? -value : value;
+}
+
 }  // namespace
 
 double ConvertAtof(std::string_view value) {
     std::string_view number = LeadingDecimal(value);
     if (number.empty()) {
         return 0.0;
+    }
+    if (const std::optional<double> exact = ExactSmallDecimal(number)) {
+        return *exact;
     }
     // from_chars gives the same correctly rounded double as strtod, several times faster (the
     // analysis state holds some eighty values), but takes no "+".

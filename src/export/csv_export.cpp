@@ -41,8 +41,10 @@ CsvExportResult AppendCsvLine(const CsvExportSettings& settings, const CTime& up
         // Create or open without truncating; the exclusive lock makes a second Vantrel (or any
         // other locker) fail here instead of interleaving lines.
         CFile file(settings.path.GetString(), CFile::modeWrite | CFile::modeCreate |
-                                                  CFile::modeNoTruncate | CFile::shareExclusive);
-        const std::int64_t oldLength = file.SeekToEnd();
+                                                  CFile::modeNoTruncate | CFile::modeAppend |
+                                                  CFile::shareExclusive);
+        // The length once the lock is held: where this line begins.
+        const std::int64_t oldLength = file.GetLength();
         if (oldLength == 0 && !settings.noTitle) {
             AppendOrRollBack(file, oldLength, FormatCsvTitle(newForm, lineEnd) + line);
         } else {

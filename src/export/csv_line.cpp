@@ -35,10 +35,18 @@ CString FormatRecordedTime(double julianDate) {
     if (!ut.SetJulianDate(julianDate)) {
         return CString();
     }
+    // "%04d/%02d/%02d %02d:%02d:%02d": the year lies in 1984..2049.
     CString text;
-    text.Format("%04d/%02d/%02d %02d:%02d:%02d", static_cast<int>(ut.year),
-                static_cast<int>(ut.month), static_cast<int>(ut.day), static_cast<int>(ut.hour),
-                static_cast<int>(ut.minute), static_cast<int>(ut.second));
+    AppendInteger(text, ut.year);
+    for (const auto& [separator, field] : {std::pair{'/', ut.month},
+                                           {'/', ut.day},
+                                           {' ', ut.hour},
+                                           {':', ut.minute},
+                                           {':', ut.second}}) {
+        const char digits[3] = {separator, static_cast<char>('0' + field / 10),
+                                static_cast<char>('0' + field % 10)};
+        text.Append(digits, 3);
+    }
     return text;
 }
 
@@ -77,7 +85,9 @@ CString FormatCsvTitle(bool newForm, const char* lineEnd) {
 CString FormatCsvLine(const CTime& updateTime, const WorkUnitInfo& wu, const AnalysisState& state,
                       bool newForm, const char* lineEnd) {
     // The numbers are written as "%.3lf", "%.6lf", "%d" ... write them, column by column.
-    CString line = updateTime.Format(kLocalTimePattern);
+    CString line;
+    line.Preallocate(320);  // a line of the new layout holds about 280 bytes
+    line += updateTime.Format(kLocalTimePattern);
     const auto fixed = [&line](double value, int decimals) {
         line += ',';
         AppendFixed(line, value, decimals);

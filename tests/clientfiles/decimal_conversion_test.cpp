@@ -1,6 +1,7 @@
 // Decimal values convert to the very double strtod gives, bit for bit.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -54,6 +55,11 @@ TEST(DecimalConversionTest, MatchesStrtodBitForBit) {
         }
         char text[512];
         std::snprintf(text, sizeof text, "%.*e", i % 17 + 1, value);
+        ExpectSameAsStrtod(text);
+        // As the client writes its values: fixed point, a few to many decimals.
+        std::snprintf(text, sizeof text, "%.*f", i % 12, std::ldexp(value, -1000) * 1e10);
+        ExpectSameAsStrtod(text);
+        std::snprintf(text, sizeof text, "%.*f", i % 20, static_cast<double>(bits % 100000000000));
         ExpectSameAsStrtod(text);
     }
 }

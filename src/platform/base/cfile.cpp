@@ -49,6 +49,9 @@ void CFile::Open(const char* fileName, unsigned openFlags) {
     } else {
         flags |= O_RDONLY;
     }
+    if (openFlags & modeAppend) {
+        flags |= O_APPEND;
+    }
     if (openFlags & modeCreate) {
         flags |= O_CREAT;
         if (!(openFlags & modeNoTruncate)) {

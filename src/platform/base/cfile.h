@@ -21,6 +21,7 @@ public:
         shareExclusive = 0x0010,  // an exclusive lock; waits kLockWait for another holder
         modeCreate = 0x1000,      // create, truncating an existing file...
         modeNoTruncate = 0x2000,  // ...unless this is given too
+        modeAppend = 0x4000,      // every write goes to the end of the file
     };
 
     CFile() = default;

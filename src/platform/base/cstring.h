@@ -46,6 +46,8 @@ public:
     CString& operator+=(const CString& other);
     CString& operator+=(const char* other);
     CString& operator+=(char ch);
+    // Makes room for a text of length bytes, so that appending up to it allocates nothing.
+    void Preallocate(int length) { m_text.reserve(static_cast<size_t>(length)); }
     // Appends length bytes from text.
     CString& Append(const char* text, int length) {
         m_text.append(text, static_cast<size_t>(length));

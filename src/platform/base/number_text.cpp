@@ -1,17 +1,168 @@
 #include "platform/base/number_text.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+constexpr std::uint64_t kPowersOf10[] = {1,
+                                         10,
+                                         100,
+                                         1000,
+                                         10000,
+                                         100000,
+                                         1000000,
+                                         10000000,
+                                         100000000,
+                                         1000000000,
+                                         10000000000,
+                                         100000000000,
+                                         1000000000000,
+                                         10000000000000,
+                                         100000000000000,
+                                         1000000000000000,
+                                         10000000000000000,
+                                         100000000000000000};
+
+// "00" to "99", so that digits are written two at a time.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes value in decimal at the end of buffer; returns where the digits start.
+char* WriteDigits(char* end, std::uint64_t value) {
+    while (value >= 100) {
+        const std::uint64_t pair = value % 100;
+        value /= 100;
+        end -= 2;
+        end[0] = kDigitPairs[2 * pair];
+        end[1] = kDigitPairs[2 * pair + 1];
+    }
+    if (value >= 10) {
+        end -= 2;
+        end[0] = kDigitPairs[2 * value];
+        end[1] = kDigitPairs[2 * value + 1];
+    } else {
+        *--end = static_cast<char>('0' + value);
+    }
+    return end;
+}
+
+// The exact "%.<decimals>f" of a finite value below 2^53, printf's answer: the integer part is
+// exact in a double, and the fraction's binary digits times 10^decimals are exact in 128 bits,
+// rounded half to even as printf rounds. 0 for anything else, which to_chars writes.
+int WriteFixedQuickly(char* buffer, double value, int decimals) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < 9007199254740992.0) || decimals < 0 || decimals > 17) {
+        return 0;  // NaN, infinite or from 2^53 on
+    }
+    auto integer = static_cast<std::uint64_t>(magnitude);
+    // The fraction is exact (the integer part is); as mantissa * 2^-shift, from its bits.
+    const double fraction = magnitude - static_cast<double>(integer);
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &fraction, sizeof bits);
+    const int biasedExponent = static_cast<int>(bits >> 52);
+    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+    if (biasedExponent != 0) {
+        mantissa |= std::uint64_t{1} << 52;
+    }
+    // A fraction below 1 has a biased exponent below 1023: the shift is at least 53.
+    const int shift = biasedExponent != 0 ? 1075 - biasedExponent : 1074;
+    std::uint64_t decimalsPart = 0;
+    if (mantissa != 0 && shift < 127) {
+        // mantissa * 10^17 < 2^53 * 2^57: fits.
+        const unsigned __int128 scaled =
+            static_cast<unsigned __int128>(mantissa) * kPowersOf10[decimals];
+        const unsigned __int128 rounded = scaled >> shift;
+        const unsigned __int128 rest = scaled - (rounded << shift);
+        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+        decimalsPart = static_cast<std::uint64_t>(rounded);
+        // A tie goes to the even last digit, the point's left neighbour when there are no decimals.
+        const std::uint64_t lastDigit = decimals > 0 ? decimalsPart : integer;
+        if (rest > half || (rest == half && (lastDigit & 1) != 0)) {
+            ++decimalsPart;
+        }
+        if (decimalsPart == kPowersOf10[decimals]) {  // rounded up to the next whole number
+            decimalsPart = 0;
+            ++integer;
+        }
+    }
+    char digits[48];
+    char* const end = digits + sizeof digits;
+    char* start = end;
+    if (decimals > 0) {
+        start = WriteDigits(end, decimalsPart);
+        while (end - start < decimals) {
+            *--start = '0';
+        }
+        *--start = '.';
+    }
+    start = WriteDigits(start, integer);
+    if (std::signbit(value)) {
+        *--start = '-';
+    }
+    const auto length = static_cast<int>(end - start);
+    std::memcpy(buffer, start, static_cast<size_t>(length));
+    return length;
+}
+
+}  // namespace
+
+int WriteFixed(char* buffer, double value, int decimals) {
+    if (const int length = WriteFixedQuickly(buffer, value, decimals)) {
+        return length;
+    }
+    const std::to_chars_result result =
+        std::to_chars(buffer, buffer + kNumberTextMax, value, std::chars_format::fixed, decimals);
+    return static_cast<int>(result.ptr - buffer);
+}
+
+int WriteInteger(char* buffer, long long value) {
+    // The magnitude as unsigned, so that the most negative value has one too.
+    const auto magnitude =
+        value < 0 ? ~static_cast<std::uint64_t>(value) + 1 : static_cast<std::uint64_t>(value);
+    char digits[24];
+    char* const end = digits + sizeof digits;
+    char* start = WriteDigits(end, magnitude);
+    if (value < 0) {
+        *--start = '-';
+    }
+    const auto length = static_cast<int>(end - start);
+    std::memcpy(buffer, start, static_cast<size_t>(length));
+    return length;
+}
+
+int WriteUnsigned(char* buffer, unsigned long long value, bool hexadecimal) {
+    if (!hexadecimal) {
+        char digits[24];
+        char* const end = digits + sizeof digits;
+        const char* start = WriteDigits(end, value);
+        const auto length = static_cast<int>(end - start);
+        std::memcpy(buffer, start, static_cast<size_t>(length));
+        return length;
+    }
+    int length = 0;
+    for (unsigned long long rest = value;; rest >>= 4) {
+        ++length;
+        if (rest < 16) {
+            break;
+        }
+    }
+    for (int at = length - 1; at >= 0; --at, value >>= 4) {
+        buffer[at] = "0123456789ABCDEF"[value & 15];
+    }
+    return length;
+}
 
 void AppendFixed(CString& text, double value, int decimals) {
-    // The longest: the sign, 309 digits of DBL_MAX, the point and the decimals.
-    char buffer[340];
-    const std::to_chars_result result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    text.Append(buffer, static_cast<int>(result.ptr - buffer));
+    char buffer[kNumberTextMax];
+    text.Append(buffer, WriteFixed(buffer, value, decimals));
 }
 
 void AppendInteger(CString& text, long long value) {
     char buffer[24];
-    const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    text.Append(buffer, static_cast<int>(result.ptr - buffer));
+    text.Append(buffer, WriteInteger(buffer, value));
 }
