@@ -41,7 +41,7 @@ template <int... Index>
 constexpr std::array<KeyField<A>, sizeof...(Index)> BgPotKeys(
     std::integer_sequence<int, Index...>) {
     return {KeyField<A>{std::string_view(kBgPotKeyNames[Index].text, kBgPotKeyNames[Index].length),
-                        DecimalElement<&A::bg_pot, Index>}...};
+                        &AsDecimalElement<&A::bg_pot, Index>}...};
 }
 
 constexpr auto kBgPotKeys = BgPotKeys(std::make_integer_sequence<int, A::kBgPotCount>());
@@ -49,24 +49,24 @@ constexpr auto kBgPotKeys = BgPotKeys(std::make_integer_sequence<int, A::kBgPotC
 constexpr KeyField<A> kNamedKeys[] = {
     {"ncfft", nullptr},
     {"cr", nullptr},
-    {"fl", Integer<&A::fl>},
-    {"cpu", Decimal<&A::cpu>},
-    {"prog", Decimal<&A::prog>},
-    {"bs_power", Decimal<&A::bs_power>},
-    {"bs_score", Decimal<&A::bs_score>},
+    {"fl", &AsInteger<&A::fl>},
+    {"cpu", &AsDecimal<&A::cpu>},
+    {"prog", &AsDecimal<&A::prog>},
+    {"bs_power", &AsDecimal<&A::bs_power>},
+    {"bs_score", &AsDecimal<&A::bs_score>},
     {"bs_bin", nullptr},
     {"bs_fft_ind", nullptr},
-    {"bs_chirp_rate", Decimal<&A::bs_chirp_rate>},
+    {"bs_chirp_rate", &AsDecimal<&A::bs_chirp_rate>},
     {"bs_fft_len", nullptr},
-    {"bg_score", Decimal<&A::bg_score>},
-    {"bg_power", Decimal<&A::bg_power>},
-    {"bg_chisq", Decimal<&A::bg_chisq>},
+    {"bg_score", &AsDecimal<&A::bg_score>},
+    {"bg_power", &AsDecimal<&A::bg_power>},
+    {"bg_chisq", &AsDecimal<&A::bg_chisq>},
     {"bg_bin", nullptr},
-    {"bg_fft_ind", Integer<&A::bg_fft_ind>},
-    {"bg_chirp_rate", Decimal<&A::bg_chirp_rate>},
+    {"bg_fft_ind", &AsInteger<&A::bg_fft_ind>},
+    {"bg_chirp_rate", &AsDecimal<&A::bg_chirp_rate>},
     {"bg_fft_len", nullptr},
-    {"bg_sigma", Decimal<&A::bg_sigma>},
-    {"bg_true_mean", Decimal<&A::bg_true_mean>},
+    {"bg_sigma", &AsDecimal<&A::bg_sigma>},
+    {"bg_true_mean", &AsDecimal<&A::bg_true_mean>},
 };
 
 const KeyLookup<A>& Keys() {
@@ -80,16 +80,24 @@ void AnalysisState::Reset(const char* dir) {
     *this = AnalysisState(dir);
 }
 
-void AnalysisState::Read(ClientFileSet files) {
+void AnalysisState::Read(ClientFileSet files, ParseMemo<AnalysisState>* memo) {
     found = false;
     found = ReadWholeClientFile(
         directory, ClientFileName(files, "state.txt", "state.sah"),
-        [this](char* text) { Parse(text); },
+        [this, memo](ClientText& text) { ParseText(text, memo); },
         // The client empties the file when it starts a unit afresh: nothing is known yet.
         [this] {
             const CString dir = directory;
             Reset(dir.GetString());
         });
+}
+
+void AnalysisState::ParseText(ClientText& text, ParseMemo<AnalysisState>* memo) {
+    if (memo) {
+        memo->Parse(text.view(), *this, Keys());
+    } else {
+        Parse(text.data());
+    }
 }
 
 void AnalysisState::Parse(char* text) {

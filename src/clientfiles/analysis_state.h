@@ -2,11 +2,15 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "clientfiles/client_file_reader.h"
 #include "platform/base/cstring.h"
 
 class WorkUnitInfo;
+
+template <typename Record>
+class ParseMemo;
 
 class AnalysisState {
 public:
@@ -17,7 +21,7 @@ public:
 
     void Reset(const char* dir);
     // Reads "state.sah" ("state.txt" for the 1.x clients). An empty file clears the record.
-    void Read(ClientFileSet files);
+    void Read(ClientFileSet files, ParseMemo<AnalysisState>* memo = nullptr);
     void Parse(char* text);
     void CopyFrom(const AnalysisState& other) { *this = other; }
 
@@ -43,4 +47,8 @@ public:
     double bg_true_mean = 0.0;
     std::int32_t bg_fft_ind = 0;
     double bg_chirp_rate = 0.0;
+
+private:
+    // Parse over a buffer, through the memo of the last parse when there is one.
+    void ParseText(ClientText& text, ParseMemo<AnalysisState>* memo);
 };

@@ -8,22 +8,36 @@ void OpenClientFile(CFile& file, CString& directory, const char* name) {
     // modeRead is 0, as in every file API of its kind: written for the reader, not the compiler.
     // cppcheck-suppress badBitmaskCheck
     file.Open(JoinPath(directory, name).GetString(), CFile::modeRead | CFile::shareDenyNone);
-    const CString path = file.GetFilePath();
-    const int slash = path.ReverseFind(kPathSeparator);
-    directory = slash > 0 ? path.Left(slash) : CString();
+    const std::string& path = file.GetFilePath().str();
+    const size_t slash = path.rfind(kPathSeparator);
+    const std::string_view opened =
+        slash != std::string::npos && slash > 0 ? std::string_view(path).substr(0, slash) : "";
+    // After the first read the directory is already the opened file's: most loads keep it.
+    if (opened != directory.str()) {
+        directory = CString(std::string(opened));
+    }
 }
 
-std::vector<char> ReadClientFile(CFile& file, std::int64_t length) {
-    const size_t wanted =
-        static_cast<size_t>(std::clamp<std::int64_t>(length, 0, kMaxClientFileBytes));
-    std::vector<char> text;
+ClientText::ClientText(size_t capacity) {
     try {
-        text.assign(wanted + 1, '\0');
+        m_bytes.reset(new char[capacity + 1]);
     } catch (const std::bad_alloc&) {
         throw CMemoryException();
     }
+    m_bytes[0] = '\0';
+}
+
+void ClientText::SetSize(size_t size) {
+    m_size = size;
+    m_bytes[size] = '\0';
+}
+
+ClientText ReadClientFile(CFile& file, std::int64_t length) {
+    const size_t wanted =
+        static_cast<size_t>(std::clamp<std::int64_t>(length, 0, kMaxClientFileBytes));
+    ClientText text(wanted);
     // A file the client is shortening meanwhile gives fewer bytes.
-    text.resize(file.Read(text.data(), wanted) + 1);
+    text.SetSize(file.Read(text.data(), wanted));
     file.Close();
     return text;
 }

@@ -3,8 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <new>
-#include <vector>
+#include <string_view>
 
 #include "platform/base/cfile.h"
 #include "platform/base/cstring.h"
@@ -27,10 +28,29 @@ void OpenClientFile(CFile& file, CString& directory, const char* name);
 // is parsed as far as it goes.
 inline constexpr std::int64_t kMaxClientFileBytes = 1 << 20;
 
-// Reads up to length bytes (at most kMaxClientFileBytes) into a buffer of one more zero byte and
-// closes the file, so the text always ends in a zero byte. The buffer's size is the count read
-// plus one. Raises CFileException or CMemoryException.
-std::vector<char> ReadClientFile(CFile& file, std::int64_t length);
+// A client file's text: the bytes read, then a zero byte, so the text always ends in one. The
+// bytes are not zeroed first: only those read and the one after them are ever looked at.
+class ClientText {
+public:
+    ClientText() = default;
+    // Room for capacity bytes and the zero byte after them. Raises CMemoryException.
+    explicit ClientText(size_t capacity);
+
+    char* data() { return m_bytes.get(); }
+    const char* data() const { return m_bytes ? m_bytes.get() : ""; }
+    // The bytes read, without the zero byte.
+    size_t size() const { return m_size; }
+    std::string_view view() const { return std::string_view(data(), m_size); }
+    void SetSize(size_t size);
+
+private:
+    std::unique_ptr<char[]> m_bytes;
+    size_t m_size = 0;
+};
+
+// Reads up to length bytes (at most kMaxClientFileBytes) and closes the file. Raises
+// CFileException or CMemoryException.
+ClientText ReadClientFile(CFile& file, std::int64_t length);
 
 // Runs one read attempt; false when it raised a file or memory failure.
 template <typename Attempt>
@@ -45,7 +65,8 @@ bool Guarded(Attempt attempt) {
     }
 }
 
-// Opens, reads whole and parses one file. onEmpty runs instead of parse for a file of length 0.
+// Opens, reads whole and parses one file: parse gets the zero-terminated text. onEmpty runs
+// instead of parse for a file of length 0.
 // Returns whether the whole read succeeded.
 template <typename Parse, typename OnEmpty>
 bool ReadWholeClientFile(CString& directory, const char* name, Parse parse, OnEmpty onEmpty) {
@@ -58,8 +79,8 @@ bool ReadWholeClientFile(CString& directory, const char* name, Parse parse, OnEm
             onEmpty();
             return;
         }
-        std::vector<char> text = ReadClientFile(file, length);
-        parse(text.data());
+        ClientText text = ReadClientFile(file, length);
+        parse(text);
     });
 }
 

@@ -8,8 +8,8 @@ namespace {
 using V = ClientVersion;
 
 constexpr KeyField<V> kKeys[] = {
-    {"major_version", Text<&V::major_version>},
-    {"minor_version", Text<&V::minor_version>},
+    {"major_version", &AsText<&V::major_version>},
+    {"minor_version", &AsText<&V::minor_version>},
 };
 
 const KeyLookup<V>& Keys() {
@@ -25,11 +25,19 @@ void ClientVersion::Reset(const char* dir) {
     kind = lastKind;
 }
 
-void ClientVersion::Read(ClientFileSet files) {
+void ClientVersion::Read(ClientFileSet files, ParseMemo<ClientVersion>* memo) {
     kind = files;
     found = false;
     found = ReadWholeClientFile(directory, ClientFileName(files, "version.txt", "version.sah"),
-                                [this](char* text) { Parse(text); });
+                                [this, memo](ClientText& text) { ParseText(text, memo); });
+}
+
+void ClientVersion::ParseText(ClientText& text, ParseMemo<ClientVersion>* memo) {
+    if (memo) {
+        memo->Parse(text.view(), *this, Keys());
+    } else {
+        Parse(text.data());
+    }
 }
 
 void ClientVersion::Parse(char* text) {

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "clientfiles/client_file_reader.h"
 #include "platform/base/cstring.h"
+
+template <typename Record>
+class ParseMemo;
 
 class ClientVersion {
 public:
@@ -14,7 +18,7 @@ public:
 
     void Reset(const char* dir);
     // Stores the file set as kind, then reads "version.sah" ("version.txt" for the 1.x clients).
-    void Read(ClientFileSet files);
+    void Read(ClientFileSet files, ParseMemo<ClientVersion>* memo = nullptr);
     void Parse(char* text);
     // kind when found, else none.
     std::optional<ClientFileSet> GetKind() const {
@@ -26,6 +30,10 @@ public:
     CString major_version;
     CString minor_version;
     ClientFileSet kind = ClientFileSet::Sah;
+
+private:
+    // Parse over a buffer, through the memo of the last parse when there is one.
+    void ParseText(ClientText& text, ParseMemo<ClientVersion>* memo);
 };
 
 // The client version as the header shows it: major_version and ".x", "?" when the file has none;

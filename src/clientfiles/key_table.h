@@ -4,17 +4,27 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "clientfiles/value_conversions.h"
 #include "platform/base/cstring.h"
 
+// What a key's value becomes: converted and stored into its member, or copied from the same
+// member of another record (which replays an earlier parse).
+template <typename Record>
+struct KeyRule {
+    void (*store)(Record& record, std::string_view value);
+    void (*copy)(Record& to, const Record& from);
+};
+
 template <typename Record>
 struct KeyField {
     std::string_view key;
-    // Stores the value in the record; null for a key of the file the program does not use.
-    void (*store)(Record& record, std::string_view value);
+    // Null for a key of the file the program does not use.
+    const KeyRule<Record>* rule;
 };
 
 namespace key_table_detail {
@@ -31,33 +41,60 @@ using RecordOf = typename MemberOf<decltype(Member)>::Record;
 
 }  // namespace key_table_detail
 
-// The conversions, each into the member it names.
 template <auto Member>
-void Text(key_table_detail::RecordOf<Member>& record, std::string_view value) {
+void CopyMember(key_table_detail::RecordOf<Member>& to,
+                const key_table_detail::RecordOf<Member>& from) {
+    to.*Member = from.*Member;
+}
+
+template <auto Member>
+void StoreText(key_table_detail::RecordOf<Member>& record, std::string_view value) {
     record.*Member = ConvertText(value);
 }
 
-// atoi and atol read alike: both members are 32 bits wide.
 template <auto Member>
-void Integer(key_table_detail::RecordOf<Member>& record, std::string_view value) {
+void StoreInteger(key_table_detail::RecordOf<Member>& record, std::string_view value) {
     record.*Member = ConvertAtoi(value);
 }
 
 template <auto Member>
-void Hexadecimal(key_table_detail::RecordOf<Member>& record, std::string_view value) {
+void StoreHexadecimal(key_table_detail::RecordOf<Member>& record, std::string_view value) {
     ConvertHex(value, record.*Member);
 }
 
 template <auto Member>
-void Decimal(key_table_detail::RecordOf<Member>& record, std::string_view value) {
+void StoreDecimal(key_table_detail::RecordOf<Member>& record, std::string_view value) {
     record.*Member = ConvertAtof(value);
 }
 
-// One element of an array member.
 template <auto Array, int Index>
-void DecimalElement(key_table_detail::RecordOf<Array>& record, std::string_view value) {
+void StoreDecimalElement(key_table_detail::RecordOf<Array>& record, std::string_view value) {
     (record.*Array)[Index] = ConvertAtof(value);
 }
+
+template <auto Array, int Index>
+void CopyElement(key_table_detail::RecordOf<Array>& to,
+                 const key_table_detail::RecordOf<Array>& from) {
+    (to.*Array)[Index] = (from.*Array)[Index];
+}
+
+// The conversions, each into the member it names: the value as text; atoi (and atol, as wide for
+// the 32-bit members); sscanf "%x"; atof; atof into one element of an array member.
+template <auto Member>
+inline constexpr KeyRule<key_table_detail::RecordOf<Member>> AsText{&StoreText<Member>,
+                                                                    &CopyMember<Member>};
+template <auto Member>
+inline constexpr KeyRule<key_table_detail::RecordOf<Member>> AsInteger{&StoreInteger<Member>,
+                                                                       &CopyMember<Member>};
+template <auto Member>
+inline constexpr KeyRule<key_table_detail::RecordOf<Member>> AsHexadecimal{
+    &StoreHexadecimal<Member>, &CopyMember<Member>};
+template <auto Member>
+inline constexpr KeyRule<key_table_detail::RecordOf<Member>> AsDecimal{&StoreDecimal<Member>,
+                                                                       &CopyMember<Member>};
+template <auto Array, int Index>
+inline constexpr KeyRule<key_table_detail::RecordOf<Array>> AsDecimalElement{
+    &StoreDecimalElement<Array, Index>, &CopyElement<Array, Index>};
 
 // Finds a key's field: the first equal entry of the table (exact and case-sensitive), or none.
 template <typename Record>
@@ -87,10 +124,12 @@ private:
 // Cuts the text (up to its first zero byte) into lines at line feeds, runs of them acting as one,
 // and trims each. A line with "=" after its first character stores its trimmed value under its
 // trimmed key; any other line is passed over, except that one equal to endMarker (when given)
-// ends the text there. Keys the table lacks are passed over.
+// ends the text there. Keys the table lacks are passed over. Each field stored is added to
+// stored, when given.
 template <typename Record>
 void ParseKeyLines(const char* text, Record& record, const KeyLookup<Record>& keys,
-                   std::string_view endMarker = {}) {
+                   std::string_view endMarker = {},
+                   std::vector<const KeyField<Record>*>* stored = nullptr) {
     std::string_view rest(text);
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
@@ -104,8 +143,43 @@ void ParseKeyLines(const char* text, Record& record, const KeyLookup<Record>& ke
             continue;
         }
         const KeyField<Record>* field = keys.Find(TrimWhiteSpace(line.substr(0, equals)));
-        if (field && field->store) {
-            field->store(record, TrimWhiteSpace(line.substr(equals + 1)));
+        if (field && field->rule) {
+            field->rule->store(record, TrimWhiteSpace(line.substr(equals + 1)));
+            if (stored) {
+                stored->push_back(field);
+            }
         }
     }
 }
+
+// A record's last parse: the text it read and the values it stored. The client rewrites three of
+// its four files seldom, so most loads read a text again; its values are then copied rather than
+// converted once more. The outcome is what parsing gives, whatever the record holds before.
+template <typename Record>
+class ParseMemo {
+public:
+    // Parses text (its bytes, zero-terminated after them) into record as ParseKeyLines does.
+    void Parse(std::string_view text, Record& record, const KeyLookup<Record>& keys,
+               std::string_view endMarker = {}) {
+        if (m_valid && text == m_text) {
+            for (const KeyField<Record>* field : m_stored) {
+                field->rule->copy(record, m_values);
+            }
+            return;
+        }
+        m_valid = false;  // until this parse is complete (a conversion may fail)
+        m_stored.clear();
+        ParseKeyLines(text.data(), record, keys, endMarker, &m_stored);
+        for (const KeyField<Record>* field : m_stored) {
+            field->rule->copy(m_values, record);
+        }
+        m_text.assign(text.data(), text.size());
+        m_valid = true;
+    }
+
+private:
+    bool m_valid = false;
+    std::string m_text;
+    std::vector<const KeyField<Record>*> m_stored;
+    Record m_values;
+};

@@ -9,23 +9,23 @@ using U = UserInfo;
 
 // Whichever of the first five comes last in the file names the user.
 constexpr KeyField<U> kKeys[] = {
-    {"type", Text<&U::name>},
-    {"id", Text<&U::name>},
-    {"key", Text<&U::name>},
-    {"email_addr", Text<&U::name>},
-    {"name", Text<&U::name>},
+    {"type", &AsText<&U::name>},
+    {"id", &AsText<&U::name>},
+    {"key", &AsText<&U::name>},
+    {"email_addr", &AsText<&U::name>},
+    {"name", &AsText<&U::name>},
     {"url", nullptr},
     {"country", nullptr},
     {"postal_code", nullptr},
     {"show_name", nullptr},
     {"show_email", nullptr},
     {"venue", nullptr},
-    {"register_time", Decimal<&U::register_time>},
-    {"last_wu_time", Decimal<&U::last_wu_time>},
-    {"last_result_time", Decimal<&U::last_result_time>},
-    {"nwus", Integer<&U::nwus>},
-    {"nresults", Integer<&U::nresults>},
-    {"total_cpu", Decimal<&U::total_cpu>},
+    {"register_time", &AsDecimal<&U::register_time>},
+    {"last_wu_time", &AsDecimal<&U::last_wu_time>},
+    {"last_result_time", &AsDecimal<&U::last_result_time>},
+    {"nwus", &AsInteger<&U::nwus>},
+    {"nresults", &AsInteger<&U::nresults>},
+    {"total_cpu", &AsDecimal<&U::total_cpu>},
     {"params_index", nullptr},
 };
 
@@ -40,10 +40,18 @@ void UserInfo::Reset(const char* dir) {
     *this = UserInfo(dir);
 }
 
-void UserInfo::Read(ClientFileSet files) {
+void UserInfo::Read(ClientFileSet files, ParseMemo<UserInfo>* memo) {
     found = false;
     found = ReadWholeClientFile(directory, ClientFileName(files, "user_info.txt", "user_info.sah"),
-                                [this](char* text) { Parse(text); });
+                                [this, memo](ClientText& text) { ParseText(text, memo); });
+}
+
+void UserInfo::ParseText(ClientText& text, ParseMemo<UserInfo>* memo) {
+    if (memo) {
+        memo->Parse(text.view(), *this, Keys());
+    } else {
+        Parse(text.data());
+    }
 }
 
 void UserInfo::Parse(char* text) {

@@ -2,9 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "clientfiles/client_file_reader.h"
 #include "platform/base/cstring.h"
+
+template <typename Record>
+class ParseMemo;
 
 class UserInfo {
 public:
@@ -13,7 +17,7 @@ public:
 
     void Reset(const char* dir);
     // Reads "user_info.sah" ("user_info.txt" for the 1.x clients).
-    void Read(ClientFileSet files);
+    void Read(ClientFileSet files, ParseMemo<UserInfo>* memo = nullptr);
     void Parse(char* text);
     CString GetName() const { return name; }
 
@@ -26,4 +30,8 @@ public:
     double total_cpu = 0.0;
     std::int32_t nwus = 0;
     std::int32_t nresults = 0;
+
+private:
+    // Parse over a buffer, through the memo of the last parse when there is one.
+    void ParseText(ClientText& text, ParseMemo<UserInfo>* memo);
 };

@@ -11,30 +11,30 @@ namespace {
 using W = WorkUnitInfo;
 
 constexpr KeyField<W> kKeys[] = {
-    {"type", Text<&W::type>},
+    {"type", &AsText<&W::type>},
     {"task", nullptr},
-    {"version", Integer<&W::version>},
-    {"name", Text<&W::name>},
+    {"version", &AsInteger<&W::version>},
+    {"name", &AsText<&W::name>},
     {"data_type", nullptr},
     {"data_class", nullptr},
-    {"splitter_version", Hexadecimal<&W::splitter_version>},
-    {"start_ra", Decimal<&W::start_ra>},
-    {"start_dec", Decimal<&W::start_dec>},
-    {"end_ra", Decimal<&W::end_ra>},
-    {"end_dec", Decimal<&W::end_dec>},
-    {"angle_range", Decimal<&W::angle_range>},
-    {"time_recorded", Decimal<&W::time_recorded>},
-    {"subband_center", Decimal<&W::subband_center>},
-    {"subband_base", Decimal<&W::subband_base>},
-    {"subband_sample_rate", Decimal<&W::subband_sample_rate>},
+    {"splitter_version", &AsHexadecimal<&W::splitter_version>},
+    {"start_ra", &AsDecimal<&W::start_ra>},
+    {"start_dec", &AsDecimal<&W::start_dec>},
+    {"end_ra", &AsDecimal<&W::end_ra>},
+    {"end_dec", &AsDecimal<&W::end_dec>},
+    {"angle_range", &AsDecimal<&W::angle_range>},
+    {"time_recorded", &AsDecimal<&W::time_recorded>},
+    {"subband_center", &AsDecimal<&W::subband_center>},
+    {"subband_base", &AsDecimal<&W::subband_base>},
+    {"subband_sample_rate", &AsDecimal<&W::subband_sample_rate>},
     {"fft_len", nullptr},
     {"ifft_len", nullptr},
     {"subband_number", nullptr},
     {"receiver", nullptr},
-    {"nsamples", Integer<&W::nsamples>},
+    {"nsamples", &AsInteger<&W::nsamples>},
     {"tape_version", nullptr},
     {"num_positions", nullptr},
-    {"cpu_time", Decimal<&W::cpu_time>},
+    {"cpu_time", &AsDecimal<&W::cpu_time>},
 };
 
 const KeyLookup<W>& Keys() {
@@ -69,16 +69,15 @@ bool HasHeaderEnd(const char* text) {
 // A file caught while the client rewrites it ends inside its header: before "end_seti_header"
 // and before the limit of the read. Parsed, it would pass off the cut text as a unit (a phantom
 // name, values of two units mixed), so it counts as not read.
-bool IsCutInsideHeader(const std::vector<char>& text, std::int64_t limit) {
-    const std::int64_t bytesRead = static_cast<std::int64_t>(text.size()) - 1;
-    return bytesRead < limit && !HasHeaderEnd(text.data());
+bool IsCutInsideHeader(const ClientText& text, std::int64_t limit) {
+    return static_cast<std::int64_t>(text.size()) < limit && !HasHeaderEnd(text.data());
 }
 
 }  // namespace
 
-void WorkUnitInfo::Read(ClientFileSet files) {
+void WorkUnitInfo::Read(ClientFileSet files, ParseMemo<WorkUnitInfo>* memo) {
     found = false;
-    std::vector<char> text;
+    ClientText text;
     bool statusMissing = false;
     std::int64_t lastWrite = file_time;
     const bool fromWorkUnit = Guarded([&] {
@@ -111,7 +110,15 @@ void WorkUnitInfo::Read(ClientFileSet files) {
             return;
         }
     }
-    found = Guarded([&] { Parse(text.data()); });
+    found = Guarded([&] { ParseText(text, memo); });
+}
+
+void WorkUnitInfo::ParseText(ClientText& text, ParseMemo<WorkUnitInfo>* memo) {
+    if (memo) {
+        memo->Parse(text.view(), *this, Keys(), kEndOfHeader);
+    } else {
+        Parse(text.data());
+    }
 }
 
 void WorkUnitInfo::Parse(char* text) {

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "clientfiles/client_file_reader.h"
 #include "platform/base/cstring.h"
+
+template <typename Record>
+class ParseMemo;
 
 class WorkUnitInfo {
 public:
@@ -15,7 +19,7 @@ public:
     void Reset(const char* dir);
     // Reads "work_unit.sah" ("work_unit.txt" for the 1.x clients), falling back to "result.sah"
     // ("result.txt"). The outcome is found.
-    void Read(ClientFileSet files);
+    void Read(ClientFileSet files, ParseMemo<WorkUnitInfo>* memo = nullptr);
     void Parse(char* text);
     void CopyFrom(const WorkUnitInfo& other) { *this = other; }
 
@@ -40,4 +44,8 @@ public:
 
     // Only the header is wanted; the data part after it is large.
     static constexpr int kMaxWorkUnitBytes = 3072;
+
+private:
+    // Parse over a buffer, through the memo of the last parse when there is one.
+    void ParseText(ClientText& text, ParseMemo<WorkUnitInfo>* memo);
 };

@@ -24,18 +24,18 @@ bool ClientMonitor::LoadAll() {
 
     // The version file decides which names every file of this load has.
     ClientFileSet files = ClientFileSet::Sah;
-    m_version.Read(files);
+    m_version.Read(files, &m_versionMemo);
     if (!m_version.found) {
         files = ClientFileSet::Txt;
-        m_version.Read(files);
+        m_version.Read(files, &m_versionMemo);
     }
     m_strClientVersion = ::ClientVersionText(m_version);
 
-    m_wu.Read(files);
+    m_wu.Read(files, &m_wuMemo);
     if (!m_wu.found) {
         return false;
     }
-    m_state.Read(files);
+    m_state.Read(files, &m_stateMemo);
     if (m_state.found) {
         m_state.ApplyResult(m_wu);
         // The baseline moves only on a load that finds both files and a new work unit.
@@ -46,7 +46,7 @@ bool ClientMonitor::LoadAll() {
             m_bBaselineSet = m_bBaselineSet || !m_wu.name.IsEmpty();
         }
     }
-    m_user.Read(files);
+    m_user.Read(files, &m_userMemo);
     return m_state.found;
 }
 

@@ -9,6 +9,7 @@
 
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/client_version.h"
+#include "clientfiles/key_table.h"
 #include "clientfiles/user_info.h"
 #include "clientfiles/work_unit_info.h"
 #include "platform/base/ctime.h"
@@ -101,4 +102,10 @@ private:
     double m_cpuBase = 0.0;
     double m_progBase = 0.0;
     bool m_bBaselineSet = false;
+
+    // Each file's last parse: a load that reads the same text copies its values.
+    ParseMemo<ClientVersion> m_versionMemo;
+    ParseMemo<WorkUnitInfo> m_wuMemo;
+    ParseMemo<AnalysisState> m_stateMemo;
+    ParseMemo<UserInfo> m_userMemo;
 };

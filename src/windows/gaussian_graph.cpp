@@ -91,14 +91,22 @@ void CGaussianGraph::OnPaint() {
     dc.MoveTo(xmax, baseline);
     dc.LineTo(1, baseline);
 
-    // Bin positions 0..64 span the columns 1..xmax; with dx 0 there is no column to draw.
-    const auto gauss = [this](double x) {
-        return m_trueMean + m_power * std::exp(-std::pow((x - m_t0) / m_sigma, 2.0));
-    };
-    dc.MoveTo(1, scale.Row(gauss(0.0)));
-    for (int i = 2; i <= xmax; ++i) {
-        dc.LineTo(i, scale.Row(gauss((i - 1) / static_cast<double>(dx))));
+    // Bin positions 0..64 span the columns 1..xmax; with dx 0 there is no column to draw. One
+    // point a column, joined as MoveTo and LineTo would join them; the points are worked out
+    // again only when the Gaussian or the size has changed (a refresh repaints the same curve).
+    const CurveKey key{m_trueMean, m_power, m_sigma, m_t0, dx, unit};
+    if (!(key == m_curveKey) || m_curve.empty()) {
+        const auto gauss = [this](double x) {
+            return m_trueMean + m_power * std::exp(-std::pow((x - m_t0) / m_sigma, 2.0));
+        };
+        m_curve.clear();
+        m_curve.push_back(CPoint{1, scale.Row(gauss(0.0))});
+        for (int i = 2; i <= xmax; ++i) {
+            m_curve.push_back(CPoint{i, scale.Row(gauss((i - 1) / static_cast<double>(dx)))});
+        }
+        m_curveKey = key;
     }
+    dc.Polyline(m_curve.data(), static_cast<int>(m_curve.size()));
 
     for (int k = 0; k < kBins; ++k) {
         const int row = scale.Row(m_pot[k]);

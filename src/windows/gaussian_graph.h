@@ -2,6 +2,8 @@
 // power values as a red step line over the fitted curve and its baseline in grey, on black.
 #pragma once
 
+#include <vector>
+
 #include "platform/ui/controls.h"
 #include "platform/ui/types.h"
 
@@ -32,4 +34,20 @@ private:
     int m_t0 = 0;
     bool m_bValid = false;
     CPoint m_points[2 * kBins];  // the step line, rebuilt on every paint
+
+    // The curve's points and what they were worked out for.
+    struct CurveKey {
+        double trueMean = 0.0;
+        double power = 0.0;
+        double sigma = 0.0;
+        int t0 = 0;
+        int dx = 0;
+        int unit = 0;
+        bool operator==(const CurveKey& other) const {
+            return trueMean == other.trueMean && power == other.power && sigma == other.sigma &&
+                   t0 == other.t0 && dx == other.dx && unit == other.unit;
+        }
+    };
+    CurveKey m_curveKey;
+    std::vector<CPoint> m_curve;
 };

@@ -34,7 +34,7 @@ public:
     void Close();
 
     // Absolute path of the opened file.
-    CString GetFilePath() const { return m_strFilePath; }
+    const CString& GetFilePath() const { return m_strFilePath; }
     // The file's status and length as they were when it was opened (every user reads or appends
     // right after opening); false when no file is open.
     bool GetStatus(CFileStatus& status) const;

@@ -8,23 +8,30 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 CString JoinPath(const CString& directory, const char* name) {
-    CString path = directory;
+    std::string path;
+    path.reserve(directory.str().size() + 1 + std::strlen(name));
+    path += directory.str();
     path += kPathSeparator;
     path += name;
-    return path;
+    return CString(std::move(path));
 }
 
 namespace {
 
 // An absolute path without "." or ".." parts names the same directory whether the system or a
 // reader follows it.
-bool IsPlainAbsolutePath(const std::string& path) {
+bool IsPlainAbsolutePath(std::string_view path) {
     if (path.empty() || path[0] != kPathSeparator) {
         return false;
+    }
+    // Only a part that begins with a dot can be one.
+    if (path.find("/.") == std::string_view::npos) {
+        return true;
     }
     for (size_t start = 1; start <= path.size();) {
         const size_t end = std::min(path.find(kPathSeparator, start), path.size());
@@ -40,12 +47,12 @@ bool IsPlainAbsolutePath(const std::string& path) {
 }  // namespace
 
 std::optional<CString> FullPath(const char* path) {
-    const std::string text = path ? path : "";
     // Resolving costs a system call per part, and every refresh opens four files by their
     // absolute paths: those need none.
-    if (IsPlainAbsolutePath(text)) {
-        return CString(text);
+    if (path && IsPlainAbsolutePath(path)) {
+        return CString(path);
     }
+    const std::string text = path ? path : "";
     const size_t slash = text.rfind(kPathSeparator);
     // "name" lies in ".", "/name" in "/", "dir/name" in "dir".
     const std::string dir =

@@ -70,24 +70,47 @@ bool ReadConversion(const char*& p, Conversion& c) {
     }
 }
 
-// The converted text with its sign (if any), padded to the width as printf pads it: spaces on
-// the left, or on the right with '-', or zeros after the sign with '0' (numbers only).
-void AppendPadded(std::string& out, const Conversion& c, const char* text, int length,
-                  bool number) {
-    const int padding = c.width > length ? c.width - length : 0;
-    if (c.left) {
-        out.append(text, static_cast<size_t>(length));
-        out.append(static_cast<size_t>(padding), ' ');
-    } else if (c.zero && number) {
-        const int sign = length > 0 && (*text == '-' || *text == '+' || *text == ' ') ? 1 : 0;
-        out.append(text, static_cast<size_t>(sign));
-        out.append(static_cast<size_t>(padding), '0');
-        out.append(text + sign, static_cast<size_t>(length - sign));
-    } else {
-        out.append(static_cast<size_t>(padding), ' ');
-        out.append(text, static_cast<size_t>(length));
+// The text being written, in a buffer on the stack: a page line or a CSV field is short, and
+// printf takes over (nothing written here is kept) when one is not.
+class Output {
+public:
+    bool Put(const char* text, size_t length) {
+        if (length > sizeof m_buffer - m_length) {
+            return false;
+        }
+        std::memcpy(m_buffer + m_length, text, length);
+        m_length += length;
+        return true;
     }
-}
+    bool Repeat(char ch, size_t count) {
+        if (count > sizeof m_buffer - m_length) {
+            return false;
+        }
+        std::memset(m_buffer + m_length, ch, count);
+        m_length += count;
+        return true;
+    }
+    // The converted text with its sign (if any), padded to the width as printf pads it: spaces
+    // on the left, or on the right with '-', or zeros after the sign with '0' (numbers only).
+    bool PutPadded(const Conversion& c, const char* text, int length, bool number) {
+        const size_t size = static_cast<size_t>(length);
+        const size_t padding = c.width > length ? static_cast<size_t>(c.width - length) : 0;
+        if (c.left) {
+            return Put(text, size) && Repeat(' ', padding);
+        }
+        if (c.zero && number) {
+            const size_t sign = size > 0 && (*text == '-' || *text == '+' || *text == ' ') ? 1 : 0;
+            return Put(text, sign) && Repeat('0', padding) && Put(text + sign, size - sign);
+        }
+        return Repeat(' ', padding) && Put(text, size);
+    }
+    const char* data() const { return m_buffer; }
+    size_t size() const { return m_length; }
+
+private:
+    char m_buffer[1024];
+    size_t m_length = 0;
+};
 
 // A sign the flags ask for before a number printf writes without one.
 int WithSign(const Conversion& c, char* buffer, int length) {
@@ -102,7 +125,7 @@ int WithSign(const Conversion& c, char* buffer, int length) {
 }  // namespace
 
 bool AppendFormatQuickly(std::string& out, const char* format, va_list args) {
-    std::string text;
+    Output text;
     va_list rest;
     va_copy(rest, args);
     bool written = true;
@@ -112,7 +135,7 @@ bool AppendFormatQuickly(std::string& out, const char* format, va_list args) {
             while (p[1] && p[1] != '%') {
                 ++p;
             }
-            text.append(literal, static_cast<size_t>(p - literal + 1));
+            written = text.Put(literal, static_cast<size_t>(p - literal + 1));
             continue;
         }
         ++p;
@@ -125,7 +148,7 @@ bool AppendFormatQuickly(std::string& out, const char* format, va_list args) {
         int length = 0;
         switch (c.kind) {
             case '%':
-                text += '%';
+                written = text.Put("%", 1);
                 continue;
             case 's': {
                 const char* string = va_arg(rest, const char*);
@@ -133,7 +156,7 @@ bool AppendFormatQuickly(std::string& out, const char* format, va_list args) {
                     written = false;  // printf's "(null)" is printf's business
                     break;
                 }
-                AppendPadded(text, c, string, static_cast<int>(std::strlen(string)), false);
+                written = text.PutPadded(c, string, static_cast<int>(std::strlen(string)), false);
                 continue;
             }
             case 'd':
@@ -170,12 +193,12 @@ bool AppendFormatQuickly(std::string& out, const char* format, va_list args) {
             }
         }
         if (written) {
-            AppendPadded(text, c, buffer, length, true);
+            written = text.PutPadded(c, buffer, length, true);
         }
     }
     va_end(rest);
     if (written) {
-        out += text;
+        out.append(text.data(), text.size());
     }
     return written;
 }
