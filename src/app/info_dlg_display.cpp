@@ -1,4 +1,6 @@
 // UpdateDisplay: the title, the lines around the pages and the selected tab's page.
+#include <utility>
+
 #include "app/info_dlg.h"
 #include "pages/analysis_page.h"
 #include "pages/display_frame.h"
@@ -90,8 +92,8 @@ bool CInfoDlg::UpdateDisplay() {
                 break;
         }
     }
-    m_strLabels = page.labels;
-    m_strValues = page.values;
+    m_strLabels = std::move(page.labels);
+    m_strValues = std::move(page.values);
     UpdateData(false);
     return true;
 }

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <utility>
 
 #include "platform/base/exceptions.h"
 #include "platform/base/file_lock.h"
@@ -38,7 +39,7 @@ void CFile::Open(const char* fileName, unsigned openFlags) {
         m_strFilePath = fileName ? fileName : "";
         Fail(errno);
     }
-    m_strFilePath = *full;
+    m_strFilePath = std::move(*full);
     // Non-blocking, so that a FIFO in place of the file cannot hold the open (or a later read);
     // on a regular file the flag changes nothing.
     int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;

@@ -133,11 +133,10 @@ bool AppendFormatQuickly(std::string& out, const char* format, va_list args) {
     bool written = true;
     for (const char* p = format; *p && written; ++p) {
         if (*p != '%') {
-            const char* literal = p;
-            while (p[1] && p[1] != '%') {
-                ++p;
-            }
-            written = text.Put(literal, static_cast<size_t>(p - literal + 1));
+            const char* next = std::strchr(p, '%');
+            const size_t length = next ? static_cast<size_t>(next - p) : std::strlen(p);
+            written = text.Put(p, length);
+            p += length - 1;
             continue;
         }
         ++p;

@@ -39,6 +39,7 @@ public:
     void SetTarget(MessageTarget* target) override { m_state.target = target; }
     void SetText(const CString& text) override { m_state.text = text; }
     CString GetText() const override { return m_state.text; }
+    bool HasText(const CString& text) const override { return m_state.text == text; }
     void Show(int command) override;
     bool IsVisible() const override { return m_state.visible; }
     void Enable(bool enable) override { m_state.enabled = enable; }

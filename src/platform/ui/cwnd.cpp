@@ -35,7 +35,8 @@ void CWnd::BindDialog(NativeDialog* native, bool controlsAlive) {
 }
 
 void CWnd::SetWindowText(const CString& text) {
-    if (m_native) {
+    // The same text again changes nothing a user sees, and costs a real window a new layout.
+    if (m_native && !m_native->HasText(text)) {
         m_native->SetText(text);
     }
 }

@@ -35,7 +35,7 @@ void DDX_Text(CDataExchange* pDX, int id, CString& value) {
     }
     if (pDX->m_bSaveAndValidate) {
         value = native->GetText();
-    } else if (native->GetText() != value) {
+    } else if (!native->HasText(value)) {
         native->SetText(value);
     }
 }

@@ -49,6 +49,8 @@ public:
 
     virtual void SetText(const CString& text) = 0;
     virtual CString GetText() const = 0;
+    // Whether the window shows text already; a backend that keeps its text answers without a copy.
+    virtual bool HasText(const CString& text) const { return GetText() == text; }
     virtual void Show(int command) = 0;
     virtual bool IsVisible() const = 0;
     virtual void Enable(bool enable) = 0;
