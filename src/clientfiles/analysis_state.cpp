@@ -84,20 +84,14 @@ void AnalysisState::Read(ClientFileSet files, ParseMemo<AnalysisState>* memo) {
     found = false;
     found = ReadWholeClientFile(
         directory, ClientFileName(files, "state.txt", "state.sah"),
-        [this, memo](ClientText& text) { ParseText(text, memo); },
+        [this, memo](const ClientText& text) {
+            ParseThroughMemo(*this, text.view(), memo, Keys());
+        },
         // The client empties the file when it starts a unit afresh: nothing is known yet.
         [this] {
             const CString dir = directory;
             Reset(dir.GetString());
         });
-}
-
-void AnalysisState::ParseText(ClientText& text, ParseMemo<AnalysisState>* memo) {
-    if (memo) {
-        memo->Parse(text.view(), *this, Keys());
-    } else {
-        Parse(text.data());
-    }
 }
 
 void AnalysisState::Parse(char* text) {

@@ -47,8 +47,4 @@ public:
     double bg_true_mean = 0.0;
     std::int32_t bg_fft_ind = 0;
     double bg_chirp_rate = 0.0;
-
-private:
-    // Parse over a buffer, through the memo of the last parse when there is one.
-    void ParseText(ClientText& text, ParseMemo<AnalysisState>* memo);
 };

@@ -29,15 +29,9 @@ void ClientVersion::Read(ClientFileSet files, ParseMemo<ClientVersion>* memo) {
     kind = files;
     found = false;
     found = ReadWholeClientFile(directory, ClientFileName(files, "version.txt", "version.sah"),
-                                [this, memo](ClientText& text) { ParseText(text, memo); });
-}
-
-void ClientVersion::ParseText(ClientText& text, ParseMemo<ClientVersion>* memo) {
-    if (memo) {
-        memo->Parse(text.view(), *this, Keys());
-    } else {
-        Parse(text.data());
-    }
+                                [this, memo](const ClientText& text) {
+                                    ParseThroughMemo(*this, text.view(), memo, Keys());
+                                });
 }
 
 void ClientVersion::Parse(char* text) {

@@ -30,10 +30,6 @@ public:
     CString major_version;
     CString minor_version;
     ClientFileSet kind = ClientFileSet::Sah;
-
-private:
-    // Parse over a buffer, through the memo of the last parse when there is one.
-    void ParseText(ClientText& text, ParseMemo<ClientVersion>* memo);
 };
 
 // The client version as the header shows it: major_version and ".x", "?" when the file has none;

@@ -183,3 +183,14 @@ private:
     std::vector<const KeyField<Record>*> m_stored;
     Record m_values;
 };
+
+// A record's text parsed through its memo when it has one, else as it stands.
+template <typename Record>
+void ParseThroughMemo(Record& record, std::string_view text, ParseMemo<Record>* memo,
+                      const KeyLookup<Record>& keys, std::string_view endMarker = {}) {
+    if (memo) {
+        memo->Parse(text, record, keys, endMarker);
+    } else {
+        ParseKeyLines(text.data(), record, keys, endMarker);
+    }
+}

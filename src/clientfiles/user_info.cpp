@@ -43,15 +43,9 @@ void UserInfo::Reset(const char* dir) {
 void UserInfo::Read(ClientFileSet files, ParseMemo<UserInfo>* memo) {
     found = false;
     found = ReadWholeClientFile(directory, ClientFileName(files, "user_info.txt", "user_info.sah"),
-                                [this, memo](ClientText& text) { ParseText(text, memo); });
-}
-
-void UserInfo::ParseText(ClientText& text, ParseMemo<UserInfo>* memo) {
-    if (memo) {
-        memo->Parse(text.view(), *this, Keys());
-    } else {
-        Parse(text.data());
-    }
+                                [this, memo](const ClientText& text) {
+                                    ParseThroughMemo(*this, text.view(), memo, Keys());
+                                });
 }
 
 void UserInfo::Parse(char* text) {

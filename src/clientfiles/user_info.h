@@ -30,8 +30,4 @@ public:
     double total_cpu = 0.0;
     std::int32_t nwus = 0;
     std::int32_t nresults = 0;
-
-private:
-    // Parse over a buffer, through the memo of the last parse when there is one.
-    void ParseText(ClientText& text, ParseMemo<UserInfo>* memo);
 };

@@ -110,15 +110,7 @@ void WorkUnitInfo::Read(ClientFileSet files, ParseMemo<WorkUnitInfo>* memo) {
             return;
         }
     }
-    found = Guarded([&] { ParseText(text, memo); });
-}
-
-void WorkUnitInfo::ParseText(ClientText& text, ParseMemo<WorkUnitInfo>* memo) {
-    if (memo) {
-        memo->Parse(text.view(), *this, Keys(), kEndOfHeader);
-    } else {
-        Parse(text.data());
-    }
+    found = Guarded([&] { ParseThroughMemo(*this, text.view(), memo, Keys(), kEndOfHeader); });
 }
 
 void WorkUnitInfo::Parse(char* text) {

@@ -44,8 +44,4 @@ public:
 
     // Only the header is wanted; the data part after it is large.
     static constexpr int kMaxWorkUnitBytes = 3072;
-
-private:
-    // Parse over a buffer, through the memo of the last parse when there is one.
-    void ParseText(ClientText& text, ParseMemo<WorkUnitInfo>* memo);
 };
