@@ -3,9 +3,11 @@
 #include <cstdio>
 
 #include "app/info_dlg.h"
+#include "app/overview_dlg.h"
 #include "monitor/client_monitor.h"
 #include "platform/base/cfile.h"
 #include "platform/base/paths.h"
+#include "res/settings.h"
 #include "res/strings.h"
 
 CInfoApp::CInfoApp() : CWinApp(Text::kAppName) {}
@@ -32,12 +34,21 @@ bool CInfoApp::InitInstance() {
     m_strModuleDir = slash > 0 ? modulePath.Left(slash) : CString();
 
     if (m_request.window == StartRequest::Window::Overview) {
-        std::fputs("vantrel: the clients overview is not part of this build yet\n", stderr);
+        RunOverview();
         return false;
     }
     // Without a folder the client is the folder the program was started in.
     RunMainWindow(m_request.folders.empty() ? CurrentDirectory() : m_request.folders.front());
     return false;
+}
+
+void CInfoApp::RunOverview() {
+    std::vector<CString> folders =
+        m_request.storedClients ? LoadClientFolders(*this) : m_request.folders;
+    COverviewDlg dlg(std::move(folders), m_request.storedClients, COverviewDlg::Options{});
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
 }
 
 void CInfoApp::RunMainWindow(const CString& folder) {

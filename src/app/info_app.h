@@ -23,6 +23,7 @@ public:
 
 private:
     void RunMainWindow(const CString& folder);
+    void RunOverview();
 
     StartRequest m_request;
 };

@@ -132,3 +132,7 @@ struct FileDialogRequest {
 
 // A file dialog; true with the chosen full path when the user confirmed.
 bool ShowNativeFileDialog(NativeWindow* owner, const FileDialogRequest& request, CString& path);
+
+// A folder chooser; true with the chosen folder's full path when the user confirmed.
+bool ShowNativeFolderDialog(NativeWindow* owner, const CString& title, const CString& initialDir,
+                            CString& path);
