@@ -22,9 +22,8 @@ void COverviewDlg::ShowRows() {
     if (m_nSortColumn >= 0) {
         std::stable_sort(m_rowClients.begin(), m_rowClients.end(),
                          [this](const OverviewClient* a, const OverviewClient* b) {
-                             return m_bSortAscending
-                                        ? OverviewRowLess(a->row, b->row, m_nSortColumn)
-                                        : OverviewRowLess(b->row, a->row, m_nSortColumn);
+                             return OverviewRowLess(a->row, b->row, m_nSortColumn,
+                                                    m_bSortAscending);
                          });
     }
 

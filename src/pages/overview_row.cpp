@@ -30,11 +30,16 @@ const char* StatusText(ClientStatus status) {
 
 // Rows without a value sort after those with one, whichever way the column is sorted.
 template <typename T>
-bool ValueLess(const std::optional<T>& a, const std::optional<T>& b) {
+bool ValueLess(const std::optional<T>& a, const std::optional<T>& b, bool ascending) {
     if (a && b) {
-        return *a < *b;
+        return ascending ? *a < *b : *b < *a;
     }
     return a.has_value() && !b.has_value();
+}
+
+template <typename T>
+bool PlainLess(const T& a, const T& b, bool ascending) {
+    return ascending ? a < b : b < a;
 }
 
 void FillFromLoad(OverviewRow& row, const ProgressInputs& in) {
@@ -89,22 +94,22 @@ OverviewRow BuildOverviewRow(const CString& folder, const ProgressInputs* load,
     return row;
 }
 
-bool OverviewRowLess(const OverviewRow& a, const OverviewRow& b, int column) {
+bool OverviewRowLess(const OverviewRow& a, const OverviewRow& b, int column, bool ascending) {
     switch (column) {
         case kProgressColumn:
-            return ValueLess(a.progress, b.progress);
+            return ValueLess(a.progress, b.progress, ascending);
         case kCpuTimeColumn:
-            return ValueLess(a.cpu, b.cpu);
+            return ValueLess(a.cpu, b.cpu, ascending);
         case kPredictedEndColumn:
-            return ValueLess(a.predictedEnd, b.predictedEnd);
+            return ValueLess(a.predictedEnd, b.predictedEnd, ascending);
         case kUtilisationColumn:
-            return ValueLess(a.utilisation, b.utilisation);
+            return ValueLess(a.utilisation, b.utilisation, ascending);
         case kStatusColumn:
-            return a.status < b.status;
+            return PlainLess(a.status, b.status, ascending);
         default:
             break;
     }
     const size_t at =
         column >= 0 && column < kOverviewColumnCount ? static_cast<size_t>(column) : 0;
-    return std::strcmp(a.texts[at].GetString(), b.texts[at].GetString()) < 0;
+    return PlainLess(std::strcmp(a.texts[at].GetString(), b.texts[at].GetString()), 0, ascending);
 }

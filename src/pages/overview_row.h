@@ -41,6 +41,6 @@ std::vector<const char*> OverviewColumnHeadings();
 OverviewRow BuildOverviewRow(const CString& folder, const ProgressInputs* load,
                              ClientStatus status);
 
-// Whether a sorts before b by the column, ascending: texts by their bytes, numbers by value,
-// with rows that have no value after those that have.
-bool OverviewRowLess(const OverviewRow& a, const OverviewRow& b, int column);
+// Whether a sorts before b by the column: texts by their bytes, numbers by value, the status in
+// the order of ClientStatus. Rows without a number come after those with one either way.
+bool OverviewRowLess(const OverviewRow& a, const OverviewRow& b, int column, bool ascending);

@@ -1,0 +1,121 @@
+#include "app/overview_fixture.h"
+
+#include <chrono>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <thread>
+
+#include "platform/base/clock.h"
+#include "platform/headless/headless.h"
+#include "res/resource.h"
+
+ClientRefresher::Reader HangingReader::Reader() {
+    return [this](ClientMonitor& monitor, bool first) {
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_released.wait(lock, [&] { return m_hanging.count(monitor.Directory().str()) == 0; });
+        }
+        return ClientRefresher::Read(monitor, first);
+    };
+}
+
+void HangingReader::Hang(const CString& folder) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_hanging.insert(folder.str());
+}
+
+void HangingReader::LetGo() {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_hanging.clear();
+    }
+    m_released.notify_all();
+}
+
+void OverviewTest::SetUp() {
+    m_japan = std::make_unique<export_test::ScopedTimeZone>("JST-9");
+    m_configHome = std::make_unique<export_test::ScopedEnv>("XDG_CONFIG_HOME", m_config.path());
+    m_dataHome = std::make_unique<export_test::ScopedEnv>("XDG_DATA_HOME", m_data.path());
+    Clock::Set(1000000000);  // 2001-09-09 10:46:40 JST
+    Headless::Reset();
+    m_app = std::make_unique<CInfoApp>();
+    m_app->SetRegistryKey("Halvorn");
+    m_app->WriteProfileString("Export", "Path", m_data.File("export.csv").c_str());
+    m_options.bound = std::chrono::milliseconds(300);
+    m_options.threads = 2;
+    m_options.reader = m_hanging.Reader();
+}
+
+void OverviewTest::TearDown() {
+    m_hanging.LetGo();
+    if (m_dlg) {
+        m_dlg->DestroyWindow();
+        m_dlg.reset();
+    }
+    m_app->m_pMainWnd = nullptr;
+    m_app.reset();
+    Clock::UseSystemClock();
+    Headless::Reset();
+    m_dataHome.reset();
+    m_configHome.reset();
+    m_japan.reset();
+}
+
+std::string OverviewTest::MakeClient(const std::string& set) {
+    m_clients.push_back(std::make_unique<TempDir>());
+    const TempDir& client = *m_clients.back();
+    if (!set.empty()) {
+        for (const char* name : {"version", "work_unit", "state", "user_info"}) {
+            const std::string file = std::string(name) + "." + set;
+            client.CopyFromData(set + "/" + file, file);
+        }
+    }
+    return client.path();
+}
+
+void OverviewTest::StartNewUnit(const std::string& folder, const std::string& name, double prog,
+                                double cpu) {
+    std::ifstream in(folder + "/work_unit.sah");
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string unit =
+        std::regex_replace(text.str(), std::regex("\nname=[^\n]*"), "\nname=" + name);
+    std::ofstream(folder + "/work_unit.sah") << unit;
+    std::ifstream stateIn(folder + "/state.sah");
+    std::stringstream state;
+    state << stateIn.rdbuf();
+    std::string updated = std::regex_replace(state.str(), std::regex("\nprog=[^\n]*"),
+                                             "\nprog=" + std::to_string(prog));
+    updated =
+        std::regex_replace(updated, std::regex("\ncpu=[^\n]*"), "\ncpu=" + std::to_string(cpu));
+    std::ofstream(folder + "/state.sah") << updated;
+}
+
+COverviewDlg& OverviewTest::Open(const std::vector<std::string>& folders, bool keepInSettings) {
+    std::vector<CString> list(folders.begin(), folders.end());
+    m_dlg = std::make_unique<COverviewDlg>(list, keepInSettings, m_options);
+    m_app->m_pMainWnd = m_dlg.get();
+    EXPECT_TRUE(m_dlg->Create());
+    return *m_dlg;
+}
+
+void OverviewTest::Settle() {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (m_dlg->RefreshesPending() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    Headless::FireTimer(*m_dlg, 2);
+}
+
+std::vector<std::string> OverviewTest::Column(int column) const {
+    std::vector<std::string> texts;
+    for (const auto& row : Headless::ListRows(*m_dlg, IDC_CLIENTS)) {
+        texts.push_back(row[static_cast<size_t>(column)].str());
+    }
+    return texts;
+}
+
+std::string OverviewTest::CsvLog() const {
+    return m_data.Exists("export.csv") ? m_data.Read("export.csv") : std::string();
+}
