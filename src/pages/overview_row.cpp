@@ -76,9 +76,9 @@ void FillFromLoad(OverviewRow& row, const ProgressInputs& in) {
 }  // namespace
 
 std::vector<const char*> OverviewColumnHeadings() {
-    return {Text::kColumnFolder,  Text::kColumnWorkUnit,     Text::kColumnProgress,
-            Text::kColumnCpuTime, Text::kColumnPredictedEnd, Text::kColumnUtilisation,
-            Text::kColumnStatus};
+    return {Text::kColumnFolder,     Text::kColumnStatus,  Text::kColumnWorkUnit,
+            Text::kColumnProgress,   Text::kColumnCpuTime, Text::kColumnPredictedEnd,
+            Text::kColumnUtilisation};
 }
 
 OverviewRow BuildOverviewRow(const CString& folder, const ProgressInputs* load,

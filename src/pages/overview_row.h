@@ -9,14 +9,15 @@
 #include "platform/base/cstring.h"
 #include "platform/base/ctime.h"
 
+// The status stands beside the folder, where a narrow window still shows it.
 enum OverviewColumn {
     kFolderColumn,
+    kStatusColumn,
     kWorkUnitColumn,
     kProgressColumn,
     kCpuTimeColumn,
     kPredictedEndColumn,
     kUtilisationColumn,
-    kStatusColumn,
     kOverviewColumnCount
 };
 

@@ -10,29 +10,6 @@
 #include "platform/headless/headless.h"
 #include "res/resource.h"
 
-ClientRefresher::Reader HangingReader::Reader() {
-    return [this](ClientMonitor& monitor, bool first) {
-        {
-            std::unique_lock<std::mutex> lock(m_mutex);
-            m_released.wait(lock, [&] { return m_hanging.count(monitor.Directory().str()) == 0; });
-        }
-        return ClientRefresher::Read(monitor, first);
-    };
-}
-
-void HangingReader::Hang(const CString& folder) {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_hanging.insert(folder.str());
-}
-
-void HangingReader::LetGo() {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_hanging.clear();
-    }
-    m_released.notify_all();
-}
-
 void OverviewTest::SetUp() {
     m_japan = std::make_unique<export_test::ScopedTimeZone>("JST-9");
     m_configHome = std::make_unique<export_test::ScopedEnv>("XDG_CONFIG_HOME", m_config.path());

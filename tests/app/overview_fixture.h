@@ -4,30 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <condition_variable>
 #include <memory>
-#include <mutex>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "app/info_app.h"
 #include "app/overview_dlg.h"
 #include "export/export_test_support.h"
+#include "support/hanging_reader.h"
 #include "support/temp_dir.h"
-
-// A reader that hangs on the folders it is told to, until it is let go.
-class HangingReader {
-public:
-    ClientRefresher::Reader Reader();
-    void Hang(const CString& folder);
-    void LetGo();
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_released;
-    std::set<std::string> m_hanging;
-};
 
 class OverviewTest : public ::testing::Test {
 protected:

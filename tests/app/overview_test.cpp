@@ -34,8 +34,8 @@ TEST_F(OverviewTest, EachFolderShowsItsClientOrWhatIsWrongWithIt) {
     COverviewDlg& dlg = Open({running, finished, empty, unreadable});
 
     EXPECT_EQ(Headless::ListColumns(dlg, IDC_CLIENTS),
-              (std::vector<CString>{"フォルダ", "WU名", "進捗", "CPU Time", "予想終了時刻",
-                                    "稼働率", "状態"}));
+              (std::vector<CString>{"フォルダ", "状態", "WU名", "進捗", "CPU Time", "予想終了時刻",
+                                    "稼働率"}));
     EXPECT_EQ(Column(kStatusColumn), std::vector<std::string>(4, Text::kStatusLoading));
     Settle();
     EXPECT_EQ(Column(kFolderColumn),
@@ -46,8 +46,8 @@ TEST_F(OverviewTest, EachFolderShowsItsClientOrWhatIsWrongWithIt) {
     const auto rows = Headless::ListRows(dlg, IDC_CLIENTS);
     // 18723.25 s at 45.123456 %: 41493.386 s in all, 22770 s to go from 10:46:40.
     EXPECT_EQ(rows[0],
-              (std::vector<CString>{running, "12fe99aa.2345.7890.438086.75", "45.123 %",
-                                    "5 hr 12 min 3.250 sec", "2001/09/09 17:06", "NaN", "実行中"}));
+              (std::vector<CString>{running, "実行中", "12fe99aa.2345.7890.438086.75", "45.123 %",
+                                    "5 hr 12 min 3.250 sec", "2001/09/09 17:06", "NaN"}));
     EXPECT_EQ(Headless::ListProgress(dlg, IDC_CLIENTS, 0, kProgressColumn), 45);
     EXPECT_EQ(rows[1][kProgressColumn], "100.000 %");
     EXPECT_EQ(Headless::ListProgress(dlg, IDC_CLIENTS, 1, kProgressColumn), 100);

@@ -15,7 +15,7 @@ constexpr UINT_PTR kCollectTimer = 2;
 
 // The keys of the row objects, in column order.
 constexpr const char* kRowKeys[kOverviewColumnCount] = {
-    "folder", "workUnit", "progress", "cpuTime", "predictedEnd", "utilisation", "status"};
+    "folder", "status", "workUnit", "progress", "cpuTime", "predictedEnd", "utilisation"};
 
 class OverviewScenario {
 public:
