@@ -1,6 +1,7 @@
 #include "app/overview_dlg.h"
 
 #include <algorithm>
+#include <thread>
 
 #include "platform/base/paths.h"
 #include "platform/ui/cwinapp.h"
@@ -15,6 +16,11 @@ namespace {
 constexpr UINT_PTR kRefreshTimerId = 1;
 
 }  // namespace
+
+unsigned DefaultRefreshThreads() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp(cores, 2u, 8u);
+}
 
 COverviewDlg::COverviewDlg(std::vector<CString> folders, bool keepInSettings, Options options,
                            CWnd* parent)

@@ -15,12 +15,16 @@
 #include "platform/ui/list_ctrl.h"
 #include "res/settings.h"
 
+unsigned DefaultRefreshThreads();
+
 class COverviewDlg : public CDialog {
 public:
     struct Options {
         // How long a refresh may run before its client shows as not responding.
         RefreshPool::Clock::duration bound = std::chrono::seconds(5);
-        unsigned threads = 4;
+        // As many as the machine has cores, at least two, so that one slow folder does not
+        // hold the others up until the bound.
+        unsigned threads = DefaultRefreshThreads();
         ClientRefresher::Reader reader;  // null: the plain reader
     };
 

@@ -45,6 +45,7 @@ void COverviewDlg::OnTimer(UINT_PTR nIDEvent) {
 }
 
 void COverviewDlg::BeginRefreshAll() {
+    const RefreshPool::Batch batch(*m_pool);
     for (const auto& client : m_clients) {
         BeginRefresh(*client, false);
     }

@@ -21,6 +21,7 @@ struct RefreshPool::State {
     std::list<Worker> workers;
     Clock::duration bound{};
     bool stopping = false;
+    int batches = 0;  // open batches: submitted jobs wait for the last to close
 
     // Caller holds the mutex.
     void StartWorker(const std::shared_ptr<State>& self) {
@@ -31,7 +32,8 @@ struct RefreshPool::State {
     void Run(Worker& worker) {
         std::unique_lock<std::mutex> lock(mutex);
         for (;;) {
-            wake.wait(lock, [&] { return stopping || worker.stuck || !jobs.empty(); });
+            wake.wait(lock,
+                      [&] { return stopping || worker.stuck || (!jobs.empty() && batches == 0); });
             if (stopping || worker.stuck) {
                 break;
             }
@@ -91,11 +93,28 @@ RefreshPool::~RefreshPool() {
 }
 
 void RefreshPool::Submit(std::function<void()> job) {
+    bool batched = false;
     {
         std::lock_guard<std::mutex> lock(m_state->mutex);
         m_state->jobs.push_back(std::move(job));
+        batched = m_state->batches > 0;
     }
-    m_state->wake.notify_one();
+    if (!batched) {
+        m_state->wake.notify_one();
+    }
+}
+
+RefreshPool::Batch::Batch(RefreshPool& pool) : m_pool(pool) {
+    std::lock_guard<std::mutex> lock(m_pool.m_state->mutex);
+    ++m_pool.m_state->batches;
+}
+
+RefreshPool::Batch::~Batch() {
+    {
+        std::lock_guard<std::mutex> lock(m_pool.m_state->mutex);
+        --m_pool.m_state->batches;
+    }
+    m_pool.m_state->wake.notify_all();
 }
 
 void RefreshPool::ReplaceStuckThreads() {

@@ -20,6 +20,19 @@ public:
     RefreshPool& operator=(const RefreshPool&) = delete;
 
     void Submit(std::function<void()> job);
+
+    // Jobs submitted while a batch is open wait until it closes, and then all threads wake at
+    // once: one wake-up for a refresh of every client instead of one per client.
+    class Batch {
+    public:
+        explicit Batch(RefreshPool& pool);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        RefreshPool& m_pool;
+    };
     // Puts a new thread in the place of each thread whose job has run past the bound. Cheap:
     // the window calls it on every check of its clients.
     void ReplaceStuckThreads();
