@@ -1,11 +1,18 @@
 #include "monitor/refresh_pool.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <list>
 #include <mutex>
 #include <optional>
 #include <thread>
+
+namespace {
+
+std::atomic<unsigned> g_stuckThreads{0};
+
+}  // namespace
 
 struct RefreshPool::State {
     struct Worker {
@@ -53,7 +60,15 @@ struct RefreshPool::State {
                     break;
                 }
             }
+            --g_stuckThreads;
         }
+    }
+
+    // Caller holds the mutex.
+    static void Detach(Worker& worker) {
+        worker.stuck = true;
+        worker.thread.detach();
+        ++g_stuckThreads;
     }
 };
 
@@ -79,8 +94,7 @@ RefreshPool::~RefreshPool() {
                 continue;
             }
             if (worker.busySince) {
-                worker.stuck = true;
-                worker.thread.detach();
+                State::Detach(worker);
             } else {
                 waitFor.push_back(std::move(worker.thread));
             }
@@ -123,14 +137,17 @@ void RefreshPool::ReplaceStuckThreads() {
     size_t replacements = 0;
     for (State::Worker& worker : m_state->workers) {
         if (!worker.stuck && worker.busySince && now - *worker.busySince > m_state->bound) {
-            worker.stuck = true;
-            worker.thread.detach();
+            State::Detach(worker);
             ++replacements;
         }
     }
     for (size_t i = 0; i < replacements; ++i) {
         m_state->StartWorker(m_state);
     }
+}
+
+unsigned RefreshPool::StuckThreadsRunning() {
+    return g_stuckThreads;
 }
 
 unsigned RefreshPool::WorkingThreads() const {

@@ -39,6 +39,9 @@ public:
 
     // Threads that run or wait for jobs, stuck ones not counted.
     unsigned WorkingThreads() const;
+    // Stuck threads of every pool that have not ended yet. A test that lets its hung folders go
+    // waits for these before the process ends, as they may still read a client file then.
+    static unsigned StuckThreadsRunning();
 
 private:
     struct State;

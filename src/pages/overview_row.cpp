@@ -37,6 +37,12 @@ bool ValueLess(const std::optional<T>& a, const std::optional<T>& b, bool ascend
     return a.has_value() && !b.has_value();
 }
 
+// A value from a client file may be NaN, which has no place in an order: such a row sorts as one
+// without a value.
+std::optional<double> SortValue(double value) {
+    return std::isnan(value) ? std::nullopt : std::optional<double>(value);
+}
+
 template <typename T>
 bool PlainLess(const T& a, const T& b, bool ascending) {
     return ascending ? a < b : b < a;
@@ -50,11 +56,11 @@ void FillFromLoad(OverviewRow& row, const ProgressInputs& in) {
     if (!state.found) {
         return;
     }
-    row.progress = state.prog;
+    row.progress = SortValue(state.prog);
     row.texts[kProgressColumn].Format("%.3lf %%", state.prog * 100);
     const double percent = std::floor(state.prog * 100);
     row.progressPercent = !(percent >= 0) ? 0 : (percent > 100 ? 100 : static_cast<int>(percent));
-    row.cpu = state.cpu;
+    row.cpu = SortValue(state.cpu);
     AppendDuration(row.texts[kCpuTimeColumn], state.cpu);
 
     // The progress page's first prediction: the client getting the whole processor.

@@ -30,6 +30,11 @@ void OverviewTest::TearDown() {
         m_dlg->DestroyWindow();
         m_dlg.reset();
     }
+    // The refreshes let go end before the next test changes the clock and the settings.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (RefreshPool::StuckThreadsRunning() > 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     m_app->m_pMainWnd = nullptr;
     m_app.reset();
     Clock::UseSystemClock();

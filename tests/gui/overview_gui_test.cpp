@@ -54,6 +54,7 @@ protected:
         m_dlg->DestroyWindow();
         m_dlg.reset();
         m_app.m_pMainWnd = nullptr;
+        PumpUntil([] { return RefreshPool::StuckThreadsRunning() == 0; });
     }
 
     wxListCtrl& List() { return *static_cast<wxListCtrl*>(WxOf(*m_dlg, IDC_CLIENTS)); }
