@@ -114,13 +114,7 @@ private:
 
     void Print(const std::string& action, const std::string& error) {
         JsonWriter json;
-        json.BeginObject().Field("action", action);
-        if (!error.empty()) {
-            json.Field("error", error);
-        }
-        const bool alive = !Headless::ModalEnded(m_dlg);
-        json.Field("open", alive);
-        if (alive) {
+        if (BeginState(json, action, error, m_dlg)) {
             json.Field("title", m_dlg.GetWindowText().str())
                 .Field("visible", m_dlg.IsWindowVisible())
                 .Field("header", Headless::TextOf(m_dlg, IDC_HEADER).str())
@@ -153,9 +147,7 @@ private:
                     .EndObject();
             }
         }
-        m_records.Write(json);
-        json.EndObject();
-        std::cout << json.str() << std::endl;
+        m_records.EndState(json);
     }
 
     CInfoDlg& m_dlg;

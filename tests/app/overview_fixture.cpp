@@ -11,11 +11,7 @@
 #include "res/resource.h"
 
 void OverviewTest::SetUp() {
-    m_japan = std::make_unique<export_test::ScopedTimeZone>("JST-9");
-    m_configHome = std::make_unique<export_test::ScopedEnv>("XDG_CONFIG_HOME", m_config.path());
-    m_dataHome = std::make_unique<export_test::ScopedEnv>("XDG_DATA_HOME", m_data.path());
-    Clock::Set(1000000000);  // 2001-09-09 10:46:40 JST
-    Headless::Reset();
+    m_environment = std::make_unique<ScopedProgramEnvironment>(m_config.path(), m_data.path());
     m_app = std::make_unique<CInfoApp>();
     m_app->SetRegistryKey("Halvorn");
     m_app->WriteProfileString("Export", "Path", m_data.File("export.csv").c_str());
@@ -37,11 +33,7 @@ void OverviewTest::TearDown() {
     }
     m_app->m_pMainWnd = nullptr;
     m_app.reset();
-    Clock::UseSystemClock();
-    Headless::Reset();
-    m_dataHome.reset();
-    m_configHome.reset();
-    m_japan.reset();
+    m_environment.reset();
 }
 
 std::string OverviewTest::MakeClient(const std::string& set) {

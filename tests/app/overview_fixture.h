@@ -10,6 +10,7 @@
 
 #include "app/info_app.h"
 #include "app/overview_dlg.h"
+#include "app/program_environment.h"
 #include "export/export_test_support.h"
 #include "support/hanging_reader.h"
 #include "support/temp_dir.h"
@@ -40,7 +41,5 @@ protected:
     COverviewDlg::Options m_options;
 
 private:
-    std::unique_ptr<export_test::ScopedTimeZone> m_japan;
-    std::unique_ptr<export_test::ScopedEnv> m_configHome;
-    std::unique_ptr<export_test::ScopedEnv> m_dataHome;
+    std::unique_ptr<ScopedProgramEnvironment> m_environment;
 };

@@ -16,7 +16,7 @@
 
 #include "app/info_app.h"
 #include "app/overview_dlg.h"
-#include "platform/wx/text_fit.h"
+#include "gui/window_shots.h"
 #include "platform/wx/wx_test_support.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -60,18 +60,6 @@ protected:
     wxListCtrl& List() { return *static_cast<wxListCtrl*>(WxOf(*m_dlg, IDC_CLIENTS)); }
     std::string Cell(int row, int column) {
         return List().GetItemText(row, column).utf8_str().data();
-    }
-
-    void ExpectEveryTextFits(CWnd& window, const std::string& name) {
-        wxWindow* top = WxOf(window);
-        const wxImage shot = CaptureScreen(top->GetScreenRect());
-        ASSERT_TRUE(shot.IsOk());
-        const std::string file = std::string(VANTREL_GUI_SCREENSHOT_DIR) + "/vantrel_" + name +
-                                 "_" + std::setlocale(LC_MESSAGES, nullptr) + ".png";
-        EXPECT_TRUE(shot.SaveFile(file, wxBITMAP_TYPE_PNG));
-        for (const Misfit& misfit : TextsThatDoNotFit(top, shot)) {
-            ADD_FAILURE() << name << ": " << misfit.why;
-        }
     }
 
     TempDir m_a, m_b, m_hung, m_empty, m_config;

@@ -103,13 +103,7 @@ private:
 
     void Print(const std::string& action, const std::string& error) {
         JsonWriter json;
-        json.BeginObject().Field("action", action);
-        if (!error.empty()) {
-            json.Field("error", error);
-        }
-        const bool open = !Headless::ModalEnded(m_dlg);
-        json.Field("open", open);
-        if (open) {
+        if (BeginState(json, action, error, m_dlg)) {
             json.Field("title", m_dlg.GetWindowText().str())
                 .Field("message", Headless::TextOf(m_dlg, IDC_MESSAGE).str())
                 .Field("selectedRow", Headless::SelectedListRow(m_dlg, IDC_CLIENTS))
@@ -134,9 +128,7 @@ private:
             }
             json.EndArray();
         }
-        m_records.Write(json);
-        json.EndObject();
-        std::cout << json.str() << std::endl;
+        m_records.EndState(json);
     }
 
     COverviewDlg& m_dlg;

@@ -66,6 +66,23 @@ std::optional<std::string> PerformCommonAction(const std::string& action, std::i
     return std::nullopt;
 }
 
+bool BeginState(JsonWriter& json, const std::string& action, const std::string& error,
+                const CWnd& window) {
+    json.BeginObject().Field("action", action);
+    if (!error.empty()) {
+        json.Field("error", error);
+    }
+    const bool open = !Headless::ModalEnded(window);
+    json.Field("open", open);
+    return open;
+}
+
+void ScenarioRecords::EndState(JsonWriter& json) {
+    Write(json);
+    json.EndObject();
+    std::cout << json.str() << std::endl;
+}
+
 ScenarioRecords::ScenarioRecords() : m_before(StampExportFiles()) {}
 
 // Size and modification time of every file beside the CSV log, as the settings name it now.

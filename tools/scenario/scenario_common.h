@@ -35,11 +35,20 @@ void RunScenario(Perform perform, Print print, Done done) {
     }
 }
 
+class CWnd;
+
+// Begins the state printed after an action: the action, its error when there was one, and
+// whether the window is still open, which the caller's fields follow.
+bool BeginState(JsonWriter& json, const std::string& action, const std::string& error,
+                const CWnd& window);
+
 class ScenarioRecords {
 public:
     ScenarioRecords();
     // The message boxes and modal dialogs since the last call, and the files the export wrote.
     void Write(JsonWriter& json);
+    // Writes these, ends the state and prints it as one line.
+    void EndState(JsonWriter& json);
 
 private:
     using FileStamps = std::map<std::string, std::pair<long long, long long>>;
