@@ -83,6 +83,7 @@ private:
     // Declared after the clients: the pool's threads end before the clients go.
     std::unique_ptr<RefreshPool> m_pool;
     std::vector<OverviewClient*> m_rowClients;  // the client of each row
+    std::vector<int> m_columnWidest;            // bytes of each column's longest text
     CListCtrl m_listClients;
     CString m_strMessage;
     Settings m_settings;

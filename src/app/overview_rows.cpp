@@ -35,6 +35,7 @@ void COverviewDlg::ShowRows() {
         m_listClients.InsertItem(m_listClients.GetItemCount(), "");
     }
     int selectedRow = -1;
+    std::vector<int> widest(kOverviewColumnCount, 0);
     for (int row = 0; row < rows; ++row) {
         const OverviewRow& shown = m_rowClients[static_cast<size_t>(row)]->row;
         for (int column = 0; column < kOverviewColumnCount; ++column) {
@@ -42,6 +43,8 @@ void COverviewDlg::ShowRows() {
             if (m_listClients.GetItemText(row, column) != text) {
                 m_listClients.SetItemText(row, column, text.GetString());
             }
+            widest[static_cast<size_t>(column)] =
+                std::max(widest[static_cast<size_t>(column)], text.GetLength());
         }
         if (m_listClients.GetItemProgress(row, kProgressColumn) != shown.progressPercent) {
             m_listClients.SetItemProgress(row, kProgressColumn, shown.progressPercent);
@@ -51,9 +54,14 @@ void COverviewDlg::ShowRows() {
         }
     }
     m_listClients.SetSelectedItem(selectedRow);
+    // Fitting a column measures every text in it: only when its longest text changed.
     for (int column = 0; column < kOverviewColumnCount; ++column) {
-        m_listClients.SetColumnWidth(column, LVSCW_AUTOSIZE_USEHEADER);
+        if (m_columnWidest.size() != widest.size() ||
+            m_columnWidest[static_cast<size_t>(column)] != widest[static_cast<size_t>(column)]) {
+            m_listClients.SetColumnWidth(column, LVSCW_AUTOSIZE_USEHEADER);
+        }
     }
+    m_columnWidest = std::move(widest);
     if (CWnd* remove = GetDlgItem(IDC_REMOVE_CLIENT)) {
         remove->EnableWindow(selectedRow >= 0);
     }
