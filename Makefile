@@ -24,13 +24,15 @@ build: deps-test
 	@$(CONFIGURE) -DVANTREL_BUILD_TESTS=ON >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# make run CLIENTS=4: four simulated clients at different speeds under the clients overview.
+CLIENTS ?=
 run: program
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 		echo "Vantrel needs a display. Without one, run it on a virtual display:"; \
 		echo "    xvfb-run make run"; \
 		exit 1; \
 	fi
-	@exec scripts/run-demo $(BUILD_DIR)
+	@exec env CLIENTS="$(CLIENTS)" scripts/run-demo $(BUILD_DIR)
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

@@ -1,4 +1,5 @@
-// The in-process benchmarks: the refresh cycle and the CSV export, each against its floor.
+// The in-process benchmarks: the refresh cycle, the CSV export and the clients overview, each
+// against its floor.
 #include <benchmark/benchmark.h>
 
 #include <iostream>
@@ -32,6 +33,14 @@ int main(int argc, char** argv) {
     // For comparison only: an append without the lock and the file check.
     targets.push_back({"BM_CsvExport/0", "CSV export against a bare append", "export_us",
                        "bare_append_us", BenchTarget::Kind::Info, 0, ""});
+    // 256 clients refreshed through the overview against 256 refresh cycles of the main window.
+    targets.push_back({"BM_OverviewRefresh/256", "overview refresh of 256 clients", "overview_ms",
+                       "single_cycles_ms", BenchTarget::Kind::Ratio, 1.2, ""});
+    targets.push_back({"BM_OverviewRefresh/256", "overview heap per client", "per_client_kib",
+                       "none", BenchTarget::Kind::Excess, 64, "KiB"});
+    targets.push_back({"BM_OverviewWithAHangingFolder/256",
+                       "longest interface-thread call, one folder hanging", "longest_call_ms",
+                       "none", BenchTarget::Kind::Excess, 50, "ms"});
     reporter.PrintSummary(targets, std::cout);
     benchmark::Shutdown();
     return 0;

@@ -1,9 +1,11 @@
-// Runs the main window on the headless backend in the current directory (the client directory)
-// and reads user actions, one per line, from standard input. After each action it prints what
-// the windows show as one JSON object per line. The clock, TZ and XDG_CONFIG_HOME (the settings
-// store) are the caller's to set; "clock" and "set" change the first and the last from inside.
+// Runs the program's window on the headless backend, on the client folders its arguments name
+// as the program's do (by default the current directory: the main window; several folders or
+// --clients: the clients overview), and reads user actions, one per line, from standard input.
+// After each action it prints what the windows show as one JSON object per line. The clock, TZ
+// and XDG_CONFIG_HOME (the settings store) are the caller's to set; "clock" and "set" change the
+// first and the last from inside.
 //
-// Actions:
+// Main window actions:
 //   show                        print the state only
 //   refresh | export | settings | simple   press that button of the main window
 //   press ID                    press any button of the main window by id
@@ -11,57 +13,23 @@
 //   tab N                       select tab N as a click on its head does
 //   esc | enter | close         the keys and the close box of the main window
 //   syscommand N | about        a system-menu command (about = 16)
-//   answer N                    the next message box is answered with N (1 OK, 2 Cancel)
-//   settings-ok                 the next settings dialog is closed with OK as it opens
 //   simple-dblclick             double click on the simple view's big button
-//   clock SECONDS | advance SECONDS   set or move the clock (seconds since 1970)
-//   set SECTION KEY int|str VALUE     write a setting; "set SECTION KEY delete" removes it
-#include <sys/stat.h>
-
-#include <dirent.h>
-#include <cstdio>
-#include <cstdlib>
-#include <iostream>
-#include <map>
+// Overview actions: see overview_scenario.h. Both windows: see scenario_common.h.
+#include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/info_app.h"
 #include "app/info_dlg.h"
+#include "app/overview_dlg.h"
 #include "json_writer.h"
-#include "platform/base/clock.h"
 #include "platform/headless/headless.h"
 #include "res/resource.h"
-#include "res/settings.h"
+#include "scenario/overview_scenario.h"
+#include "scenario/scenario_common.h"
 
 namespace {
-
-using FileStamps = std::map<std::string, std::pair<long long, long long>>;
-
-// Size and modification time of every file in a directory.
-FileStamps StampFiles(const std::string& dir) {
-    FileStamps stamps;
-    DIR* d = ::opendir(dir.c_str());
-    if (!d) {
-        return stamps;
-    }
-    while (const dirent* entry = ::readdir(d)) {
-        const std::string path = dir + "/" + entry->d_name;
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-            stamps[path] = {
-                static_cast<long long>(st.st_size),
-                static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
-        }
-    }
-    ::closedir(d);
-    return stamps;
-}
-
-std::string DirectoryOf(const CString& path) {
-    const int slash = path.ReverseFind('/');
-    return slash > 0 ? path.Left(slash).str() : (slash == 0 ? "/" : ".");
-}
 
 void WriteControl(JsonWriter& json, CWnd& dialog, int id) {
     CWnd* control = dialog.GetDlgItem(id);
@@ -76,26 +44,15 @@ void WriteControl(JsonWriter& json, CWnd& dialog, int id) {
         .EndObject();
 }
 
-// Where the CSV log and the plot files go, as the settings say now.
-std::string ExportDirectory() {
-    return DirectoryOf(Settings::Load(*AfxGetApp()).ExportPath());
-}
-
 class ScenarioRunner {
 public:
     explicit ScenarioRunner(CInfoDlg& dlg) : m_dlg(dlg) {}
 
     void Run() {
-        std::string line;
-        m_before = StampFiles(ExportDirectory());
-        Print("start", "");
-        while (!m_closed && std::getline(std::cin, line)) {
-            if (line.empty() || line[0] == '#') {
-                continue;
-            }
-            const std::string error = Perform(line);
-            Print(line, error);
-        }
+        RunScenario(
+            [this](const std::string& line) { return Perform(line); },
+            [this](const std::string& action, const std::string& error) { Print(action, error); },
+            [this] { return m_closed; });
     }
 
 private:
@@ -144,63 +101,20 @@ private:
             in >> id;
             return Headless::SysCommand(m_dlg, id) ? "" : "no window";
         }
-        if (action == "answer") {
-            int answer = IDOK;
-            in >> answer;
-            Headless::QueueMessageBoxAnswer(answer);
-            return "";
-        }
-        if (action == "settings-ok") {
-            Headless::QueueModal([](CDialog& settings) { Headless::PressButton(settings, IDOK); });
-            return "";
-        }
         if (action == "simple-dblclick") {
             return m_dlg.SimpleView() && Headless::DoubleClickButton(*m_dlg.SimpleView(), IDC_INFO)
                        ? ""
                        : "the simple view is not shown";
         }
-        if (action == "clock" || action == "advance") {
-            long long seconds = 0;
-            if (!(in >> seconds))
-                return "expected seconds";
-            action == "clock" ? Clock::Set(seconds) : Clock::Advance(seconds);
-            return "";
-        }
-        if (action == "set") {
-            return SetSetting(in);
+        if (const std::optional<std::string> common = PerformCommonAction(action, in)) {
+            return *common;
         }
         return "unknown action";
     }
 
-    static std::string SetSetting(std::istringstream& in) {
-        std::string section, key, type;
-        in >> section >> key >> type;
-        std::string value;
-        std::getline(in >> std::ws, value);
-        CWinApp& app = *AfxGetApp();
-        if (type == "int") {
-            return app.WriteProfileInt(section.c_str(), key.c_str(), std::atoi(value.c_str()))
-                       ? ""
-                       : "the setting was not written";
-        }
-        if (type == "str" || type == "delete") {
-            const char* text = type == "str" ? value.c_str() : nullptr;
-            return app.WriteProfileString(section.c_str(), key.c_str(), text)
-                       ? ""
-                       : "the setting was not written";
-        }
-        return "expected int, str or delete";
-    }
-
     void Print(const std::string& action, const std::string& error) {
         JsonWriter json;
-        json.BeginObject().Field("action", action);
-        if (!error.empty()) {
-            json.Field("error", error);
-        }
-        const bool alive = !Headless::ModalEnded(m_dlg);
-        json.Field("open", alive);
-        if (alive) {
+        if (BeginState(json, action, error, m_dlg)) {
             json.Field("title", m_dlg.GetWindowText().str())
                 .Field("visible", m_dlg.IsWindowVisible())
                 .Field("header", Headless::TextOf(m_dlg, IDC_HEADER).str())
@@ -233,58 +147,32 @@ private:
                     .EndObject();
             }
         }
-        const auto& boxes = Headless::MessageBoxes();
-        json.BeginArray("messageBoxes");
-        for (size_t i = m_boxesSeen; i < boxes.size(); ++i) {
-            json.BeginObject()
-                .Field("text", boxes[i].text.str())
-                .Field("caption", boxes[i].caption.str())
-                .Field("answer", boxes[i].answer)
-                .EndObject();
-        }
-        json.EndArray();
-        m_boxesSeen = boxes.size();
-        const auto& modals = Headless::ModalRuns();
-        json.BeginArray("dialogs");
-        for (size_t i = m_modalsSeen; i < modals.size(); ++i) {
-            json.BeginObject()
-                .Field("template", modals[i].templateId)
-                .Field("result", modals[i].result)
-                .EndObject();
-        }
-        json.EndArray();
-        m_modalsSeen = modals.size();
-        const FileStamps after = StampFiles(ExportDirectory());
-        json.BeginArray("filesWritten");
-        for (const auto& [path, stamp] : after) {
-            const auto it = m_before.find(path);
-            if (it == m_before.end() || it->second != stamp) {
-                json.String(path);
-            }
-        }
-        json.EndArray();
-        m_before = after;
-        json.EndObject();
-        std::cout << json.str() << std::endl;
+        m_records.EndState(json);
     }
 
     CInfoDlg& m_dlg;
     bool m_closed = false;
-    size_t m_boxesSeen = 0;
-    size_t m_modalsSeen = 0;
-    FileStamps m_before;
+    ScenarioRecords m_records;
 };
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     CInfoApp app;
-    // The main window's first modal loop is the scenario; the main dialog's own start-up runs
-    // before it, and its first state is printed as the action "start".
+    // The program's own command line: a folder, or the answers to --help and wrong arguments.
+    if (const std::optional<int> status =
+            app.ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc))) {
+        return *status;
+    }
+    // The window's first modal loop is the scenario; the window's own start-up runs before it,
+    // and its first state is printed as the action "start".
     Headless::QueueModal([](CDialog& dialog) {
-        auto& dlg = static_cast<CInfoDlg&>(dialog);
-        ScenarioRunner runner(dlg);
-        runner.Run();
+        if (auto* overview = dynamic_cast<COverviewDlg*>(&dialog)) {
+            RunOverviewScenario(*overview);
+        } else {
+            ScenarioRunner runner(static_cast<CInfoDlg&>(dialog));
+            runner.Run();
+        }
     });
     app.InitInstance();
     return 0;

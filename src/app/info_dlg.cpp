@@ -101,12 +101,7 @@ void CInfoDlg::LoadSettings() {
 }
 
 std::optional<UINT> CInfoDlg::CurrentTimerPeriod() const {
-    if (m_settings.m_nInterval <= 0) {
-        return std::nullopt;
-    }
-    // In 64 bits and clamped: a long interval must not wrap into a short period.
-    const long long period = static_cast<long long>(m_settings.m_nInterval) * 60000;
-    return period > USER_TIMER_MAXIMUM ? USER_TIMER_MAXIMUM : static_cast<UINT>(period);
+    return m_settings.TimerPeriod();
 }
 
 void CInfoDlg::OnSysCommand(UINT nID, LPARAM lParam) {

@@ -44,6 +44,9 @@ protected:
 
     void LoadSettings();
     bool LoadAll();
+    // Shows what a refresh of the monitor came to; false when it failed and the previous load
+    // was kept (a message box for the button, the message line for the timer).
+    bool ShowRefresh(ClientMonitor::Outcome outcome, bool fromButton);
     // Rebuilds the title, the lines and the selected tab's page from the monitor's load.
     bool UpdateDisplay();
 

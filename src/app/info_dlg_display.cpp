@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "app/info_dlg.h"
+#include "app/progress_inputs.h"
 #include "pages/analysis_page.h"
 #include "pages/display_frame.h"
 #include "pages/observation_page.h"
@@ -75,12 +76,9 @@ bool CInfoDlg::UpdateDisplay() {
             case kObservationTab:
                 page = BuildObservationPage(wu);
                 break;
-            case kProgressTab: {
-                const WorkUnitBaseline base = m_monitor.Baseline();
-                page = BuildProgressPage(
-                    ProgressInputs{wu, state, version, timeUpdate, base.time, base.cpu, base.set});
+            case kProgressTab:
+                page = BuildProgressPage(ProgressInputsOf(m_monitor));
                 break;
-            }
             case kUserTab:
                 page = BuildUserPage(m_monitor.User());
                 if (!m_monitor.User().found) {

@@ -1,8 +1,7 @@
 // The export button and the CSV and plot exports of the main window.
 #include "app/info_dlg.h"
-#include "export/csv_export.h"
+#include "app/unit_export.h"
 #include "export/plot_export.h"
-#include "platform/base/paths.h"
 #include "res/strings.h"
 
 void CInfoDlg::OnExport() {
@@ -13,14 +12,7 @@ void CInfoDlg::OnExport() {
 
 bool CInfoDlg::ExportCsv(const CTime& updateTime, const WorkUnitInfo& wu,
                          const AnalysisState& state, bool fromTimer) {
-    // The default log's folder is made when the first line goes into it. A folder the user named
-    // must be there already: a mistyped path fails rather than growing folders.
-    if (!m_strExportPath.IsEmpty() && m_strExportPath == DefaultExportPath()) {
-        MakeDirectories(UserDataDirectory());
-    }
-    const CsvExportSettings settings{m_strExportPath, m_settings.m_bLFCode, m_settings.m_bNoTitle,
-                                     m_settings.m_nForm};
-    switch (AppendCsvLine(settings, updateTime, wu, state)) {
+    switch (AppendUnitLine(m_settings, m_strExportPath, updateTime, wu, state)) {
         case CsvExportResult::Written:
             if (m_settings.m_bPlot) {
                 ExportPlot(wu, state);

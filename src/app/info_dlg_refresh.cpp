@@ -12,10 +12,7 @@ void CInfoDlg::OnRefresh() {
         KillTimer(m_nTimerID);
     }
     // The refresh button never exports.
-    if (m_monitor.Refresh().outcome == ClientMonitor::Outcome::Failed) {
-        MessageBox(Text::kInfoNotObtained, Text::kAppName, MB_OK);
-    }
-    UpdateDisplay();
+    ShowRefresh(m_monitor.Refresh().outcome, true);
     // The next automatic refresh comes one full period after this one.
     if (m_nTimerID != 0) {
         m_nTimerID = SetTimer(m_nTimerID, CurrentTimerPeriod().value_or(0));
@@ -24,16 +21,27 @@ void CInfoDlg::OnRefresh() {
 
 void CInfoDlg::OnTimer(UINT_PTR nIDEvent) {
     const ClientMonitor::RefreshResult result = m_monitor.Refresh();
-    if (result.outcome == ClientMonitor::Outcome::Failed) {
-        m_strMessage = Text::kInfoNotObtained;
+    // One line per finished work unit: the last data seen of the unit just replaced.
+    if (ShowRefresh(result.outcome, false) && m_settings.m_bExportOnTimer && result.replaced &&
+        !ExportCsv(result.replaced->time, result.replaced->wu, result.replaced->state, true)) {
         UpdateData(false);
-    } else {
-        UpdateDisplay();
-        // One line per finished work unit: the last data seen of the unit just replaced.
-        if (m_settings.m_bExportOnTimer && result.replaced &&
-            !ExportCsv(result.replaced->time, result.replaced->wu, result.replaced->state, true)) {
-            UpdateData(false);
-        }
     }
     CDialog::OnTimer(nIDEvent);
+}
+
+bool CInfoDlg::ShowRefresh(ClientMonitor::Outcome outcome, bool fromButton) {
+    if (outcome != ClientMonitor::Outcome::Failed) {
+        UpdateDisplay();
+        return true;
+    }
+    // The previous load is kept: a button hears of it in a box over the pages rebuilt from it,
+    // an unattended refresh in the message line over the pages as they were.
+    if (fromButton) {
+        MessageBox(Text::kInfoNotObtained, Text::kAppName, MB_OK);
+        UpdateDisplay();
+    } else {
+        m_strMessage = Text::kInfoNotObtained;
+        UpdateData(false);
+    }
+    return false;
 }

@@ -33,8 +33,20 @@ bool NamesAnalysisItems(const ClientVersion& version) {
     return IsNewerFileSet(version) && ByteCompare(version.major_version.GetString(), "3") >= 0;
 }
 
-// The share of wall time the client got since the baseline, capped at 1; nothing when there is
-// no earlier load of this unit to measure from.
+// "<local time> (受信から ... 経過後)\n" for a completion `remaining` seconds after the load.
+// CTime is 64-bit: adding a 32-bit count never overflows, and dates past January 2038 still show.
+void AppendPrediction(CString& text, const CTime& timeUpdate, std::int32_t remaining,
+                      std::int64_t sinceReceipt, bool withSuffix) {
+    text += CTime(timeUpdate.GetTime() + remaining).Format(kLocalMinutesPattern);
+    if (withSuffix) {
+        AppendElapsed(text, remaining + sinceReceipt, ElapsedWording::kAfterReceipt);
+    } else {
+        text += "\n";
+    }
+}
+
+}  // namespace
+
 std::optional<double> Utilisation(const ProgressInputs& in) {
     // Before any baseline its time and CPU time mean nothing, so no share is shown.
     if (!in.baselineSet) {
@@ -49,19 +61,13 @@ std::optional<double> Utilisation(const ProgressInputs& in) {
     return u > 1.0 ? 1.0 : u;  // no lower bound: a CPU time that went down shows as negative
 }
 
-// "<local time> (受信から ... 経過後)\n" for a completion `remaining` seconds after the load.
-// CTime is 64-bit: adding a 32-bit count never overflows, and dates past January 2038 still show.
-void AppendPrediction(CString& text, const CTime& timeUpdate, std::int32_t remaining,
-                      std::int64_t sinceReceipt, bool withSuffix) {
-    text += CTime(timeUpdate.GetTime() + remaining).Format(kLocalMinutesPattern);
-    if (withSuffix) {
-        AppendElapsed(text, remaining + sinceReceipt, ElapsedWording::kAfterReceipt);
-    } else {
-        text += "\n";
+std::optional<std::int32_t> RemainingCpuSeconds(const AnalysisState& state) {
+    if (state.prog == 0.0) {
+        return std::nullopt;
     }
+    const double total = state.cpu / state.prog;
+    return TruncToInt32(total - state.cpu);
 }
-
-}  // namespace
 
 PageText BuildProgressPage(const ProgressInputs& in) {
     PageText page;
@@ -98,7 +104,7 @@ PageText BuildProgressPage(const ProgressInputs& in) {
     // Seconds since the work unit file was written; 0 when that time is unknown.
     const std::int64_t sinceReceipt =
         in.wu.file_time != 0 ? (in.timeUpdate - CTime(in.wu.file_time)).GetTotalSeconds() : 0;
-    const std::optional<std::int32_t> remaining = TruncToInt32(total - state.cpu);
+    const std::optional<std::int32_t> remaining = RemainingCpuSeconds(state);
     if (remaining) {
         AppendPrediction(v, in.timeUpdate, *remaining, sinceReceipt, sinceReceipt > 0);
     } else {

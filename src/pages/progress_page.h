@@ -1,6 +1,9 @@
 // The fourth tab: progress, utilisation and the predicted completion times.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "pages/page_text.h"
 #include "platform/base/ctime.h"
 
@@ -19,3 +22,11 @@ struct ProgressInputs {
 };
 
 PageText BuildProgressPage(const ProgressInputs& in);
+
+// The share of wall time the client got since the baseline, capped at 1; nothing when there is
+// no earlier load of this unit to measure from.
+std::optional<double> Utilisation(const ProgressInputs& in);
+
+// CPU seconds still to go when the client gets the whole processor: what the first predicted
+// completion counts from the load. Nothing at progress 0 or when the count does not fit.
+std::optional<std::int32_t> RemainingCpuSeconds(const AnalysisState& state);

@@ -11,6 +11,7 @@ constexpr int IDD_VANTREL_DIALOG = 102;
 constexpr int IDR_MAINFRAME = 128;
 constexpr int IDD_SETTINGS = 134;
 constexpr int IDD_SIMPLEVIEW = 135;
+constexpr int IDD_OVERVIEW = 136;
 
 // Main window (template 102).
 constexpr int IDC_MESSAGE = 1000;
@@ -41,6 +42,12 @@ constexpr int IDC_PLOT = 1042;
 // Simple view (template 135).
 constexpr int IDC_INFO = 1031;
 constexpr int IDC_TIME = 1032;
+
+// Clients overview (template 136); it shares the refresh, settings, exit and message ids of the
+// main window.
+constexpr int IDC_CLIENTS = 1050;
+constexpr int IDC_ADD_CLIENT = 1051;
+constexpr int IDC_REMOVE_CLIENT = 1052;
 
 // About box (template 100).
 constexpr int IDC_ABOUT_ICON = -1;

@@ -1,5 +1,6 @@
 #include "res/settings.h"
 
+#include <string>
 #include <vector>
 
 #include "platform/base/paths.h"
@@ -43,8 +44,54 @@ bool Settings::Save(CWinApp& app) const {
     return app.WriteProfileEntries(changes);
 }
 
+namespace {
+
+std::string FolderKey(int number) {
+    return SettingsKey::kFolderPrefix + std::to_string(number);
+}
+
+}  // namespace
+
+std::vector<CString> LoadClientFolders(CWinApp& app) {
+    using namespace SettingsKey;
+    std::vector<CString> folders;
+    const int count = app.GetProfileInt(kClients, kCount, 0);
+    for (int number = 1; number <= count; ++number) {
+        const CString folder = app.GetProfileString(kClients, FolderKey(number).c_str(), "");
+        if (!folder.IsEmpty()) {
+            folders.push_back(folder);
+        }
+    }
+    return folders;
+}
+
+bool SaveClientFolders(CWinApp& app, const std::vector<CString>& folders) {
+    using namespace SettingsKey;
+    const int count = static_cast<int>(folders.size());
+    std::vector<SettingsStore::Change> changes{{kClients, kCount, count}};
+    for (int number = 1; number <= count; ++number) {
+        changes.push_back(
+            {kClients, FolderKey(number), folders[static_cast<size_t>(number - 1)].str()});
+    }
+    // A shorter list leaves no folders of the longer one behind.
+    const int kept = app.GetProfileInt(kClients, kCount, 0);
+    for (int number = count + 1; number <= kept; ++number) {
+        changes.push_back({kClients, FolderKey(number), std::string(), true});
+    }
+    return app.WriteProfileEntries(changes);
+}
+
 CString Settings::ExportPath() const {
     return m_strPath.IsEmpty() ? DefaultExportPath() : m_strPath;
+}
+
+std::optional<UINT> Settings::TimerPeriod() const {
+    if (m_nInterval <= 0) {
+        return std::nullopt;
+    }
+    // In 64 bits and clamped: a long interval must not wrap into a short period.
+    const long long period = static_cast<long long>(m_nInterval) * 60000;
+    return period > USER_TIMER_MAXIMUM ? USER_TIMER_MAXIMUM : static_cast<UINT>(period);
 }
 
 CString UserDataDirectory() {

@@ -3,7 +3,11 @@
 // window has always used for its copy.
 #pragma once
 
+#include <optional>
+#include <vector>
+
 #include "platform/base/cstring.h"
+#include "platform/ui/types.h"
 
 class CWinApp;
 
@@ -26,7 +30,15 @@ struct Settings {
 
     // The CSV log: m_strPath, or the default log when none is stored.
     CString ExportPath() const;
+    // The refresh timer's period in milliseconds for m_nInterval; none for 0 or less.
+    std::optional<UINT> TimerPeriod() const;
 };
+
+// The clients overview's folders, kept in a section of their own. A damaged section gives the
+// folders that can still be read.
+std::vector<CString> LoadClientFolders(CWinApp& app);
+// Replaces the kept list in one change of the store; false when nothing could be written.
+bool SaveClientFolders(CWinApp& app, const std::vector<CString>& folders);
 
 // The user's own folder for Vantrel's files, $XDG_DATA_HOME/Halvorn/Vantrel (by default
 // ~/.local/share/Halvorn/Vantrel): the CSV log lies there unless the settings name another file,

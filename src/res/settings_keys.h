@@ -4,7 +4,7 @@
 namespace SettingsKey {
 
 inline constexpr char kTimer[] = "Timer";
-inline constexpr char kInterval[] = "Interval";  // minutes between automatic refreshes; 0: none
+inline constexpr char kInterval[] = "Interval";     // minutes between automatic refreshes; 0: none
 inline constexpr char kExportOnTimer[] = "Export";  // in "Timer": export on a work-unit change
 
 inline constexpr char kSimple[] = "Simple";
@@ -17,6 +17,11 @@ inline constexpr char kLFCode[] = "LFCode";
 inline constexpr char kNoTitle[] = "NoTitle";
 inline constexpr char kForm[] = "Form";
 inline constexpr char kPlot[] = "Plot";
+
+// The clients overview's folders: their number, then Folder1, Folder2 ... in the list's order.
+inline constexpr char kClients[] = "Clients";
+inline constexpr char kCount[] = "Count";
+inline constexpr char kFolderPrefix[] = "Folder";
 
 inline constexpr char kTab[] = "TAB";
 inline constexpr char kOffset[] = "OFSET";

@@ -17,6 +17,12 @@ inline constexpr char kAboutMenuItem[] = "Vantrel のﾊﾞｰｼﾞｮﾝ情報
 inline constexpr char kAboutVersion[] = "Vantrel Version 3.30";
 inline constexpr char kAboutAuthors[] = "Copyright (C) 2026 Halvorn. Vantrel の開発チーム";
 
+// The command line's answers, on a terminal.
+inline constexpr char kProgramName[] = "vantrel";
+inline constexpr char kUsageDescription[] =
+    "Shows what the SETI@home client in a folder is doing: in the folder it is started in, in\n"
+    "DIR, or, for several folders, one row per client in the clients overview.\n";
+
 // Message boxes and the message line.
 inline constexpr char kInfoNotObtained[] = "情報を取得できませんでした";
 inline constexpr char kExportFailed[] = "エクスポートできませんでした";
@@ -68,6 +74,28 @@ inline constexpr char kSimpleViewFailed[] = "情報取得失敗";
 // Two lines on the simple view's button: progress in percent, then the CPU time.
 inline constexpr char kSimpleViewProgressFormat[] = "Progress:   %.3lf%%\n";
 inline constexpr char kSimpleViewCpuTimeFormat[] = "CPU Time: %d hr %02d min %02.3lf sec";
+
+// Clients overview: its caption, column headers and the status of each client.
+inline constexpr char kOverviewCaption[] = "Vantrel - クライアント一覧";
+inline constexpr char kColumnFolder[] = "フォルダ";
+inline constexpr char kColumnWorkUnit[] = "WU名";
+inline constexpr char kColumnProgress[] = "進捗";
+inline constexpr char kColumnCpuTime[] = "CPU Time";
+inline constexpr char kColumnPredictedEnd[] = "予想終了時刻";
+inline constexpr char kColumnUtilisation[] = "稼働率";
+inline constexpr char kColumnStatus[] = "状態";
+inline constexpr char kStatusLoading[] = "読み込み中...";
+inline constexpr char kStatusRunning[] = "実行中";
+inline constexpr char kStatusFinished[] = "終了 (新しいWU待ち)";
+inline constexpr char kStatusNoClientFiles[] = "クライアントファイルなし";
+inline constexpr char kStatusUnreadable[] = "読み取れません";
+inline constexpr char kStatusNotResponding[] = "応答なし";
+inline constexpr char kFolderAlreadyListed[] = "このフォルダは一覧にあります";
+inline constexpr char kNotAFolder[] = "フォルダを開けませんでした";
+inline constexpr char kClientStillLoading[] = "情報を読み込み中です";
+inline constexpr char kClientFoldersNotSaved[] = "クライアント一覧を保存できませんでした";
+inline constexpr char kExportFailedForFormat[] = "エクスポートできませんでした (%s)";
+inline constexpr char kChooseClientFolder[] = "クライアントのフォルダを選択";
 
 // Settings dialog's file browser.
 inline constexpr char kCsvFileFilter[] = "CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||";

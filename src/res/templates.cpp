@@ -108,6 +108,27 @@ const DialogTemplate kSimpleView{
     },
 };
 
+// One row per client over the main window's buttons; the list is filled by the program.
+const DialogTemplate kOverview{
+    IDD_OVERVIEW,
+    Text::kOverviewCaption,
+    CSize{575, 200},
+    kFont,
+    kFontPoints,
+    kCaption | kSystemMenu | kMinimizeBox | kAppWindow | kCentered | kVisible,
+    {
+        {IDC_CLIENTS, ControlKind::List, "", DialogRect(5, 5, 565, 155), kStyleNone},
+        {IDC_ADD_CLIENT, ControlKind::Button, "追加...", DialogRect(5, 167, 50, 14), kStyleNone},
+        {IDC_REMOVE_CLIENT, ControlKind::Button, "削除", DialogRect(60, 167, 50, 14), kDisabled},
+        {IDC_REFRESH, ControlKind::Button, "最新の情報に更新", DialogRect(350, 167, 65, 14),
+         kDefaultButton},
+        {IDC_SETTINGS, ControlKind::Button, "設定...", DialogRect(420, 167, 50, 14), kStyleNone},
+        {IDOK, ControlKind::Button, "終了", DialogRect(520, 167, 50, 14), kStyleNone},
+        {IDC_MESSAGE, ControlKind::Static, "", DialogRect(5, 186, 565, 10),
+         kNoWrap | kNoPrefix | kSunken},
+    },
+};
+
 }  // namespace
 
 const DialogTemplate& LoadDialogTemplate(int id) {
@@ -118,6 +139,8 @@ const DialogTemplate& LoadDialogTemplate(int id) {
             return kSettings;
         case IDD_SIMPLEVIEW:
             return kSimpleView;
+        case IDD_OVERVIEW:
+            return kOverview;
         default:
             return kMainWindow;
     }

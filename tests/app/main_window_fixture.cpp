@@ -4,11 +4,7 @@
 #include "platform/headless/headless.h"
 
 void MainWindowTest::SetUp() {
-    m_japan = std::make_unique<export_test::ScopedTimeZone>("JST-9");
-    m_configHome = std::make_unique<export_test::ScopedEnv>("XDG_CONFIG_HOME", m_config.path());
-    m_dataHome = std::make_unique<export_test::ScopedEnv>("XDG_DATA_HOME", m_data.path());
-    Clock::Set(1000000000);  // 2001-09-09 10:46:40 JST
-    Headless::Reset();
+    m_environment = std::make_unique<ScopedProgramEnvironment>(m_config.path(), m_data.path());
     m_app = std::make_unique<CInfoApp>();
     m_app->SetRegistryKey("Halvorn");
     m_app->m_strModuleDir = m_config.path().c_str();
@@ -16,11 +12,7 @@ void MainWindowTest::SetUp() {
 
 void MainWindowTest::TearDown() {
     m_app.reset();
-    Clock::UseSystemClock();
-    Headless::Reset();
-    m_dataHome.reset();
-    m_configHome.reset();
-    m_japan.reset();
+    m_environment.reset();
 }
 
 void MainWindowTest::CopyClientFiles(const std::string& set) {

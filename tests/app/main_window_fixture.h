@@ -10,6 +10,7 @@
 
 #include "app/info_app.h"
 #include "app/info_dlg.h"
+#include "app/program_environment.h"
 #include "export/export_test_support.h"
 #include "monitor/client_monitor.h"
 #include "platform/headless/headless.h"
@@ -39,7 +40,5 @@ protected:
 
 private:
     std::unique_ptr<ClientMonitor> m_monitor;
-    std::unique_ptr<export_test::ScopedTimeZone> m_japan;
-    std::unique_ptr<export_test::ScopedEnv> m_configHome;
-    std::unique_ptr<export_test::ScopedEnv> m_dataHome;
+    std::unique_ptr<ScopedProgramEnvironment> m_environment;
 };

@@ -15,9 +15,9 @@
 #include "app/about_dlg.h"
 #include "app/info_app.h"
 #include "app/info_dlg.h"
+#include "gui/window_shots.h"
 #include "monitor/client_monitor.h"
 #include "platform/base/settings_store.h"
-#include "platform/wx/text_fit.h"
 #include "platform/wx/wx_test_support.h"
 #include "res/resource.h"
 #include "res/templates.h"
@@ -59,20 +59,6 @@ protected:
     void TearDown() override {
         m_dlg.DestroyWindow();
         m_app.m_pMainWnd = nullptr;
-    }
-
-    // Captures the window, keeps the picture as vantrel_<name>_<locale>.png and reports every
-    // control whose text does not fit.
-    void ExpectEveryTextFits(CWnd& window, const std::string& name) {
-        wxWindow* top = WxOf(window);
-        const wxImage shot = CaptureScreen(top->GetScreenRect());
-        ASSERT_TRUE(shot.IsOk());
-        const std::string file = std::string(VANTREL_GUI_SCREENSHOT_DIR) + "/vantrel_" + name +
-                                 "_" + std::setlocale(LC_MESSAGES, nullptr) + ".png";
-        EXPECT_TRUE(shot.SaveFile(file, wxBITMAP_TYPE_PNG));
-        for (const Misfit& misfit : TextsThatDoNotFit(top, shot)) {
-            ADD_FAILURE() << name << ": " << misfit.why;
-        }
     }
 
     TempDir m_client;

@@ -68,6 +68,10 @@ done
 grep -q '^Comment=[[:print:]]' "$desktop" || fail "no English comment"
 # The Japanese comment: at least one character outside ASCII.
 LC_ALL=C grep -q '^Comment\[ja\]=.*[^ -~]' "$desktop" || fail "no Japanese comment"
+# The second action opens the clients overview on the folders kept in the settings.
+for line in 'Actions=Overview;' '[Desktop Action Overview]' 'Exec=vantrel --clients'; do
+    grep -qxF "$line" "$desktop" || fail "the desktop entry lacks '$line'"
+done
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the entry"
 
 # The icon: the drawing, and a full-colour rendering with a transparent surround at every size.

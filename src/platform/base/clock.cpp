@@ -1,32 +1,37 @@
 #include "platform/base/clock.h"
 
+#include <atomic>
+#include <climits>
 #include <ctime>
-#include <optional>
 
 namespace {
 
-std::optional<std::int64_t>& FixedNow() {
-    static std::optional<std::int64_t> fixed;
+// The overview's refreshes read the clock on their own threads while a test may set it.
+constexpr std::int64_t kSystemClock = INT64_MIN;
+
+std::atomic<std::int64_t>& FixedNow() {
+    static std::atomic<std::int64_t> fixed{kSystemClock};
     return fixed;
 }
 
 }  // namespace
 
 std::int64_t Clock::Now() {
-    if (FixedNow()) {
-        return *FixedNow();
+    const std::int64_t fixed = FixedNow().load(std::memory_order_relaxed);
+    if (fixed != kSystemClock) {
+        return fixed;
     }
     return static_cast<std::int64_t>(std::time(nullptr));
 }
 
 void Clock::Set(std::int64_t secondsSince1970) {
-    FixedNow() = secondsSince1970;
+    FixedNow().store(secondsSince1970, std::memory_order_relaxed);
 }
 
 void Clock::Advance(std::int64_t seconds) {
-    FixedNow() = Now() + seconds;
+    FixedNow().store(Now() + seconds, std::memory_order_relaxed);
 }
 
 void Clock::UseSystemClock() {
-    FixedNow().reset();
+    FixedNow().store(kSystemClock, std::memory_order_relaxed);
 }

@@ -15,7 +15,19 @@ struct Session {
     std::vector<ModalRecord> modalRuns;
     std::deque<std::optional<CString>> fileAnswers;
     std::vector<FileDialogRequest> fileDialogs;
+    std::deque<std::optional<CString>> folderAnswers;
+    std::vector<CString> folderDialogs;
 };
+
+// The next queued answer, taken off its queue; nothing (a cancel) when none is queued.
+std::optional<CString> TakeAnswer(std::deque<std::optional<CString>>& answers) {
+    if (answers.empty()) {
+        return std::nullopt;
+    }
+    std::optional<CString> answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
 
 Session& session() {
     static Session s;
@@ -50,6 +62,14 @@ void QueueFileDialogAnswer(std::optional<CString> path) {
 
 const std::vector<FileDialogRequest>& FileDialogs() {
     return session().fileDialogs;
+}
+
+void QueueFolderDialogAnswer(std::optional<CString> folder) {
+    session().folderAnswers.push_back(std::move(folder));
+}
+
+const std::vector<CString>& FolderDialogs() {
+    return session().folderDialogs;
 }
 
 void Reset() {
@@ -95,14 +115,20 @@ int ShowNativeMessageBox(NativeWindow*, const CString& text, const CString& capt
 bool ShowNativeFileDialog(NativeWindow*, const FileDialogRequest& request, CString& path) {
     using namespace Headless;
     session().fileDialogs.push_back(request);
-    if (session().fileAnswers.empty()) {
-        return false;
+    const std::optional<CString> answer = TakeAnswer(session().fileAnswers);
+    if (answer) {
+        path = *answer;
     }
-    std::optional<CString> answer = std::move(session().fileAnswers.front());
-    session().fileAnswers.pop_front();
-    if (!answer) {
-        return false;
+    return answer.has_value();
+}
+
+bool ShowNativeFolderDialog(NativeWindow*, const CString&, const CString& initialDir,
+                            CString& path) {
+    using namespace Headless;
+    session().folderDialogs.push_back(initialDir);
+    const std::optional<CString> answer = TakeAnswer(session().folderAnswers);
+    if (answer) {
+        path = *answer;
     }
-    path = *answer;
-    return true;
+    return answer.has_value();
 }

@@ -1,0 +1,169 @@
+#include "app/overview_dlg.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "platform/base/paths.h"
+#include "platform/ui/cwinapp.h"
+#include "platform/ui/folder_dialog.h"
+#include "res/resource.h"
+#include "res/strings.h"
+#include "res/templates.h"
+#include "windows/settings_dlg.h"
+
+namespace {
+
+constexpr UINT_PTR kRefreshTimerId = 1;
+
+}  // namespace
+
+unsigned DefaultRefreshThreads() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp(cores, 2u, 8u);
+}
+
+COverviewDlg::COverviewDlg(std::vector<CString> folders, bool keepInSettings, Options options,
+                           CWnd* parent)
+    : CDialog(LoadDialogTemplate(IDD_OVERVIEW), parent),
+      m_options(std::move(options)),
+      m_bKeepInSettings(keepInSettings),
+      m_initialFolders(std::move(folders)),
+      m_pool(std::make_unique<RefreshPool>(m_options.threads, m_options.bound)) {}
+
+COverviewDlg::~COverviewDlg() {
+    // The clients' windows before the list they were opened from.
+    for (const auto& client : m_clients) {
+        client->window.reset();
+    }
+}
+
+const MessageMap* COverviewDlg::GetThisMessageMap() {
+    static const MessageMap map{
+        CDialog::GetThisMessageMap(),
+        {
+            MapButtonClicked(IDC_ADD_CLIENT, &COverviewDlg::OnAddClient),
+            MapButtonClicked(IDC_REMOVE_CLIENT, &COverviewDlg::OnRemoveClient),
+            MapButtonClicked(IDC_REFRESH, &COverviewDlg::OnRefresh),
+            MapButtonClicked(IDC_SETTINGS, &COverviewDlg::OnSettings),
+            MapTimer(&COverviewDlg::OnTimer),
+            MapClose(&COverviewDlg::OnClose),
+            MapNotify(LVN_COLUMNCLICK, IDC_CLIENTS, &COverviewDlg::OnColumnClickClients),
+            MapNotify(LVN_ITEMCHANGED, IDC_CLIENTS, &COverviewDlg::OnItemChangedClients),
+            MapNotify(NM_DBLCLK, IDC_CLIENTS, &COverviewDlg::OnDblClkClients),
+        }};
+    return &map;
+}
+
+void COverviewDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_CLIENTS, m_listClients);
+    DDX_Text(pDX, IDC_MESSAGE, m_strMessage);
+}
+
+bool COverviewDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetIcon(LoadIconResource(IDR_MAINFRAME), true);
+    SetIcon(LoadIconResource(IDR_MAINFRAME), false);
+    const std::vector<const char*> headings = OverviewColumnHeadings();
+    for (size_t column = 0; column < headings.size(); ++column) {
+        const bool number =
+            column != kFolderColumn && column != kWorkUnitColumn && column != kStatusColumn;
+        m_listClients.InsertColumn(static_cast<int>(column), headings[column],
+                                   number ? LVCFMT_RIGHT : LVCFMT_LEFT);
+    }
+    LoadSettings();
+    for (const CString& folder : m_initialFolders) {
+        AddClient(folder);
+    }
+    BeginRefreshAll();
+    ShowRows();
+    return true;
+}
+
+void COverviewDlg::LoadSettings() {
+    if (m_nTimerID != 0) {
+        KillTimer(m_nTimerID);
+    }
+    m_settings = Settings::Load(*AfxGetApp());
+    const std::optional<UINT> period = m_settings.TimerPeriod();
+    m_nTimerID = period ? SetTimer(kRefreshTimerId, *period) : 0;
+}
+
+OverviewClient& COverviewDlg::AddClient(const CString& folder) {
+    m_clients.push_back(std::make_unique<OverviewClient>(folder, m_options.reader));
+    return *m_clients.back();
+}
+
+void COverviewDlg::SaveFolders() {
+    if (!m_bKeepInSettings) {
+        return;
+    }
+    std::vector<CString> folders;
+    for (const auto& client : m_clients) {
+        folders.push_back(client->folder);
+    }
+    if (!SaveClientFolders(*AfxGetApp(), folders)) {
+        m_strMessage = Text::kClientFoldersNotSaved;
+    }
+}
+
+void COverviewDlg::OnAddClient() {
+    CFolderPickerDialog dlg(nullptr, this);
+    dlg.m_strTitle = Text::kChooseClientFolder;
+    if (dlg.DoModal() != IDOK) {
+        return;
+    }
+    m_strMessage.Empty();
+    const std::optional<CString> folder = ResolvedDirectory(dlg.GetPathName());
+    const bool listed =
+        folder && std::any_of(m_clients.begin(), m_clients.end(),
+                              [&](const auto& client) { return client->folder == *folder; });
+    if (!folder || listed) {
+        // The same folder twice would be refreshed, and its units logged, twice.
+        m_strMessage = folder ? Text::kFolderAlreadyListed : Text::kNotAFolder;
+    } else {
+        BeginRefresh(AddClient(*folder), false);
+        SaveFolders();
+    }
+    ShowRows();
+}
+
+void COverviewDlg::OnRemoveClient() {
+    OverviewClient* selected = SelectedClient();
+    if (!selected) {
+        return;
+    }
+    m_strMessage.Empty();
+    // A refresh still running keeps what it needs and ends alone.
+    m_clients.erase(std::find_if(m_clients.begin(), m_clients.end(),
+                                 [&](const auto& client) { return client.get() == selected; }));
+    m_listClients.SetSelectedItem(-1);
+    SaveFolders();
+    ShowRows();
+}
+
+void COverviewDlg::OnSettings() {
+    CSettingsDlg dlg(UserDataDirectory());
+    if (dlg.DoModal() == IDOK) {
+        SettingsChanged();
+    }
+}
+
+void COverviewDlg::SettingsChanged() {
+    LoadSettings();
+    for (const auto& client : m_clients) {
+        if (client->window && !client->windowClosed) {
+            client->window->ReloadSettings();
+        }
+    }
+}
+
+void COverviewDlg::OnClose() {
+    if (m_nTimerID != 0) {
+        KillTimer(m_nTimerID);
+    }
+    for (const auto& client : m_clients) {
+        client->window.reset();
+    }
+    CDialog::OnOK();
+}

@@ -1,0 +1,94 @@
+// COverviewDlg: the clients overview. One row per client folder: its work unit, progress, CPU
+// time, predicted end, utilisation and status. Every client refreshes on the one timer of the
+// settings, each on a worker thread, so a folder that hangs shows "not responding" while the
+// others go on and the window keeps answering. Each client logs the unit it has replaced once,
+// from the refresh that saw the change. A double click opens the main window on a client.
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <vector>
+
+#include "app/overview_client.h"
+#include "monitor/refresh_pool.h"
+#include "platform/ui/cdialog.h"
+#include "platform/ui/list_ctrl.h"
+#include "res/settings.h"
+
+unsigned DefaultRefreshThreads();
+
+class COverviewDlg : public CDialog {
+public:
+    struct Options {
+        // How long a refresh may run before its client shows as not responding.
+        RefreshPool::Clock::duration bound = std::chrono::seconds(5);
+        // As many as the machine has cores, at least two, so that one slow folder does not
+        // hold the others up until the bound.
+        unsigned threads = DefaultRefreshThreads();
+        ClientRefresher::Reader reader;  // null: the plain reader
+    };
+
+    // keepInSettings: additions and removals are saved as the kept list (--clients).
+    COverviewDlg(std::vector<CString> folders, bool keepInSettings, Options options,
+                 CWnd* parent = nullptr);
+    ~COverviewDlg() override;
+
+    // Whether a refresh still runs that has not yet run past the bound.
+    bool RefreshesPending() const;
+    // The main window opened on the client of a row, or null.
+    CClientDlg* ClientWindow(int row) const;
+
+    static const MessageMap* GetThisMessageMap();
+
+protected:
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    void DoDataExchange(CDataExchange* pDX) override;
+    bool OnInitDialog() override;
+    // Esc does nothing; the close box and the exit button end the program.
+    void OnCancel() override {}
+    void OnOK() override { OnClose(); }
+
+    void OnAddClient();
+    void OnRemoveClient();
+    void OnRefresh();
+    void OnSettings();
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnClose();
+    void OnColumnClickClients(NMLISTVIEW* pNMListView, LRESULT* pResult);
+    void OnItemChangedClients(NMLISTVIEW* pNMListView, LRESULT* pResult);
+    void OnDblClkClients(NMLISTVIEW* pNMListView, LRESULT* pResult);
+
+private:
+    void LoadSettings();
+    // The settings changed in a settings dialog: this window's copy and each client window's.
+    void SettingsChanged();
+    OverviewClient& AddClient(const CString& folder);
+    void SaveFolders();
+    // Starts a refresh of every client whose last one has ended.
+    void BeginRefreshAll();
+    void BeginRefresh(OverviewClient& client, bool fromButton);
+    // Takes the refreshes that have ended, marks the ones past the bound and shows the rows.
+    void CollectRefreshes();
+    void TakeReport(OverviewClient& client, RefreshReport report);
+    void OpenClientWindow(OverviewClient& client);
+    void DeleteClosedWindows();
+    // The rows in the chosen order, each cell written only when it changed.
+    void ShowRows();
+    OverviewClient* SelectedClient() const;
+
+    Options m_options;
+    bool m_bKeepInSettings;
+    std::vector<CString> m_initialFolders;
+    std::vector<std::unique_ptr<OverviewClient>> m_clients;
+    // Declared after the clients: the pool's threads end before the clients go.
+    std::unique_ptr<RefreshPool> m_pool;
+    std::vector<OverviewClient*> m_rowClients;  // the client of each row
+    std::vector<int> m_columnWidest;            // bytes of each column's longest text
+    CListCtrl m_listClients;
+    CString m_strMessage;
+    Settings m_settings;
+    UINT_PTR m_nTimerID = 0;
+    bool m_bCollecting = false;
+    int m_nSortColumn = -1;  // -1: the order the folders were given in
+    bool m_bSortAscending = true;
+};

@@ -1,0 +1,121 @@
+#include "pages/overview_row.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "clientfiles/analysis_state.h"
+#include "clientfiles/work_unit_info.h"
+#include "pages/page_format.h"
+#include "res/strings.h"
+
+namespace {
+
+const char* StatusText(ClientStatus status) {
+    switch (status) {
+        case ClientStatus::Running:
+            return Text::kStatusRunning;
+        case ClientStatus::Finished:
+            return Text::kStatusFinished;
+        case ClientStatus::NotResponding:
+            return Text::kStatusNotResponding;
+        case ClientStatus::Unreadable:
+            return Text::kStatusUnreadable;
+        case ClientStatus::NoClientFiles:
+            return Text::kStatusNoClientFiles;
+        case ClientStatus::Loading:
+            break;
+    }
+    return Text::kStatusLoading;
+}
+
+// Rows without a value sort after those with one, whichever way the column is sorted.
+template <typename T>
+bool ValueLess(const std::optional<T>& a, const std::optional<T>& b, bool ascending) {
+    if (a && b) {
+        return ascending ? *a < *b : *b < *a;
+    }
+    return a.has_value() && !b.has_value();
+}
+
+// A value from a client file may be NaN, which has no place in an order: such a row sorts as one
+// without a value.
+std::optional<double> SortValue(double value) {
+    return std::isnan(value) ? std::nullopt : std::optional<double>(value);
+}
+
+template <typename T>
+bool PlainLess(const T& a, const T& b, bool ascending) {
+    return ascending ? a < b : b < a;
+}
+
+void FillFromLoad(OverviewRow& row, const ProgressInputs& in) {
+    if (in.wu.found) {
+        row.texts[kWorkUnitColumn] = in.wu.name;
+    }
+    const AnalysisState& state = in.state;
+    if (!state.found) {
+        return;
+    }
+    row.progress = SortValue(state.prog);
+    row.texts[kProgressColumn].Format("%.3lf %%", state.prog * 100);
+    const double percent = std::floor(state.prog * 100);
+    row.progressPercent = !(percent >= 0) ? 0 : (percent > 100 ? 100 : static_cast<int>(percent));
+    row.cpu = SortValue(state.cpu);
+    AppendDuration(row.texts[kCpuTimeColumn], state.cpu);
+
+    // The progress page's first prediction: the client getting the whole processor.
+    if (const std::optional<std::int32_t> remaining = RemainingCpuSeconds(state)) {
+        const CTime end(in.timeUpdate.GetTime() + *remaining);
+        row.predictedEnd = end.GetTime();
+        row.texts[kPredictedEndColumn] = end.Format(kLocalMinutesPattern);
+    } else {
+        row.texts[kPredictedEndColumn] = "NaN";
+    }
+    if (const std::optional<double> u = Utilisation(in)) {
+        row.utilisation = *u;
+        row.texts[kUtilisationColumn].Format("%.1lf %%", *u * 100);
+    } else {
+        row.texts[kUtilisationColumn] = "NaN";
+    }
+}
+
+}  // namespace
+
+std::vector<const char*> OverviewColumnHeadings() {
+    return {Text::kColumnFolder,     Text::kColumnStatus,  Text::kColumnWorkUnit,
+            Text::kColumnProgress,   Text::kColumnCpuTime, Text::kColumnPredictedEnd,
+            Text::kColumnUtilisation};
+}
+
+OverviewRow BuildOverviewRow(const CString& folder, const ProgressInputs* load,
+                             ClientStatus status) {
+    OverviewRow row;
+    row.texts.resize(kOverviewColumnCount);
+    row.texts[kFolderColumn] = folder;
+    row.status = status;
+    row.texts[kStatusColumn] = StatusText(status);
+    if (load) {
+        FillFromLoad(row, *load);
+    }
+    return row;
+}
+
+bool OverviewRowLess(const OverviewRow& a, const OverviewRow& b, int column, bool ascending) {
+    switch (column) {
+        case kProgressColumn:
+            return ValueLess(a.progress, b.progress, ascending);
+        case kCpuTimeColumn:
+            return ValueLess(a.cpu, b.cpu, ascending);
+        case kPredictedEndColumn:
+            return ValueLess(a.predictedEnd, b.predictedEnd, ascending);
+        case kUtilisationColumn:
+            return ValueLess(a.utilisation, b.utilisation, ascending);
+        case kStatusColumn:
+            return PlainLess(a.status, b.status, ascending);
+        default:
+            break;
+    }
+    const size_t at =
+        column >= 0 && column < kOverviewColumnCount ? static_cast<size_t>(column) : 0;
+    return PlainLess(std::strcmp(a.texts[at].GetString(), b.texts[at].GetString()), 0, ascending);
+}

@@ -1,0 +1,47 @@
+// One client's row of the clients overview: its texts, its progress bar and what each column
+// sorts by.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "pages/progress_page.h"
+#include "platform/base/cstring.h"
+#include "platform/base/ctime.h"
+
+// The status stands beside the folder, where a narrow window still shows it.
+enum OverviewColumn {
+    kFolderColumn,
+    kStatusColumn,
+    kWorkUnitColumn,
+    kProgressColumn,
+    kCpuTimeColumn,
+    kPredictedEndColumn,
+    kUtilisationColumn,
+    kOverviewColumnCount
+};
+
+// In the order the status column sorts them.
+enum class ClientStatus { Running, Finished, Loading, NotResponding, Unreadable, NoClientFiles };
+
+struct OverviewRow {
+    std::vector<CString> texts;  // one per column
+    int progressPercent = -1;    // the bar; -1: none
+    ClientStatus status = ClientStatus::Loading;
+    // What the numeric columns sort by; nothing where the text is empty or "NaN".
+    std::optional<double> progress;
+    std::optional<double> cpu;
+    std::optional<std::int64_t> predictedEnd;
+    std::optional<double> utilisation;
+};
+
+// The column headers, in column order.
+std::vector<const char*> OverviewColumnHeadings();
+
+// load: the client's last load, null before the first has come in.
+OverviewRow BuildOverviewRow(const CString& folder, const ProgressInputs* load,
+                             ClientStatus status);
+
+// Whether a sorts before b by the column: texts by their bytes, numbers by value, the status in
+// the order of ClientStatus. Rows without a number come after those with one either way.
+bool OverviewRowLess(const OverviewRow& a, const OverviewRow& b, int column, bool ascending);
