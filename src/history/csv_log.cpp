@@ -1,0 +1,127 @@
+#include "history/csv_log.h"
+
+#include <algorithm>
+
+#include "history/csv_log_line.h"
+#include "platform/base/cfile.h"
+#include "platform/base/exceptions.h"
+
+namespace {
+
+constexpr size_t kChunk = 1 << 20;
+constexpr size_t kCheckBytes = 64;
+
+std::string ReadAt(CFile& file, std::int64_t offset, size_t count) {
+    std::string bytes(count, '\0');
+    file.Seek(offset);
+    bytes.resize(file.Read(bytes.data(), count));
+    return bytes;
+}
+
+}  // namespace
+
+void CsvLog::Clear() {
+    m_units.clear();
+    m_unitByName.clear();
+    m_lines = 0;
+    m_repeatedLines = 0;
+    m_unreadableLines = 0;
+    m_firstUnreadable.clear();
+    m_offset = 0;
+    m_head.clear();
+    m_tail.clear();
+}
+
+CsvLog::ReadResult CsvLog::Read() {
+    try {
+        CFile file(m_path.GetString(), CFile::modeRead | CFile::shareDenyNone);
+        CFileStatus status;
+        file.GetStatus(status);
+        if (status.m_size == m_seenSize && status.m_mtime == m_seenTime &&
+            StillHolds(file, status.m_size)) {
+            return ReadResult::kUnchanged;
+        }
+        const bool appended = m_seenSize >= 0 && StillHolds(file, status.m_size);
+        if (!appended) {
+            Clear();
+        }
+        ReadFrom(file);
+        m_seenTime = status.m_mtime;
+        return appended ? ReadResult::kAppended : ReadResult::kReloaded;
+    } catch (const CException&) {
+        return ReadResult::kFailed;
+    }
+}
+
+bool CsvLog::StillHolds(CFile& file, std::int64_t size) {
+    if (size < m_offset) {
+        return false;
+    }
+    if (m_offset == 0) {
+        return true;
+    }
+    return ReadAt(file, 0, m_head.size()) == m_head &&
+           ReadAt(file, m_offset - static_cast<std::int64_t>(m_tail.size()), m_tail.size()) ==
+               m_tail;
+}
+
+void CsvLog::ReadFrom(CFile& file) {
+    file.Seek(m_offset);
+    std::string buffer;
+    size_t start = 0;  // of the first line not taken yet
+    for (;;) {
+        const size_t kept = buffer.size();
+        buffer.resize(kept + kChunk);
+        const size_t got = file.Read(buffer.data() + kept, kChunk);
+        buffer.resize(kept + got);
+        if (got == 0) {
+            break;
+        }
+        for (size_t end = buffer.find('\n', kept); end != std::string::npos;
+             end = buffer.find('\n', start)) {
+            TakeLine(std::string_view(buffer).substr(start, end - start));
+            if (m_head.size() < kCheckBytes) {
+                m_head.append(buffer, start,
+                              std::min(end + 1 - start, kCheckBytes - m_head.size()));
+            }
+            m_offset += static_cast<std::int64_t>(end + 1 - start);
+            start = end + 1;
+        }
+        buffer.erase(0, start);
+        start = 0;
+    }
+    m_seenSize = m_offset + static_cast<std::int64_t>(buffer.size());
+    if (m_offset > 0) {
+        const size_t tail = std::min<std::int64_t>(m_offset, kCheckBytes);
+        m_tail = ReadAt(file, m_offset - static_cast<std::int64_t>(tail), tail);
+    }
+}
+
+void CsvLog::TakeLine(std::string_view line) {
+    ++m_lines;
+    LogUnit unit;
+    switch (ParseCsvLogLine(line, unit)) {
+        case LogLineKind::kUnit:
+            break;
+        case LogLineKind::kUnreadable:
+            ++m_unreadableLines;
+            if (m_firstUnreadable.size() < kReportedLines) {
+                m_firstUnreadable.push_back(m_lines);
+            }
+            return;
+        case LogLineKind::kTitle:
+        case LogLineKind::kBlank:
+            return;
+    }
+    unit.line = m_lines;
+    const auto [at, inserted] = m_unitByName.try_emplace(unit.name.str(), m_units.size());
+    if (inserted) {
+        m_units.push_back(std::move(unit));
+        return;
+    }
+    ++m_repeatedLines;
+    LogUnit& kept = m_units[at->second];
+    if (!(unit.prog < kept.prog)) {
+        kept = std::move(unit);
+    }
+}
