@@ -34,6 +34,8 @@ void CsvLog::Clear() {
 
 CsvLog::ReadResult CsvLog::Read() {
     try {
+        // Shared: the program itself may be appending a line meanwhile.
+        // cppcheck-suppress badBitmaskCheck
         CFile file(m_path.GetString(), CFile::modeRead | CFile::shareDenyNone);
         CFileStatus status;
         file.GetStatus(status);

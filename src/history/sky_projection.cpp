@@ -6,6 +6,8 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kRadiansPerDegree = kPi / 180.0;
+// Points along each edge of the observable band, where it follows the map's outline.
+constexpr int kEdgeSteps = 20;
 
 // The north Galactic pole and the Galactic longitude of the north celestial pole (J2000).
 constexpr double kPoleRa = 192.85948;
@@ -101,9 +103,22 @@ std::vector<SkyLine> GalacticPlane() {
 }
 
 SkyLine ObservableBand() {
+    // Along the upper declination, down the map's right edge, back along the lower declination
+    // and up the left edge.
     SkyLine band = Parallel(kObservableDecMax, -180.0, 180.0);
-    const SkyLine lower = Parallel(kObservableDecMin, 180.0, -180.0);
-    band.insert(band.end(), lower.begin(), lower.end());
+    for (const double edge : {180.0, -180.0}) {
+        const bool down = edge > 0;
+        for (int i = 1; i < kEdgeSteps; ++i) {
+            const double t = static_cast<double>(i) / kEdgeSteps;
+            band.push_back(ProjectLongitude(
+                edge, down ? kObservableDecMax + t * (kObservableDecMin - kObservableDecMax)
+                           : kObservableDecMin + t * (kObservableDecMax - kObservableDecMin)));
+        }
+        if (down) {
+            const SkyLine lower = Parallel(kObservableDecMin, 180.0, -180.0);
+            band.insert(band.end(), lower.begin(), lower.end());
+        }
+    }
     band.push_back(band.front());
     return band;
 }

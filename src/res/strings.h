@@ -69,6 +69,18 @@ inline constexpr char kSimpleViewFailed[] = "情報取得失敗";
 inline constexpr char kSimpleViewProgressFormat[] = "Progress:   %.3lf%%\n";
 inline constexpr char kSimpleViewCpuTimeFormat[] = "CPU Time: %d hr %02d min %02.3lf sec";
 
+// The history charts.
+inline constexpr char kChartCpuTitle[] = "ユニットごとの CPU 時間";
+inline constexpr char kChartCpuXLabel[] = "記録日";
+inline constexpr char kChartCpuYLabel[] = "CPU 時間 (hr)";
+inline constexpr char kChartWeeklyTitle[] = "週ごとに終えたユニット数";
+inline constexpr char kChartWeeklyXLabel[] = "週 (月曜日から)";
+inline constexpr char kChartWeeklyYLabel[] = "ユニット数";
+inline constexpr char kChartSkyTitle[] = "観測方向 (ハマー図法、中央が赤経 0h)";
+inline constexpr char kChartSkyBand[] = "望遠鏡が観測できた赤緯";
+inline constexpr char kChartSkyGalactic[] = "銀河面";
+inline constexpr char kChartNoUnits[] = "ユニットがありません";
+
 // Settings dialog's file browser.
 inline constexpr char kCsvFileFilter[] = "CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||";
 

@@ -67,11 +67,16 @@ TEST(SkyProjection, GalacticPlaneGridAndBand) {
     EXPECT_EQ(band.front().y, band.back().y);
     EXPECT_NEAR(kObservableDecMin, -1.356, 1e-9);
     EXPECT_NEAR(kObservableDecMax, 38.044, 1e-9);
-    // Along the upper declination, back along the lower one: the middle of each at 0 h.
-    ASSERT_EQ(band.size(), 2 * 181 + 1u);
+    // Along the upper declination, down the right edge, back along the lower one, up the left
+    // edge: the middle of each declination at 0 h, every edge point on the map's outline.
+    ASSERT_EQ(band.size(), 2 * 181 + 2 * 19 + 1u);
     EXPECT_NEAR(band[90].y, ProjectSky(0, kObservableDecMax).y, 1e-12);
-    EXPECT_NEAR(band[181 + 90].y, ProjectSky(0, kObservableDecMin).y, 1e-12);
-    EXPECT_NEAR(band[0].x, -band[180].x, 1e-12);
+    EXPECT_NEAR(band[181 + 19 + 90].y, ProjectSky(0, kObservableDecMin).y, 1e-12);
+    for (const SkyPoint& p : band) {
+        const double outline = (p.x / kSkyMapHalfWidth) * (p.x / kSkyMapHalfWidth) +
+                               (p.y / kSkyMapHalfHeight) * (p.y / kSkyMapHalfHeight);
+        EXPECT_LE(outline, 1 + 1e-9);
+    }
 }
 
 }  // namespace
