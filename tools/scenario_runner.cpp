@@ -1,7 +1,8 @@
-// Runs the main window on the headless backend in the current directory (the client directory)
-// and reads user actions, one per line, from standard input. After each action it prints what
-// the windows show as one JSON object per line. The clock, TZ and XDG_CONFIG_HOME (the settings
-// store) are the caller's to set; "clock" and "set" change the first and the last from inside.
+// Runs the main window on the headless backend, on the client folder its arguments name as the
+// program's do (by default the current directory), and reads user actions, one per line, from
+// standard input. After each action it prints what the windows show as one JSON object per line.
+// The clock, TZ and XDG_CONFIG_HOME (the settings store) are the caller's to set; "clock" and "set"
+// change the first and the last from inside.
 //
 // Actions:
 //   show                        print the state only
@@ -277,8 +278,13 @@ private:
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     CInfoApp app;
+    // The program's own command line: a folder, or the answers to --help and wrong arguments.
+    if (const std::optional<int> status =
+            app.ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc))) {
+        return *status;
+    }
     // The main window's first modal loop is the scenario; the main dialog's own start-up runs
     // before it, and its first state is printed as the action "start".
     Headless::QueueModal([](CDialog& dialog) {

@@ -1,5 +1,7 @@
 #include "app/info_app.h"
 
+#include <cstdio>
+
 #include "app/info_dlg.h"
 #include "monitor/client_monitor.h"
 #include "platform/base/cfile.h"
@@ -7,6 +9,18 @@
 #include "res/strings.h"
 
 CInfoApp::CInfoApp() : CWinApp(Text::kAppName) {}
+
+std::optional<int> CInfoApp::ParseCommandLine(const std::vector<std::string>& args) {
+    std::optional<CommandLineAnswer> answer = ::ParseCommandLine(args, m_request);
+    if (!answer) {
+        answer = ResolveFolders(m_request);
+    }
+    if (!answer) {
+        return std::nullopt;
+    }
+    std::fputs(answer->text.c_str(), answer->toStderr ? stderr : stdout);
+    return answer->status;
+}
 
 bool CInfoApp::InitInstance() {
     // Dialog support needs no preparation on our platforms; file writes do.
@@ -17,11 +31,19 @@ bool CInfoApp::InitInstance() {
     const int slash = modulePath.ReverseFind(kPathSeparator);
     m_strModuleDir = slash > 0 ? modulePath.Left(slash) : CString();
 
-    // The client is the folder the program was started in.
-    ClientMonitor monitor(CurrentDirectory());
+    if (m_request.window == StartRequest::Window::Overview) {
+        std::fputs("vantrel: the clients overview is not part of this build yet\n", stderr);
+        return false;
+    }
+    // Without a folder the client is the folder the program was started in.
+    RunMainWindow(m_request.folders.empty() ? CurrentDirectory() : m_request.folders.front());
+    return false;
+}
+
+void CInfoApp::RunMainWindow(const CString& folder) {
+    ClientMonitor monitor(folder);
     CInfoDlg dlg(monitor, nullptr);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;
-    return false;
 }

@@ -1,7 +1,8 @@
 // CInfoApp: the application object. It names the settings store, remembers its own directory and
-// runs the main window on the client folder it was started in.
+// runs the window the command line asks for.
 #pragma once
 
+#include "app/command_line.h"
 #include "platform/base/cstring.h"
 #include "platform/ui/cwinapp.h"
 
@@ -9,10 +10,19 @@ class CInfoApp : public CWinApp {
 public:
     CInfoApp();
 
-    // Runs the main window modally; returns false, which ends the program.
+    // Takes the client folders and the window from the arguments; answers --help, --version
+    // and wrong arguments on the terminal.
+    std::optional<int> ParseCommandLine(const std::vector<std::string>& args) override;
+    // Runs the main window (or the clients overview) modally; returns false, which ends the
+    // program.
     bool InitInstance() override;
 
     // The executable's directory. The CSV log does not default to it, nor does the file browser
     // start there: an installed copy cannot write there (see UserDataDirectory).
     CString m_strModuleDir;
+
+private:
+    void RunMainWindow(const CString& folder);
+
+    StartRequest m_request;
 };

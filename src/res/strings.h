@@ -17,6 +17,12 @@ inline constexpr char kAboutMenuItem[] = "Vantrel のﾊﾞｰｼﾞｮﾝ情報
 inline constexpr char kAboutVersion[] = "Vantrel Version 3.30";
 inline constexpr char kAboutAuthors[] = "Copyright (C) 2026 Halvorn. Vantrel の開発チーム";
 
+// The command line's answers, on a terminal.
+inline constexpr char kProgramName[] = "vantrel";
+inline constexpr char kUsageDescription[] =
+    "Shows what the SETI@home client in a folder is doing: in the folder it is started in, in\n"
+    "DIR, or, for several folders, one row per client in the clients overview.\n";
+
 // Message boxes and the message line.
 inline constexpr char kInfoNotObtained[] = "情報を取得できませんでした";
 inline constexpr char kExportFailed[] = "エクスポートできませんでした";

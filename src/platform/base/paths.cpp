@@ -86,6 +86,24 @@ CString FinalLinkTarget(const CString& path) {
     return CString(std::move(current));
 }
 
+std::optional<CString> ResolvedDirectory(const CString& path) {
+    char* resolved = ::realpath(path.GetString(), nullptr);
+    if (!resolved) {
+        return std::nullopt;
+    }
+    CString directory(resolved);
+    std::free(resolved);
+    struct stat st {};
+    if (::stat(directory.GetString(), &st) != 0) {
+        return std::nullopt;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        errno = ENOTDIR;
+        return std::nullopt;
+    }
+    return directory;
+}
+
 CString CurrentDirectory() {
     char* path = ::getcwd(nullptr, 0);
     if (!path) {

@@ -17,6 +17,10 @@ CString JoinPath(const CString& directory, const char* name);
 // working directory that has been removed.
 std::optional<CString> FullPath(const char* path);
 
+// The absolute path of a folder, links and ".." resolved; nothing when path names no folder
+// (errno says why: ENOENT, ENOTDIR, EACCES ...).
+std::optional<CString> ResolvedDirectory(const CString& path);
+
 // Where writing through path lands: the end of the chain of symbolic links that starts at path
 // (itself when it is no link). A link may dangle; its target is then where a file would go.
 CString FinalLinkTarget(const CString& path);

@@ -61,6 +61,12 @@ bool ClickCheckBox(CWnd& dialog, int id);
 bool TypeText(CWnd& dialog, int id, const CString& text);
 // Selects a tab as a click on its head does, with the change notification.
 bool SelectTab(CWnd& dialog, int id, int index);
+// A list control: a click on a column's header; a click on a row, which selects it (with
+// LVN_ITEMCHANGED when the selection changes); a double click on a row, which selects it and
+// sends NM_DBLCLK.
+bool ClickListHeader(CWnd& dialog, int id, int column);
+bool ClickListRow(CWnd& dialog, int id, int row);
+bool DoubleClickListRow(CWnd& dialog, int id, int row);
 bool PressEscape(CWnd& dialog);
 bool PressEnter(CWnd& dialog);
 // The close box (or Alt+F4).
@@ -79,6 +85,12 @@ bool IsEnabled(const CWnd& dialog, int id);
 // A tab control's item texts and selected index (-1: none or no such control).
 std::vector<CString> TabItems(const CWnd& dialog, int id);
 int SelectedTab(const CWnd& dialog, int id);
+// A list control's column headers, its rows' texts (one per column), a cell's progress bar in
+// percent (-1: none) and its selected row (-1: none or no such control).
+std::vector<CString> ListColumns(const CWnd& dialog, int id);
+std::vector<std::vector<CString>> ListRows(const CWnd& dialog, int id);
+int ListProgress(const CWnd& dialog, int id, int row, int column);
+int SelectedListRow(const CWnd& dialog, int id);
 // Whether a modal dialog has been ended (EndDialog) inside its modal loop, or is gone.
 bool ModalEnded(const CWnd& dialog);
 std::vector<std::pair<UINT, CString>> SystemMenuItems(const CWnd& dialog);

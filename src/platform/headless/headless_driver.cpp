@@ -1,4 +1,6 @@
 // What a user does to a headless window, turned into the messages a real window would send.
+#include <utility>
+
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_window.h"
 #include "platform/ui/cwnd.h"
@@ -19,8 +21,27 @@ HeadlessControl* Usable(CWnd& dialog, int id) {
     return control;
 }
 
-LRESULT Send(CWnd& dialog, UINT message, int id, UINT code, WPARAM wParam = 0) {
-    return dialog.SendMessage(Message{message, id, code, wParam, 0});
+LRESULT Send(CWnd& dialog, UINT message, int id, UINT code, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return dialog.SendMessage(Message{message, id, code, wParam, lParam});
+}
+
+HeadlessControl* UsableList(CWnd& dialog, int id) {
+    HeadlessControl* control = Usable(dialog, id);
+    return control && control->state().kind == ControlKind::List ? control : nullptr;
+}
+
+// A click on a row: it becomes the selected one, told to the dialog when that is a change.
+HeadlessControl* SelectRow(CWnd& dialog, int id, int row) {
+    HeadlessControl* list = UsableList(dialog, id);
+    if (!list || row < 0 || row >= list->GetItemCount()) {
+        return nullptr;
+    }
+    list->SetFocus();
+    if (list->GetCurSel() != row) {
+        list->SetCurSel(row);
+        Send(dialog, WM_NOTIFY, id, LVN_ITEMCHANGED, static_cast<WPARAM>(row));
+    }
+    return list;
 }
 
 int DefaultButtonId(const HeadlessDialog& dialog) {
@@ -85,6 +106,27 @@ bool SelectTab(CWnd& dialog, int id, int index) {
         control->SetCurSel(index);
         Send(dialog, WM_NOTIFY, id, TCN_SELCHANGE);
     }
+    return true;
+}
+
+bool ClickListHeader(CWnd& dialog, int id, int column) {
+    HeadlessControl* list = UsableList(dialog, id);
+    if (!list || column < 0 || column >= list->GetColumnCount()) {
+        return false;
+    }
+    Send(dialog, WM_NOTIFY, id, LVN_COLUMNCLICK, static_cast<WPARAM>(-1), column);
+    return true;
+}
+
+bool ClickListRow(CWnd& dialog, int id, int row) {
+    return SelectRow(dialog, id, row) != nullptr;
+}
+
+bool DoubleClickListRow(CWnd& dialog, int id, int row) {
+    if (!SelectRow(dialog, id, row)) {
+        return false;
+    }
+    Send(dialog, WM_NOTIFY, id, NM_DBLCLK, static_cast<WPARAM>(row));
     return true;
 }
 
@@ -195,6 +237,35 @@ std::vector<CString> TabItems(const CWnd& dialog, int id) {
 int SelectedTab(const CWnd& dialog, int id) {
     const HeadlessControl* control = ControlOf(dialog, id);
     return control ? control->GetCurSel() : -1;
+}
+
+std::vector<CString> ListColumns(const CWnd& dialog, int id) {
+    const HeadlessControl* control = ControlOf(dialog, id);
+    return control ? control->state().columns : std::vector<CString>{};
+}
+
+std::vector<std::vector<CString>> ListRows(const CWnd& dialog, int id) {
+    std::vector<std::vector<CString>> rows;
+    if (const HeadlessControl* control = ControlOf(dialog, id)) {
+        for (const std::vector<ListCell>& cells : control->state().rows) {
+            std::vector<CString> row;
+            for (const ListCell& cell : cells) {
+                row.push_back(cell.text);
+            }
+            rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
+int ListProgress(const CWnd& dialog, int id, int row, int column) {
+    const HeadlessControl* control = ControlOf(dialog, id);
+    return control ? control->GetCellProgress(row, column) : -1;
+}
+
+int SelectedListRow(const CWnd& dialog, int id) {
+    const HeadlessControl* control = ControlOf(dialog, id);
+    return control && control->state().kind == ControlKind::List ? control->GetCurSel() : -1;
 }
 
 bool HasFocus(const CWnd& dialog, int id) {

@@ -97,6 +97,9 @@ void HeadlessWindowBase<Base>::PaintUnseen() {
 
 template <typename Base>
 int HeadlessWindowBase<Base>::InsertItem(int index, const CString& text) {
+    if (m_state.kind == ControlKind::List) {
+        return InsertListRow(m_state, index, text);
+    }
     if (m_state.kind != ControlKind::Tab || index < 0) {
         return -1;
     }
@@ -112,7 +115,9 @@ int HeadlessWindowBase<Base>::InsertItem(int index, const CString& text) {
 
 template <typename Base>
 int HeadlessWindowBase<Base>::SetCurSel(int index) {
-    if (index < 0 || index >= GetItemCount()) {
+    // A list may have no row selected; a tab control always has one.
+    const bool clears = index == -1 && m_state.kind == ControlKind::List;
+    if (!clears && (index < 0 || index >= GetItemCount())) {
         return -1;
     }
     const int previous = m_state.curSel;
@@ -121,11 +126,65 @@ int HeadlessWindowBase<Base>::SetCurSel(int index) {
 }
 
 template <typename Base>
+int HeadlessWindowBase<Base>::GetItemCount() const {
+    return static_cast<int>(m_state.kind == ControlKind::List ? m_state.rows.size()
+                                                              : m_state.tabItems.size());
+}
+
+template <typename Base>
 CString HeadlessWindowBase<Base>::GetItemText(int index) const {
+    if (m_state.kind == ControlKind::List) {
+        return GetCellText(index, 0);
+    }
     if (index < 0 || index >= GetItemCount()) {
         return CString();
     }
     return m_state.tabItems[static_cast<size_t>(index)];
+}
+
+template <typename Base>
+CString HeadlessWindowBase<Base>::GetColumnText(int column) const {
+    if (column < 0 || column >= GetColumnCount()) {
+        return CString();
+    }
+    return m_state.columns[static_cast<size_t>(column)];
+}
+
+template <typename Base>
+void HeadlessWindowBase<Base>::SetColumnWidth(int column, int width) {
+    if (column >= 0 && column < GetColumnCount()) {
+        m_state.columnWidths[static_cast<size_t>(column)] = width;
+    }
+}
+
+template <typename Base>
+bool HeadlessWindowBase<Base>::SetCellText(int item, int column, const CString& text) {
+    ListCell* cell = FindListCell(m_state, item, column);
+    if (cell) {
+        cell->text = text;
+    }
+    return cell != nullptr;
+}
+
+template <typename Base>
+CString HeadlessWindowBase<Base>::GetCellText(int item, int column) const {
+    const ListCell* cell = FindListCell(m_state, item, column);
+    return cell ? cell->text : CString();
+}
+
+template <typename Base>
+bool HeadlessWindowBase<Base>::SetCellProgress(int item, int column, int percent) {
+    ListCell* cell = FindListCell(m_state, item, column);
+    if (cell) {
+        cell->progress = percent;
+    }
+    return cell != nullptr;
+}
+
+template <typename Base>
+int HeadlessWindowBase<Base>::GetCellProgress(int item, int column) const {
+    const ListCell* cell = FindListCell(m_state, item, column);
+    return cell ? cell->progress : -1;
 }
 
 template class HeadlessWindowBase<NativeWindow>;

@@ -6,9 +6,16 @@
 #include <vector>
 
 #include "platform/headless/headless.h"
+#include "platform/headless/headless_list.h"
 #include "platform/ui/native_window.h"
 
 namespace Headless {
+
+// One cell of a list control's row.
+struct ListCell {
+    CString text;
+    int progress = -1;  // percent of a bar beside the text; -1: none
+};
 
 struct WindowState {
     int id = 0;
@@ -22,7 +29,10 @@ struct WindowState {
     int check = BST_UNCHECKED;
     int limitText = 0;
     std::vector<CString> tabItems;
-    int curSel = -1;
+    int curSel = -1;  // the selected tab or list row
+    std::vector<CString> columns;
+    std::vector<int> columnWidths;            // as last set: pixels, or LVSCW_AUTOSIZE_USEHEADER
+    std::vector<std::vector<ListCell>> rows;  // one cell per column
     MessageTarget* target = nullptr;
     PixelGrid* paintGrid = nullptr;  // set only while a paint runs
 };
@@ -56,8 +66,23 @@ public:
     int InsertItem(int index, const CString& text) override;
     int GetCurSel() const override { return m_state.curSel; }
     int SetCurSel(int index) override;
-    int GetItemCount() const override { return static_cast<int>(m_state.tabItems.size()); }
+    int GetItemCount() const override;
     CString GetItemText(int index) const override;
+    int InsertColumn(int column, const CString& heading, int) override {
+        return InsertListColumn(m_state, column, heading);
+    }
+    int GetColumnCount() const override { return static_cast<int>(m_state.columns.size()); }
+    CString GetColumnText(int column) const override;
+    void SetColumnWidth(int column, int width) override;
+    bool SetCellText(int item, int column, const CString& text) override;
+    CString GetCellText(int item, int column) const override;
+    bool SetCellProgress(int item, int column, int percent) override;
+    int GetCellProgress(int item, int column) const override;
+    bool DeleteItem(int item) override { return DeleteListRow(m_state, item); }
+    void DeleteAllItems() override {
+        m_state.rows.clear();
+        m_state.curSel = -1;
+    }
 
     // Sends the window a paint over a fresh grid of its client size.
     PixelGrid PaintNow();

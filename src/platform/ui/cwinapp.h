@@ -2,6 +2,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/base/cstring.h"
@@ -17,6 +19,11 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
+    // The program's arguments after its name, taken before the platform starts (so that
+    // --help needs no display). An exit status when the program ends at once.
+    virtual std::optional<int> ParseCommandLine(const std::vector<std::string>&) {
+        return std::nullopt;
+    }
     // The program's start; its result says whether a message loop should follow.
     virtual bool InitInstance() { return false; }
 

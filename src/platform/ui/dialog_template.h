@@ -13,7 +13,8 @@ enum class ControlKind {
     CheckBox,  // auto check box
     Edit,      // single-line edit
     GroupBox,
-    Tab,  // tab control: a row of tab heads over a page area
+    Tab,   // tab control: a row of tab heads over a page area
+    List,  // report-style list: column headers over rows of texts, one row selected at most
 };
 
 // Style bits; only the ones the program's templates use.

@@ -17,6 +17,11 @@ enum MessageId : UINT {
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT BN_DOUBLECLICKED = 5;
 constexpr UINT TCN_SELCHANGE = 0xFDD9;  // -551
+// List controls: a click on a column header, a change of the selected row, a double click on a
+// row. The row travels in wParam, the column in lParam.
+constexpr UINT LVN_COLUMNCLICK = 0xFF94;  // -108
+constexpr UINT LVN_ITEMCHANGED = 0xFF9B;  // -101
+constexpr UINT NM_DBLCLK = 0xFFFD;        // -3
 
 struct Message {
     UINT message = 0;
@@ -30,4 +35,12 @@ struct Message {
 struct NMHDR {
     int idFrom = 0;
     UINT code = 0;
+};
+
+// What a list control's WM_NOTIFY handler receives: the row (-1 for a header click) and the
+// column.
+struct NMLISTVIEW {
+    NMHDR hdr;
+    int iItem = -1;
+    int iSubItem = 0;
 };

@@ -52,6 +52,17 @@ MessageMapEntry MapNotify(UINT code, int id, void (T::*handler)(NMHDR*, LRESULT*
 }
 
 template <typename T>
+MessageMapEntry MapNotify(UINT code, int id, void (T::*handler)(NMLISTVIEW*, LRESULT*)) {
+    return {WM_NOTIFY, id, code, [handler](CWnd& w, const Message& m) -> LRESULT {
+                NMLISTVIEW view{NMHDR{m.id, m.code}, static_cast<int>(m.wParam),
+                                static_cast<int>(m.lParam)};
+                LRESULT result = 0;
+                (static_cast<T&>(w).*handler)(&view, &result);
+                return result;
+            }};
+}
+
+template <typename T>
 MessageMapEntry MapTimer(void (T::*handler)(UINT_PTR)) {
     return {WM_TIMER, kAnyId, 0, [handler](CWnd& w, const Message& m) -> LRESULT {
                 (static_cast<T&>(w).*handler)(static_cast<UINT_PTR>(m.wParam));

@@ -72,12 +72,24 @@ public:
     virtual void SetCheck(int) {}
     // Edits.
     virtual void SetLimitText(int) {}
-    // Tab controls.
+    // Tab controls and list controls: items (tab heads, rows), the selected one (-1: none).
     virtual int InsertItem(int, const CString&) { return -1; }
     virtual int GetCurSel() const { return -1; }
     virtual int SetCurSel(int) { return -1; }
     virtual int GetItemCount() const { return 0; }
     virtual CString GetItemText(int) const { return CString(); }
+    // List controls: columns, the cells of a row, a progress bar (percent, -1: none) in a cell.
+    // Setting the selection reports nothing, as on Windows' tab controls.
+    virtual int InsertColumn(int, const CString&, int) { return -1; }
+    virtual int GetColumnCount() const { return 0; }
+    virtual CString GetColumnText(int) const { return CString(); }
+    virtual void SetColumnWidth(int, int) {}
+    virtual bool SetCellText(int, int, const CString&) { return false; }
+    virtual CString GetCellText(int, int) const { return CString(); }
+    virtual bool SetCellProgress(int, int, int) { return false; }
+    virtual int GetCellProgress(int, int) const { return -1; }
+    virtual bool DeleteItem(int) { return false; }
+    virtual void DeleteAllItems() {}
 };
 
 class NativeDialog : public NativeWindow {

@@ -72,6 +72,12 @@ constexpr int BST_CHECKED = 1;
 // The longest period a window timer accepts, in milliseconds.
 constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
 
+// List control columns: text alignment, and the width that fits the header and every cell.
+constexpr int LVCFMT_LEFT = 0;
+constexpr int LVCFMT_RIGHT = 1;
+constexpr int LVCFMT_CENTER = 2;
+constexpr int LVSCW_AUTOSIZE_USEHEADER = -2;
+
 // RedrawWindow flags.
 constexpr UINT RDW_INVALIDATE = 0x0001;
 constexpr UINT RDW_UPDATENOW = 0x0100;

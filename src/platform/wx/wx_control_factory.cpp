@@ -143,6 +143,9 @@ std::unique_ptr<WxControl> CreateWxControl(wxWindow* dialog, const ControlTempla
         case ControlKind::Tab:
             wrapper = std::make_unique<WxTabControl>(new TabNotebook(dialog, WxId(control), rect));
             break;
+        case ControlKind::List:
+            wrapper = std::make_unique<WxListControl>(new ReportList(dialog, WxId(control), rect));
+            break;
     }
     if (!wrapper) {
         return nullptr;

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include <wx/imaglist.h>
+#include <wx/listctrl.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
@@ -74,5 +76,23 @@ public:
 private:
     void OnPageChanged(wxBookCtrlEvent& event);
 
+    int m_quiet = 0;
+};
+
+// A report-style list of one selected row at most. A cell's progress bar is an image of the
+// list's own, one per percent, drawn as the theme draws a gauge.
+class ReportList : public wxListCtrl {
+public:
+    ReportList(wxWindow* parent, wxWindowID id, const wxRect& rect);
+
+    // Changes made by the program itself, which report nothing.
+    void BeginQuiet() { ++m_quiet; }
+    void EndQuiet() { --m_quiet; }
+
+private:
+    void OnSelectionChanged(wxListEvent& event);
+    void MakeProgressImages();
+
+    wxImageList m_progressImages;
     int m_quiet = 0;
 };

@@ -8,6 +8,7 @@
 #include "platform/ui/native_window.h"
 
 class DrawnWindow;
+class ReportList;
 class TabNotebook;
 
 // What this backend's native windows have in common: a wx window behind them.
@@ -104,6 +105,33 @@ protected:
 
 private:
     TabNotebook* Notebook() const;
+};
+
+class WxListControl : public WxControl {
+public:
+    explicit WxListControl(ReportList* list);
+    int InsertItem(int index, const CString& text) override;
+    int GetCurSel() const override;
+    int SetCurSel(int index) override;
+    int GetItemCount() const override;
+    CString GetItemText(int index) const override { return GetCellText(index, 0); }
+    int InsertColumn(int column, const CString& heading, int format) override;
+    int GetColumnCount() const override;
+    CString GetColumnText(int column) const override;
+    void SetColumnWidth(int column, int width) override;
+    bool SetCellText(int item, int column, const CString& text) override;
+    CString GetCellText(int item, int column) const override;
+    bool SetCellProgress(int item, int column, int percent) override;
+    int GetCellProgress(int item, int column) const override;
+    bool DeleteItem(int item) override;
+    void DeleteAllItems() override;
+
+protected:
+    void ShowText(wxWindow&, const CString&) override {}
+
+private:
+    ReportList* List() const;
+    bool IsCell(int item, int column) const;
 };
 
 // A self-drawn static: its paints reach the target, whose CPaintDC draws through BeginPaint.

@@ -25,15 +25,19 @@ DialogWindow::DialogWindow(wxWindow* parent, const wxString& caption, long style
     Bind(wxEVT_BUTTON, &DialogWindow::OnButton, this);
     Bind(wxEVT_CHECKBOX, &DialogWindow::OnButton, this);
     Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &DialogWindow::OnTabChanged, this);
+    Bind(wxEVT_LIST_COL_CLICK, &DialogWindow::OnListColumnClick, this);
+    Bind(wxEVT_LIST_ITEM_SELECTED, &DialogWindow::OnListSelectionChanged, this);
+    Bind(wxEVT_LIST_ITEM_DESELECTED, &DialogWindow::OnListSelectionChanged, this);
+    Bind(wxEVT_LIST_ITEM_ACTIVATED, &DialogWindow::OnListItemActivated, this);
     Bind(wxEVT_CHAR_HOOK, &DialogWindow::OnCharHook, this);
     Bind(wxEVT_CLOSE_WINDOW, &DialogWindow::OnClose, this);
     Bind(wxEVT_TIMER, &DialogWindow::OnTimer, this);
     Bind(wxEVT_CONTEXT_MENU, &DialogWindow::OnContextMenu, this);
 }
 
-void DialogWindow::Send(UINT message, int id, UINT code, WPARAM wParam) {
+void DialogWindow::Send(UINT message, int id, UINT code, WPARAM wParam, LPARAM lParam) {
     if (m_target) {
-        m_target->SendMessage(Message{message, id, code, wParam, 0});
+        m_target->SendMessage(Message{message, id, code, wParam, lParam});
     }
 }
 
@@ -47,6 +51,21 @@ void DialogWindow::OnButton(wxCommandEvent& event) {
 
 void DialogWindow::OnTabChanged(wxBookCtrlEvent& event) {
     Send(WM_NOTIFY, TemplateId(event.GetId()), TCN_SELCHANGE);
+}
+
+void DialogWindow::OnListColumnClick(wxListEvent& event) {
+    Send(WM_NOTIFY, TemplateId(event.GetId()), LVN_COLUMNCLICK, static_cast<WPARAM>(-1),
+         event.GetColumn());
+}
+
+void DialogWindow::OnListSelectionChanged(wxListEvent& event) {
+    Send(WM_NOTIFY, TemplateId(event.GetId()), LVN_ITEMCHANGED,
+         static_cast<WPARAM>(event.GetIndex()));
+}
+
+// A double click on a row, or Enter on the focused row, as Windows activates a list item.
+void DialogWindow::OnListItemActivated(wxListEvent& event) {
+    Send(WM_NOTIFY, TemplateId(event.GetId()), NM_DBLCLK, static_cast<WPARAM>(event.GetIndex()));
 }
 
 void DialogWindow::OnDoubleClick(wxMouseEvent& event) {

@@ -9,6 +9,7 @@
 #include <wx/bookctrl.h>
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
+#include <wx/listbase.h>
 #include <wx/timer.h>
 
 #include "platform/ui/native_window.h"
@@ -37,9 +38,12 @@ public:
     void AddContextMenuItem(UINT commandId, const wxString& text);
 
 private:
-    void Send(UINT message, int id, UINT code, WPARAM wParam = 0);
+    void Send(UINT message, int id, UINT code, WPARAM wParam = 0, LPARAM lParam = 0);
     void OnButton(wxCommandEvent& event);
     void OnTabChanged(wxBookCtrlEvent& event);
+    void OnListColumnClick(wxListEvent& event);
+    void OnListSelectionChanged(wxListEvent& event);
+    void OnListItemActivated(wxListEvent& event);
     void OnDoubleClick(wxMouseEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);

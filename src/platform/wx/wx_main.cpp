@@ -1,5 +1,8 @@
 // The real program's entry point: wx started around the application object's InitInstance.
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include <wx/app.h>
 #include <wx/init.h>
@@ -22,9 +25,18 @@ void ReportAssertion(const wxString& file, int line, const wxString& function,
 }  // namespace
 
 int main(int argc, char** argv) {
+    CWinApp* app = AfxGetApp();
+    if (app) {
+        if (const std::optional<int> status =
+                app->ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc))) {
+            return *status;
+        }
+    }
     wxApp::SetInstance(new wxApp());
     wxSetAssertHandler(ReportAssertion);
-    if (!wxEntryStart(argc, argv)) {
+    // The program's own arguments are taken; the toolkit gets none of them.
+    int toolkitArgc = 1;
+    if (!wxEntryStart(toolkitArgc, argv)) {
         std::fputs(
             "Vantrel: cannot open the display; start it in a desktop session or under xvfb-run\n",
             stderr);
@@ -35,7 +47,7 @@ int main(int argc, char** argv) {
     UseUserLocale();
     // The application runs its main dialog modally and returns once it has ended: there is no
     // message loop after it.
-    if (CWinApp* app = AfxGetApp()) {
+    if (app) {
         app->InitInstance();
     }
     wxEntryCleanup();

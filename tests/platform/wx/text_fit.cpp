@@ -8,6 +8,8 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/dcmemory.h>
+#include <wx/imaglist.h>
+#include <wx/listctrl.h>
 #include <wx/notebook.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -119,6 +121,42 @@ wxString TabHeadMisfit(wxNotebook* notebook) {
            wxString::Format(": %zu of its %d tab heads in the row", found.size(), count);
 }
 
+// Each column of a report list must hold its header and every cell: text, and a bar before it.
+wxString ListMisfit(wxListCtrl* list) {
+    constexpr int kMargins = 8;  // the list's own padding either side of a text
+    const wxImageList* images = list->GetImageList(wxIMAGE_LIST_SMALL);
+    int barWidth = 0;
+    int barHeight = 0;
+    if (images && images->GetImageCount() > 0) {
+        images->GetSize(0, barWidth, barHeight);
+    }
+    for (int column = 0; column < list->GetColumnCount(); ++column) {
+        wxListItem header;
+        header.SetMask(wxLIST_MASK_TEXT);
+        list->GetColumn(column, header);
+        int needed = list->GetTextExtent(header.GetText()).x + kMargins;
+        wxString widest = header.GetText();
+        for (int row = 0; row < list->GetItemCount(); ++row) {
+            wxListItem cell;
+            cell.SetId(row);
+            cell.SetColumn(column);
+            cell.SetMask(wxLIST_MASK_TEXT | wxLIST_MASK_IMAGE);
+            list->GetItem(cell);
+            const int bar = cell.GetImage() >= 0 ? barWidth + 2 : 0;
+            const int width = list->GetTextExtent(cell.GetText()).x + bar + kMargins;
+            if (width > needed) {
+                needed = width;
+                widest = cell.GetText();
+            }
+        }
+        if (list->GetColumnWidth(column) < needed) {
+            return Describe(list, widest) + wxString::Format(": column %d needs %d, has %d", column,
+                                                             needed, list->GetColumnWidth(column));
+        }
+    }
+    return wxString();
+}
+
 void ForEachShownWindow(wxWindow* window, const std::function<void(wxWindow*)>& visit) {
     if (!window->IsShown()) {
         return;
@@ -137,6 +175,8 @@ std::vector<Misfit> TextsThatDoNotFit(wxWindow* top, const wxImage& shot) {
         wxString misfit;
         if (auto* edit = wxDynamicCast(window, wxTextCtrl)) {
             misfit = EditMisfit(edit, top, shot);
+        } else if (auto* list = wxDynamicCast(window, wxListCtrl)) {
+            misfit = ListMisfit(list);
         } else if (auto* notebook = wxDynamicCast(window, wxNotebook)) {
             misfit = TabHeadMisfit(notebook);
         } else if (wxDynamicCast(window, wxStaticText) || wxDynamicCast(window, wxButton) ||

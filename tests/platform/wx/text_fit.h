@@ -14,6 +14,7 @@ struct Misfit {
 
 // Every shown control under top whose text does not fit.
 // Static texts, buttons, check boxes and group boxes are measured with GTK's own natural size
-// for their text; tab heads must all stand in the row without scroll arrows; an edit must show
-// the ink of its whole text in shot, a capture of top's screen rectangle.
+// for their text; a list's columns hold their headers and cells; tab heads must all stand in the
+// row without scroll arrows; an edit must show the ink of its whole text in shot, a capture of
+// top's screen rectangle.
 std::vector<Misfit> TextsThatDoNotFit(wxWindow* top, const wxImage& shot);

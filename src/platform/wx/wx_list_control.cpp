@@ -1,0 +1,190 @@
+// The list control: a wxListCtrl in report mode under the program's list calls.
+#include <algorithm>
+
+#include <wx/dcmemory.h>
+#include <wx/renderer.h>
+
+#include "platform/wx/wx_control_windows.h"
+#include "platform/wx/wx_controls.h"
+#include "platform/wx/wx_text.h"
+
+namespace {
+
+constexpr int kProgressSteps = 101;  // 0 to 100 percent
+
+long ColumnFormat(int format) {
+    switch (format) {
+        case LVCFMT_RIGHT:
+            return wxLIST_FORMAT_RIGHT;
+        case LVCFMT_CENTER:
+            return wxLIST_FORMAT_CENTRE;
+        default:
+            return wxLIST_FORMAT_LEFT;
+    }
+}
+
+}  // namespace
+
+ReportList::ReportList(wxWindow* parent, wxWindowID id, const wxRect& rect)
+    : wxListCtrl(parent, id, rect.GetPosition(), rect.GetSize(),
+                 wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN) {
+    MakeProgressImages();
+    SetImageList(&m_progressImages, wxIMAGE_LIST_SMALL);
+    Bind(wxEVT_LIST_ITEM_SELECTED, &ReportList::OnSelectionChanged, this);
+    Bind(wxEVT_LIST_ITEM_DESELECTED, &ReportList::OnSelectionChanged, this);
+}
+
+void ReportList::MakeProgressImages() {
+    // As tall as a line of text, so that a bar never makes a row taller than its text.
+    const wxSize size(GetCharWidth() * 8, std::max(6, GetCharHeight() - 4));
+    m_progressImages.Create(size.x, size.y, false, kProgressSteps);
+    for (int percent = 0; percent < kProgressSteps; ++percent) {
+        wxBitmap bar(size);
+        wxMemoryDC dc(bar);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        wxRendererNative::Get().DrawGauge(this, dc, wxRect(size), percent, 100);
+        dc.SelectObject(wxNullBitmap);
+        m_progressImages.Add(bar);
+    }
+}
+
+void ReportList::OnSelectionChanged(wxListEvent& event) {
+    if (m_quiet == 0) {
+        event.Skip();  // on to the dialog
+    }
+}
+
+WxListControl::WxListControl(ReportList* list) : WxControl(list) {}
+
+ReportList* WxListControl::List() const {
+    return static_cast<ReportList*>(GetWxWindow());
+}
+
+bool WxListControl::IsCell(int item, int column) const {
+    const ReportList* list = List();
+    return list && item >= 0 && item < list->GetItemCount() && column >= 0 &&
+           column < list->GetColumnCount();
+}
+
+int WxListControl::InsertItem(int index, const CString& text) {
+    ReportList* list = List();
+    if (!list || index < 0 || list->GetColumnCount() == 0) {
+        return -1;
+    }
+    const long at = std::min<long>(index, list->GetItemCount());
+    // No image until a bar is asked for.
+    return static_cast<int>(list->InsertItem(at, ToWx(text), -1));
+}
+
+int WxListControl::GetCurSel() const {
+    const ReportList* list = List();
+    return list ? static_cast<int>(list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
+                : -1;
+}
+
+int WxListControl::SetCurSel(int index) {
+    ReportList* list = List();
+    if (!list || index < -1 || index >= list->GetItemCount()) {
+        return -1;
+    }
+    const int previous = GetCurSel();
+    list->BeginQuiet();
+    if (previous >= 0 && previous != index) {
+        list->SetItemState(previous, 0, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+    }
+    if (index >= 0) {
+        const long state = wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED;
+        list->SetItemState(index, state, state);
+        list->EnsureVisible(index);
+    }
+    list->EndQuiet();
+    return previous;
+}
+
+int WxListControl::GetItemCount() const {
+    const ReportList* list = List();
+    return list ? list->GetItemCount() : 0;
+}
+
+int WxListControl::InsertColumn(int column, const CString& heading, int format) {
+    ReportList* list = List();
+    if (!list || column < 0) {
+        return -1;
+    }
+    const long at = std::min(column, list->GetColumnCount());
+    return static_cast<int>(list->InsertColumn(at, ToWx(heading), ColumnFormat(format)));
+}
+
+int WxListControl::GetColumnCount() const {
+    const ReportList* list = List();
+    return list ? list->GetColumnCount() : 0;
+}
+
+CString WxListControl::GetColumnText(int column) const {
+    const ReportList* list = List();
+    wxListItem item;
+    item.SetMask(wxLIST_MASK_TEXT);
+    if (!list || column < 0 || column >= list->GetColumnCount() || !list->GetColumn(column, item)) {
+        return CString();
+    }
+    return FromWx(item.GetText());
+}
+
+void WxListControl::SetColumnWidth(int column, int width) {
+    ReportList* list = List();
+    if (list && column >= 0 && column < list->GetColumnCount()) {
+        list->SetColumnWidth(column, width == LVSCW_AUTOSIZE_USEHEADER ? wxLIST_AUTOSIZE_USEHEADER
+                                                                       : std::max(0, width));
+    }
+}
+
+bool WxListControl::SetCellText(int item, int column, const CString& text) {
+    if (!IsCell(item, column)) {
+        return false;
+    }
+    List()->SetItem(item, column, ToWx(text));
+    return true;
+}
+
+CString WxListControl::GetCellText(int item, int column) const {
+    return IsCell(item, column) ? FromWx(List()->GetItemText(item, column)) : CString();
+}
+
+bool WxListControl::SetCellProgress(int item, int column, int percent) {
+    if (!IsCell(item, column)) {
+        return false;
+    }
+    // The image of a percent is the bar of that percent.
+    return List()->SetItemColumnImage(item, column, percent < 0 ? -1 : percent);
+}
+
+int WxListControl::GetCellProgress(int item, int column) const {
+    if (!IsCell(item, column)) {
+        return -1;
+    }
+    wxListItem cell;
+    cell.SetId(item);
+    cell.SetColumn(column);
+    cell.SetMask(wxLIST_MASK_IMAGE);
+    return List()->GetItem(cell) ? cell.GetImage() : -1;
+}
+
+bool WxListControl::DeleteItem(int item) {
+    ReportList* list = List();
+    if (!list || item < 0 || item >= list->GetItemCount()) {
+        return false;
+    }
+    list->BeginQuiet();
+    const bool deleted = list->DeleteItem(item);
+    list->EndQuiet();
+    return deleted;
+}
+
+void WxListControl::DeleteAllItems() {
+    if (ReportList* list = List()) {
+        list->BeginQuiet();
+        list->DeleteAllItems();
+        list->EndQuiet();
+    }
+}

@@ -1,0 +1,133 @@
+// The list control on GTK: rows, progress bars, header clicks and double clicks with real input.
+#include <gtest/gtest.h>
+
+#include <wx/listctrl.h>
+#include <wx/uiaction.h>
+
+#include "platform/ui/list_ctrl.h"
+#include "text_fit.h"
+#include "wx_test_support.h"
+
+namespace {
+
+constexpr int kListId = 1060;
+
+const DialogTemplate kListDialog{
+    961,
+    "一覧",
+    {300, 120},
+    "ＭＳ Ｐゴシック",
+    9,
+    kCaption | kSystemMenu,
+    {
+        {kListId, ControlKind::List, "", DialogRect(5, 5, 290, 90), kStyleNone},
+        {IDOK, ControlKind::Button, "終了", DialogRect(245, 100, 50, 14), kDefaultButton},
+    }};
+
+class WxList : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dialog.Create());
+        list.Attach(dialog.GetDlgItem(kListId)->GetNative());
+        list.InsertColumn(0, "フォルダ");
+        list.InsertColumn(1, "進捗", LVCFMT_RIGHT);
+        const char* const rows[][2] = {
+            {"/srv/seti/a", "0.000 %"}, {"/srv/seti/b", "45.123 %"}, {"/srv/seti/c", "100.000 %"}};
+        for (const auto& row : rows) {
+            const int at = list.InsertItem(list.GetItemCount(), row[0]);
+            list.SetItemText(at, 1, row[1]);
+        }
+        list.SetItemProgress(0, 1, 0);
+        list.SetItemProgress(1, 1, 45);
+        list.SetItemProgress(2, 1, 100);
+        for (int column = 0; column < 2; ++column) {
+            list.SetColumnWidth(column, LVSCW_AUTOSIZE_USEHEADER);
+        }
+        ShowAndSettle(dialog);
+    }
+
+    wxListCtrl& Native() { return *static_cast<wxListCtrl*>(WxOf(dialog, kListId)); }
+    // A cell's centre on the screen.
+    wxPoint CellOnScreen(int row, int column) {
+        wxRect cell;
+        EXPECT_TRUE(Native().GetSubItemRect(row, column, cell));
+        return Native().ClientToScreen(cell.GetPosition() + cell.GetSize() / 2);
+    }
+    int Notifications(UINT code) const { return dialog.Count(WM_NOTIFY, kListId, code); }
+    const Message* Last(UINT code) const {
+        for (auto it = dialog.received.rbegin(); it != dialog.received.rend(); ++it) {
+            if (it->message == WM_NOTIFY && it->code == code) {
+                return &*it;
+            }
+        }
+        return nullptr;
+    }
+
+    RecordingDialog dialog{kListDialog};
+    CListCtrl list;
+    wxUIActionSimulator user;
+};
+
+TEST_F(WxList, RowsColumnsAndBarsAreWhatTheProgramSet) {
+    EXPECT_EQ(Native().GetColumnCount(), 2);
+    EXPECT_EQ(list.GetColumnText(1), "進捗");
+    EXPECT_EQ(Native().GetItemText(1, 1), wxString::FromUTF8("45.123 %"));
+    EXPECT_EQ(list.GetItemText(2, 0), "/srv/seti/c");
+    EXPECT_EQ(list.GetItemProgress(1, 1), 45);
+    EXPECT_EQ(list.GetItemProgress(1, 0), -1);
+    EXPECT_FALSE(list.SetItemText(3, 0, "x"));
+
+    // The full bar is filled where the empty one is not: more of the theme's fill colour.
+    const wxRect shotRect = Native().GetScreenRect();
+    const wxImage shot = CaptureScreen(shotRect);
+    ASSERT_TRUE(shot.IsOk());
+    EXPECT_TRUE(shot.SaveFile(VANTREL_WX_SCREENSHOT_DIR "/wx_list.png", wxBITMAP_TYPE_PNG));
+    const auto barArea = [&](int row) {
+        wxRect cell;
+        Native().GetSubItemRect(row, 1, cell);
+        const wxPoint at = Native().ClientToScreen(cell.GetPosition()) - shotRect.GetPosition();
+        return wxRect(at.x, at.y, cell.width / 2, cell.height);
+    };
+    EXPECT_GT(InkPixels(shot, barArea(2), 600), InkPixels(shot, barArea(0), 600) + 20);
+    const auto misfits = [&] {
+        return TextsThatDoNotFit(WxOf(dialog), CaptureScreen(WxOf(dialog)->GetScreenRect()));
+    };
+    EXPECT_TRUE(misfits().empty());
+    list.SetColumnWidth(1, 40);
+    ASSERT_EQ(misfits().size(), 1u);
+    EXPECT_EQ(misfits()[0].id, kListId);
+}
+
+TEST_F(WxList, HeaderClicksRowClicksAndDoubleClicksAreReported) {
+    // The program's own selection is not reported.
+    list.SetSelectedItem(0);
+    PumpFor(50);
+    EXPECT_EQ(Notifications(LVN_ITEMCHANGED), 0);
+    EXPECT_EQ(list.GetSelectedItem(), 0);
+
+    // The header row lies above the first row.
+    const wxPoint firstRow = CellOnScreen(0, 1);
+    wxRect cell;
+    Native().GetSubItemRect(0, 1, cell);
+    user.MouseMove(firstRow.x, firstRow.y - cell.height);
+    user.MouseClick();
+    ASSERT_TRUE(PumpUntil([&] { return Notifications(LVN_COLUMNCLICK) == 1; }));
+    EXPECT_EQ(Last(LVN_COLUMNCLICK)->lParam, 1);
+
+    user.MouseMove(CellOnScreen(2, 0));
+    user.MouseDblClick();
+    ASSERT_TRUE(PumpUntil([&] { return Notifications(NM_DBLCLK) == 1; }));
+    EXPECT_EQ(Last(NM_DBLCLK)->wParam, 2u);
+    EXPECT_GE(Notifications(LVN_ITEMCHANGED), 1);
+    EXPECT_EQ(list.GetSelectedItem(), 2);
+
+    // Deleting rows reports nothing either.
+    const int changes = Notifications(LVN_ITEMCHANGED);
+    EXPECT_TRUE(list.DeleteItem(2));
+    list.DeleteAllItems();
+    PumpFor(50);
+    EXPECT_EQ(Notifications(LVN_ITEMCHANGED), changes);
+    EXPECT_EQ(list.GetSelectedItem(), -1);
+}
+
+}  // namespace
