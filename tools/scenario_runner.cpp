@@ -12,6 +12,8 @@
 //   tab N                       select tab N as a click on its head does
 //   esc | enter | close         the keys and the close box of the main window
 //   syscommand N | about        a system-menu command (about = 16)
+//   history                     the history item of the context menu: the history window's
+//                               actions follow (tools/history_scenario.h) until it is closed
 //   answer N                    the next message box is answered with N (1 OK, 2 Cancel)
 //   settings-ok                 the next settings dialog is closed with OK as it opens
 //   simple-dblclick             double click on the simple view's big button
@@ -29,11 +31,13 @@
 
 #include "app/info_app.h"
 #include "app/info_dlg.h"
+#include "history_scenario.h"
 #include "json_writer.h"
 #include "platform/base/clock.h"
 #include "platform/headless/headless.h"
 #include "res/resource.h"
 #include "res/settings.h"
+#include "windows/history_dlg.h"
 
 namespace {
 
@@ -140,6 +144,11 @@ private:
         }
         if (action == "about")
             return Headless::SysCommand(m_dlg, IDM_ABOUTBOX) ? "" : "no window";
+        if (action == "history") {
+            Headless::QueueModal(
+                [](CDialog& history) { RunHistoryScenario(static_cast<CHistoryDlg&>(history)); });
+            return Headless::SysCommand(m_dlg, IDM_HISTORY) ? "" : "no window";
+        }
         if (action == "syscommand") {
             unsigned id = 0;
             in >> id;
@@ -287,9 +296,13 @@ int main(int argc, char** argv) {
     }
     // The main window's first modal loop is the scenario; the main dialog's own start-up runs
     // before it, and its first state is printed as the action "start".
+    // With --history the history window is the program's window, and the scenario's.
     Headless::QueueModal([](CDialog& dialog) {
-        auto& dlg = static_cast<CInfoDlg&>(dialog);
-        ScenarioRunner runner(dlg);
+        if (auto* history = dynamic_cast<CHistoryDlg*>(&dialog)) {
+            RunHistoryScenario(*history);
+            return;
+        }
+        ScenarioRunner runner(static_cast<CInfoDlg&>(dialog));
         runner.Run();
     });
     app.InitInstance();

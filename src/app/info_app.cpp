@@ -6,7 +6,9 @@
 #include "monitor/client_monitor.h"
 #include "platform/base/cfile.h"
 #include "platform/base/paths.h"
+#include "res/settings.h"
 #include "res/strings.h"
+#include "windows/history_dlg.h"
 
 CInfoApp::CInfoApp() : CWinApp(Text::kAppName) {}
 
@@ -31,6 +33,10 @@ bool CInfoApp::InitInstance() {
     const int slash = modulePath.ReverseFind(kPathSeparator);
     m_strModuleDir = slash > 0 ? modulePath.Left(slash) : CString();
 
+    if (m_request.window == StartRequest::Window::History) {
+        RunHistory();
+        return false;
+    }
     if (m_request.window == StartRequest::Window::Overview) {
         std::fputs("vantrel: the clients overview is not part of this build yet\n", stderr);
         return false;
@@ -43,6 +49,19 @@ bool CInfoApp::InitInstance() {
 void CInfoApp::RunMainWindow(const CString& folder) {
     ClientMonitor monitor(folder);
     CInfoDlg dlg(monitor, nullptr);
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+}
+
+void CInfoApp::RunHistory() {
+    CString log = m_request.historyLog;
+    if (log.IsEmpty()) {
+        log = Settings::Load(*this).ExportPath();
+    } else if (const std::optional<CString> full = FullPath(log.GetString())) {
+        log = *full;
+    }
+    CHistoryDlg dlg(log, nullptr);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

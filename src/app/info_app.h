@@ -23,6 +23,8 @@ public:
 
 private:
     void RunMainWindow(const CString& folder);
+    // The history of the log the command line names, or of the one the settings name.
+    void RunHistory();
 
     StartRequest m_request;
 };

@@ -42,17 +42,12 @@ void DrawCpuHoursChart(const PlotStream& stream, const std::vector<LogUnit>& uni
     DrawTimeAxes(from, to, Text::kChartCpuXLabel, Text::kChartCpuYLabel, Text::kChartCpuTitle);
 
     PlotPixels pixels(stream.Width(), stream.Height());
-    std::vector<PLFLT> xs;
-    std::vector<PLFLT> ys;
+    plcol0(kChartUnits);
     for (const LogUnit& unit : units) {
         const double x = ChartDay(unit.logged);
         if (pixels.MarkPoint(x, Hours(unit))) {
-            xs.push_back(x);
-            ys.push_back(Hours(unit));
+            pixels.DrawDot(x, Hours(unit));
         }
     }
-    plcol0(kChartUnits);
-    plwidth(3.0);
-    plpoin(static_cast<PLINT>(xs.size()), xs.data(), ys.data(), -1);
     plwidth(1.0);
 }

@@ -44,6 +44,15 @@ std::int64_t PlotPixels::Pixel(double x, double y) const {
     return static_cast<std::int64_t>(static_cast<int>(py) - m_bottom) * Columns() + column;
 }
 
+void PlotPixels::DrawDot(double x, double y) const {
+    constexpr double kDotPixels = 2.5;
+    const double half = m_xScale > 0 ? kDotPixels / 2 / m_xScale : 0.0;
+    PLFLT xs[2] = {x - half, x + half};
+    PLFLT ys[2] = {y, y};
+    plwidth(kDotPixels);
+    plline(2, xs, ys);
+}
+
 bool PlotPixels::MarkPoint(double x, double y) {
     const std::int64_t pixel = Pixel(x, y);
     if (pixel < 0 || m_points[static_cast<size_t>(pixel)]) {

@@ -17,9 +17,17 @@ public:
     bool MarkPoint(double x, double y);
     // The same for a line between two points, by the pixels of its ends.
     bool MarkLine(double x1, double y1, double x2, double y2);
+    // Whether two points fall on one pixel (a line between them would be a dot).
+    bool IsSamePixel(double x1, double y1, double x2, double y2) const {
+        return Pixel(x1, y1) == Pixel(x2, y2);
+    }
     // The pixel column of a point's x, or -1 off the plot area.
     int Column(double x) const;
     int Columns() const { return m_right - m_left + 1; }
+
+    // A dot at a point of the window: a stroke a few pixels across. PLplot's own point is a
+    // stroke of no length, which cairo draws as nothing at all.
+    void DrawDot(double x, double y) const;
 
 private:
     std::int64_t Pixel(double x, double y) const;

@@ -133,8 +133,6 @@ void SkyMapChart::DrawMap(const PlotStream& stream) const {
     // telescope's drift.
     PlotPixels pixels(stream.Width(), stream.Height());
     plcol0(kChartUnits);
-    plwidth(2.0);
-    std::vector<PLFLT> dots[2];
     static const std::vector<LogUnit> kNoUnits;
     for (const LogUnit& unit : m_units ? *m_units : kNoUnits) {
         if (!Finite(unit)) {
@@ -143,19 +141,23 @@ void SkyMapChart::DrawMap(const PlotStream& stream) const {
         const SkyPoint from = ProjectSky(unit.start_ra, unit.start_dec);
         const SkyPoint to = ProjectSky(unit.end_ra, unit.end_dec);
         if (CrossesMapEdge(unit.start_ra, unit.end_ra)) {
+            // The two ends on either edge of the map.
             for (const SkyPoint& end : {from, to}) {
                 if (pixels.MarkPoint(end.x, end.y)) {
-                    dots[0].push_back(end.x);
-                    dots[1].push_back(end.y);
+                    pixels.DrawDot(end.x, end.y);
                 }
+            }
+        } else if (pixels.IsSamePixel(from.x, from.y, to.x, to.y)) {
+            if (pixels.MarkPoint(from.x, from.y)) {
+                pixels.DrawDot(from.x, from.y);
             }
         } else if (pixels.MarkLine(from.x, from.y, to.x, to.y)) {
             PLFLT xs[2] = {from.x, to.x};
             PLFLT ys[2] = {from.y, to.y};
+            plwidth(2.5);
             plline(2, xs, ys);
         }
     }
-    plpoin(static_cast<PLINT>(dots[0].size()), dots[0].data(), dots[1].data(), -1);
     plwidth(1.0);
     DrawLegend();
 }

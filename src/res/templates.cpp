@@ -118,6 +118,8 @@ const DialogTemplate& LoadDialogTemplate(int id) {
             return kSettings;
         case IDD_SIMPLEVIEW:
             return kSimpleView;
+        case IDD_HISTORY:
+            return HistoryTemplate();
         default:
             return kMainWindow;
     }

@@ -26,7 +26,8 @@ LogUnit UnitAt(double ra, double dec, const char* logged = "2024/01/10 12:00:00"
 
 // Keeps a picture in the build folder for people to look at.
 void Keep(const RgbaImage& image, const std::string& name) {
-    std::ofstream out("vantrel_chart_" + name + ".ppm", std::ios::binary);
+    std::ofstream out(std::string(VANTREL_CHART_PICTURE_DIR) + "/vantrel_chart_" + name + ".ppm",
+                      std::ios::binary);
     out << "P6 " << image.width << " " << image.height << " 255\n";
     for (size_t i = 0; i < image.pixels.size(); i += 4) {
         out.write(reinterpret_cast<const char*>(&image.pixels[i]), 3);

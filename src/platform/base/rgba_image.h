@@ -1,6 +1,7 @@
 // A picture in memory: rows of red, green, blue and alpha bytes, top row first.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
