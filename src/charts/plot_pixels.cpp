@@ -45,12 +45,18 @@ std::int64_t PlotPixels::Pixel(double x, double y) const {
 }
 
 void PlotPixels::DrawDot(double x, double y) const {
-    constexpr double kDotPixels = 2.5;
-    const double half = m_xScale > 0 ? kDotPixels / 2 / m_xScale : 0.0;
+    const double size = StrokePixels();
+    const double half = m_xScale > 0 ? size / 2 / m_xScale : 0.0;
     PLFLT xs[2] = {x - half, x + half};
     PLFLT ys[2] = {y, y};
-    plwidth(kDotPixels);
+    plwidth(size);
     plline(2, xs, ys);
+}
+
+double PlotPixels::StrokePixels() const {
+    // Thin enough in a small picture that thousands of units don't run together, thick enough
+    // in a saved one to be seen.
+    return std::clamp(Columns() / 400.0, 1.2, 2.5);
 }
 
 bool PlotPixels::MarkPoint(double x, double y) {

@@ -28,6 +28,8 @@ public:
     // A dot at a point of the window: a stroke a few pixels across. PLplot's own point is a
     // stroke of no length, which cairo draws as nothing at all.
     void DrawDot(double x, double y) const;
+    // The width of a unit's stroke or dot, in pixels, for the size of the plot area.
+    double StrokePixels() const;
 
 private:
     std::int64_t Pixel(double x, double y) const;

@@ -154,7 +154,7 @@ void SkyMapChart::DrawMap(const PlotStream& stream) const {
         } else if (pixels.MarkLine(from.x, from.y, to.x, to.y)) {
             PLFLT xs[2] = {from.x, to.x};
             PLFLT ys[2] = {from.y, to.y};
-            plwidth(2.5);
+            plwidth(pixels.StrokePixels());
             plline(2, xs, ys);
         }
     }

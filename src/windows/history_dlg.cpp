@@ -98,7 +98,7 @@ void CHistoryDlg::ReadLog() {
     if (!failed) {
         m_table.SetUnits(m_log.Units());
         m_charts.SetUnits(m_log.Units());
-        ShowUnits();
+        ShowUnits(result == CsvLog::ReadResult::kReloaded);
         ShowSummary();
     }
     ShowStatus(failed);
@@ -107,11 +107,14 @@ void CHistoryDlg::ReadLog() {
     }
 }
 
-void CHistoryDlg::ShowUnits() {
+void CHistoryDlg::ShowUnits(bool fitColumns) {
     m_list.SetItemCountEx(m_table.RowCount());
     SelectRowOfUnit();
-    for (int column = 0; column < kHistoryColumnCount; ++column) {
-        m_list.SetColumnWidth(column, LVSCW_AUTOSIZE);
+    // Once for a log read whole: a few more lines are written as the ones before them.
+    if (fitColumns) {
+        for (int column = 0; column < kHistoryColumnCount; ++column) {
+            m_list.SetColumnWidth(column, LVSCW_AUTOSIZE);
+        }
     }
 }
 

@@ -44,7 +44,7 @@ protected:
 private:
     // Reads what is new in the log and, when anything is, shows it all again.
     void ReadLog();
-    void ShowUnits();
+    void ShowUnits(bool fitColumns);
     void ShowSummary();
     void ShowStatus(bool readFailed);
     void ShowChart();
