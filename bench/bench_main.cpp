@@ -1,4 +1,5 @@
-// The in-process benchmarks: the refresh cycle and the CSV export, each against its floor.
+// The in-process benchmarks: the refresh cycle, the CSV export and the history window, each
+// against its floor.
 #include <benchmark/benchmark.h>
 
 #include <iostream>
@@ -32,6 +33,10 @@ int main(int argc, char** argv) {
     // For comparison only: an append without the lock and the file check.
     targets.push_back({"BM_CsvExport/0", "CSV export against a bare append", "export_us",
                        "bare_append_us", BenchTarget::Kind::Info, 0, ""});
+    targets.push_back({"BM_HistoryOpen", "history of 100,000 lines: table, figures, 3 charts",
+                       "open_ms", "floor_ms", BenchTarget::Kind::Ratio, 3.0, ""});
+    targets.push_back({"BM_HistoryOpen", "history: heap kept for the log, against its size",
+                       "log_heap_mib", "file_mib", BenchTarget::Kind::Ratio, 3.0, ""});
     reporter.PrintSummary(targets, std::cout);
     benchmark::Shutdown();
     return 0;

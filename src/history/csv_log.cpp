@@ -22,7 +22,8 @@ std::string ReadAt(CFile& file, std::int64_t offset, size_t count) {
 
 void CsvLog::Clear() {
     m_units.clear();
-    m_unitByName.clear();
+    m_nameSlots.clear();
+    m_namesIndexed = 0;
     m_lines = 0;
     m_repeatedLines = 0;
     m_unreadableLines = 0;
@@ -116,14 +117,45 @@ void CsvLog::TakeLine(std::string_view line) {
             return;
     }
     unit.line = m_lines;
-    const auto [at, inserted] = m_unitByName.try_emplace(unit.name.str(), m_units.size());
-    if (inserted) {
+    const auto [at, added] = FindOrAddName(unit.name.str());
+    if (added) {
         m_units.push_back(std::move(unit));
         return;
     }
     ++m_repeatedLines;
-    LogUnit& kept = m_units[at->second];
+    LogUnit& kept = m_units[at];
     if (!(unit.prog < kept.prog)) {
         kept = std::move(unit);
+    }
+}
+
+std::pair<size_t, bool> CsvLog::FindOrAddName(std::string_view name) {
+    if ((m_namesIndexed + 1) * 2 > m_nameSlots.size()) {
+        // Twice as many slots, each entry moved by the hash it keeps.
+        std::vector<std::uint64_t> slots(std::max<size_t>(1024, m_nameSlots.size() * 2), 0);
+        for (const std::uint64_t slot : m_nameSlots) {
+            if (slot != 0) {
+                size_t i = (slot >> 32) & (slots.size() - 1);
+                while (slots[i] != 0) {
+                    i = (i + 1) & (slots.size() - 1);
+                }
+                slots[i] = slot;
+            }
+        }
+        m_nameSlots = std::move(slots);
+    }
+    const auto hash = static_cast<std::uint32_t>(std::hash<std::string_view>()(name));
+    const size_t mask = m_nameSlots.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const std::uint64_t slot = m_nameSlots[i];
+        if (slot == 0) {
+            m_nameSlots[i] = (static_cast<std::uint64_t>(hash) << 32) | (m_units.size() + 1);
+            ++m_namesIndexed;
+            return {m_units.size(), true};
+        }
+        const size_t unit = (slot & 0xFFFFFFFFu) - 1;
+        if ((slot >> 32) == hash && m_units[unit].name.str() == name) {
+            return {unit, false};
+        }
     }
 }

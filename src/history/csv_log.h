@@ -4,7 +4,7 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 #include "history/log_unit.h"
@@ -43,10 +43,16 @@ private:
     bool StillHolds(class CFile& file, std::int64_t size);
     void ReadFrom(class CFile& file);
     void TakeLine(std::string_view line);
+    // The unit named so, or a new entry for it at m_units.size(): its index, and whether it is new.
+    std::pair<size_t, bool> FindOrAddName(std::string_view name);
 
     CString m_path;
     std::vector<LogUnit> m_units;
-    std::unordered_map<std::string, size_t> m_unitByName;
+    // Units by name, over the units' own names: open addressing, each slot the name's hash in its
+    // upper half and the unit's index + 1 in its lower half (0: empty). A long log reads a name
+    // on each line; a map of strings would copy each one and chase a node per look-up.
+    std::vector<std::uint64_t> m_nameSlots;
+    size_t m_namesIndexed = 0;
     int m_lines = 0;
     int m_repeatedLines = 0;
     int m_unreadableLines = 0;

@@ -1,7 +1,7 @@
 #include "history/csv_log_line.h"
 
 #include <charconv>
-#include <cmath>
+#include <cstdint>
 
 #include "history/log_calendar.h"
 #include "platform/base/text_encoding.h"
@@ -90,7 +90,33 @@ bool HasShape(std::string_view text, Shape shape) {
 }
 
 double RealOf(std::string_view text) {
-    // The shape was checked: from_chars reads every form of it, "-nan" as NaN.
+    // The shape was checked. The "%.Nf" form with up to 15 digits is its digits divided by a
+    // power of ten: both exact doubles, so the one division rounds as from_chars would. Every
+    // other form (more digits, "-nan", "inf") goes to from_chars.
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = !text.empty() && text[0] == '-';
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = -1;
+    for (size_t i = negative ? 1 : 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.') {
+            decimals = 0;
+            continue;
+        }
+        if (!IsDigit(c) || ++count > 15) {
+            count = -1;
+            break;
+        }
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        decimals += decimals >= 0;
+    }
+    if (count >= 0) {
+        const double value =
+            static_cast<double>(digits) / kPowersOfTen[decimals < 0 ? 0 : decimals];
+        return negative ? -value : value;
+    }
     double value = 0.0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
@@ -173,13 +199,17 @@ LogLineKind ParseCsvLogLine(std::string_view line, LogUnit& unit) {
         const size_t begin = commas[tail - 1 - k] + 1;
         const size_t end = k + 1 < tail ? commas[tail - 2 - k] : line.size();
         columns[k + 3] = line.substr(begin, end - begin);
-        if (!HasShape(columns[k + 3], kTailShapes[k])) {
+        if (k + 3 != kTimeUt && !HasShape(columns[k + 3], kTailShapes[k])) {
             return LogLineKind::kUnreadable;
         }
     }
-    unit.logged = *logged;
     const std::string_view recorded = columns[kTimeUt];
-    unit.recorded = recorded.empty() ? kNoTime : *ParseLogTime(recorded);
+    std::optional<std::int64_t> recordedTime;
+    if (!recorded.empty() && !(recordedTime = ParseLogTime(recorded))) {
+        return LogLineKind::kUnreadable;
+    }
+    unit.logged = *logged;
+    unit.recorded = recordedTime ? *recordedTime : kNoTime;
     unit.start_ra = RealOf(columns[kFromRa]);
     unit.start_dec = RealOf(columns[kFromDec]);
     unit.end_ra = RealOf(columns[kToRa]);

@@ -1,6 +1,7 @@
 #include "history/history_table.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "astro/sky_direction_text.h"
 #include "astro/ut_date_time.h"
@@ -13,34 +14,33 @@ bool NaturallyDescending(HistoryColumn column) {
     return column != HistoryColumn::kName && column != HistoryColumn::kPosition;
 }
 
-// <0, 0 or >0 in the column's ascending order. NaN sorts below every number.
-int Compare(const LogUnit& a, const LogUnit& b, HistoryColumn column) {
-    const auto numbers = [](double x, double y) {
-        if (x < y || (x != x && y == y)) {
-            return -1;
-        }
-        return (y < x || (y != y && x == x)) ? 1 : 0;
-    };
+// <0, 0 or >0 in ascending order; NaN sorts below every number.
+int CompareNumbers(double x, double y) {
+    if (x < y || (x != x && y == y)) {
+        return -1;
+    }
+    return (y < x || (y != y && x == x)) ? 1 : 0;
+}
+
+// The number a row sorts by in a column other than the name.
+double SortNumber(const LogUnit& unit, HistoryColumn column) {
     switch (column) {
         case HistoryColumn::kLogged:
-            return numbers(static_cast<double>(a.logged), static_cast<double>(b.logged));
-        case HistoryColumn::kName:
-            return ByteCompare(a.name.GetString(), b.name.GetString());
+            return static_cast<double>(unit.logged);
         case HistoryColumn::kRecorded:
-            return a.recorded < b.recorded ? -1 : (b.recorded < a.recorded ? 1 : 0);
+            return static_cast<double>(unit.recorded);
         case HistoryColumn::kPosition:
-            if (const int byRa = numbers(a.start_ra, b.start_ra)) {
-                return byRa;
-            }
-            return numbers(a.start_dec, b.start_dec);
+            return unit.start_ra;
         case HistoryColumn::kCpu:
-            return numbers(a.cpu, b.cpu);
+            return unit.cpu;
         case HistoryColumn::kScore:
-            return numbers(a.bg_score, b.bg_score);
+            return unit.bg_score;
         case HistoryColumn::kPower:
-            return numbers(a.bg_power, b.bg_power);
+            return unit.bg_power;
+        case HistoryColumn::kName:
+            break;
     }
-    return 0;
+    return 0.0;
 }
 
 }  // namespace
@@ -64,17 +64,41 @@ void HistoryTable::Sort() {
     const std::vector<LogUnit>& units = *m_units;
     const HistoryColumn column = m_column;
     const bool descending = m_descending;
-    std::sort(m_order.begin(), m_order.end(), [&](size_t i, size_t j) {
-        const LogUnit& a = units[i];
-        const LogUnit& b = units[j];
-        if (const int order = Compare(a, b, column)) {
+    // The keys side by side, so that a long table sorts without reaching into every unit.
+    struct Key {
+        double first;   // the column's number (the right ascension for a position)
+        double second;  // the declination for a position
+        std::int64_t logged;
+        int line;
+        std::uint32_t unit;
+    };
+    std::vector<Key> keys(m_order.size());
+    for (size_t i = 0; i < m_order.size(); ++i) {
+        const LogUnit& u = units[m_order[i]];
+        keys[i] = Key{SortNumber(u, column), column == HistoryColumn::kPosition ? u.start_dec : 0.0,
+                      u.logged, u.line, static_cast<std::uint32_t>(m_order[i])};
+    }
+    const auto before = [&](const Key& a, const Key& b) {
+        int order = column == HistoryColumn::kName ? ByteCompare(units[a.unit].name.GetString(),
+                                                                 units[b.unit].name.GetString())
+                                                   : CompareNumbers(a.first, b.first);
+        if (order == 0) {
+            order = CompareNumbers(a.second, b.second);
+        }
+        if (order != 0) {
             return descending ? order > 0 : order < 0;
         }
         if (a.logged != b.logged) {
             return a.logged > b.logged;
         }
         return a.line > b.line;
-    });
+    };
+    if (!std::is_sorted(keys.begin(), keys.end(), before)) {
+        std::sort(keys.begin(), keys.end(), before);
+    }
+    for (size_t i = 0; i < keys.size(); ++i) {
+        m_order[i] = keys[i].unit;
+    }
 }
 
 int HistoryTable::RowOf(size_t unit) const {

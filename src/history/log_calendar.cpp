@@ -27,9 +27,25 @@ bool Digits(std::string_view text, size_t at, size_t count, int& value) {
     return true;
 }
 
+// Days since 1970-01-01 of a Gregorian date, in whole numbers: a log of many lines reads a date
+// on each of them.
+std::int64_t DaysFromCivil(int year, int month, int day) {
+    const int y = year - (month <= 2);
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yearOfEra = y - era * 400;
+    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return static_cast<std::int64_t>(era) * 146097 + dayOfEra - 719468;
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
 std::int64_t SecondsOf(int year, int month, int day, int hour, int minute, int second) {
-    const std::int64_t days = UtDateTime::MjdFromDate(year, month, day) - kMjdOf1970;
-    return days * kSecondsPerDay + hour * 3600 + minute * 60 + second;
+    return DaysFromCivil(year, month, day) * kSecondsPerDay + hour * 3600 + minute * 60 + second;
 }
 
 }  // namespace
@@ -51,16 +67,9 @@ std::optional<std::int64_t> ParseLogTime(std::string_view text) {
         !Digits(text, 17, 2, second)) {
         return std::nullopt;
     }
-    // strftime writes 60 for a leap second.
-    if (year < 1 || month < 1 || month > 12 || day < 1 || hour > 23 || minute > 59 || second > 60) {
-        return std::nullopt;
-    }
-    // A day past the month's end would roll into the next month: refuse it instead.
-    int y = 0;
-    int m = 0;
-    int d = 0;
-    UtDateTime::DateFromMjd(y, m, d, UtDateTime::MjdFromDate(year, month, day));
-    if (y != year || m != month || d != day) {
+    // strftime writes 60 for a leap second; a day past the month's end is no date.
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
+        hour > 23 || minute > 59 || second > 60) {
         return std::nullopt;
     }
     return SecondsOf(year, month, day, hour, minute, second);
