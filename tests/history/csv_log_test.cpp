@@ -2,6 +2,10 @@
 // lines of older versions, unreadable lines counted where they are, and a log that grows.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/work_unit_info.h"
 #include "export/csv_line.h"
@@ -76,6 +80,23 @@ TEST(CsvLogLine, OlderLinesAndOddNumbersAreRead) {
     const LogUnit unit = ReadLine(line);
     EXPECT_EQ(unit.recorded, kNoTime);
     EXPECT_TRUE(unit.bg_score != unit.bg_score);
+}
+
+TEST(CsvLogLine, NumbersReadAsTheCLibraryReadsThem) {
+    // "%.Nf" texts of many sizes, as the log writes them: strtod is the reference.
+    unsigned seed = 12345;
+    for (int i = 0; i < 5000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const double value = (static_cast<double>(seed % 2000000) - 1000000.0) *
+                             std::pow(10.0, static_cast<int>(seed % 13) - 6);
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*f", static_cast<int>(seed / 7 % 7), value);
+        const LogUnit unit = ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", text));
+        ASSERT_EQ(unit.cpu, std::strtod(text, nullptr)) << text;
+    }
+    EXPECT_EQ(ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", "12345678901234567.25")).cpu,
+              12345678901234567.25);
+    EXPECT_TRUE(std::isinf(ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", "-inf")).cpu));
 }
 
 TEST(CsvLogLine, DamagedLinesAreUnreadable) {
