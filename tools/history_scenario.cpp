@@ -3,11 +3,12 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "json_writer.h"
-#include "platform/base/clock.h"
 #include "platform/headless/headless.h"
 #include "res/resource.h"
+#include "scenario_actions.h"
 #include "windows/history_dlg.h"
 
 namespace {
@@ -40,14 +41,8 @@ public:
 
     void Run() {
         Print("history", "");
-        std::string line;
-        while (!Headless::ModalEnded(m_dlg) && std::getline(std::cin, line)) {
-            if (line.empty() || line[0] == '#') {
-                continue;
-            }
-            const std::string error = Perform(line);
-            Print(line, error);
-        }
+        ForEachActionLine([this] { return Headless::ModalEnded(m_dlg); },
+                          [this](const std::string& line) { Print(line, Perform(line)); });
     }
 
 private:
@@ -78,15 +73,6 @@ private:
                                                              : std::nullopt);
             return Headless::PressButton(m_dlg, IDC_HISTORY_SAVE) ? "" : "the button is not usable";
         }
-        if (action == "answer" && in >> number) {
-            Headless::QueueMessageBoxAnswer(number);
-            return "";
-        }
-        long long seconds = 0;
-        if ((action == "clock" || action == "advance") && in >> seconds) {
-            action == "clock" ? Clock::Set(seconds) : Clock::Advance(seconds);
-            return "";
-        }
         if (action == "close") {
             return Headless::Close(m_dlg) ? "" : "window hidden";
         }
@@ -96,7 +82,7 @@ private:
         if (action == "esc") {
             return Headless::PressEscape(m_dlg) ? "" : "window hidden";
         }
-        return "unknown action";
+        return PerformCommonAction(action, in).value_or("unknown action");
     }
 
     void Print(const std::string& action, const std::string& error) {

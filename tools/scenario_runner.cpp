@@ -33,10 +33,10 @@
 #include "app/info_dlg.h"
 #include "history_scenario.h"
 #include "json_writer.h"
-#include "platform/base/clock.h"
 #include "platform/headless/headless.h"
 #include "res/resource.h"
 #include "res/settings.h"
+#include "scenario_actions.h"
 #include "windows/history_dlg.h"
 
 namespace {
@@ -91,16 +91,10 @@ public:
     explicit ScenarioRunner(CInfoDlg& dlg) : m_dlg(dlg) {}
 
     void Run() {
-        std::string line;
         m_before = StampFiles(ExportDirectory());
         Print("start", "");
-        while (!m_closed && std::getline(std::cin, line)) {
-            if (line.empty() || line[0] == '#') {
-                continue;
-            }
-            const std::string error = Perform(line);
-            Print(line, error);
-        }
+        ForEachActionLine([this] { return m_closed; },
+                          [this](const std::string& line) { Print(line, Perform(line)); });
     }
 
 private:
@@ -154,12 +148,6 @@ private:
             in >> id;
             return Headless::SysCommand(m_dlg, id) ? "" : "no window";
         }
-        if (action == "answer") {
-            int answer = IDOK;
-            in >> answer;
-            Headless::QueueMessageBoxAnswer(answer);
-            return "";
-        }
         if (action == "settings-ok") {
             Headless::QueueModal([](CDialog& settings) { Headless::PressButton(settings, IDOK); });
             return "";
@@ -169,17 +157,10 @@ private:
                        ? ""
                        : "the simple view is not shown";
         }
-        if (action == "clock" || action == "advance") {
-            long long seconds = 0;
-            if (!(in >> seconds))
-                return "expected seconds";
-            action == "clock" ? Clock::Set(seconds) : Clock::Advance(seconds);
-            return "";
-        }
         if (action == "set") {
             return SetSetting(in);
         }
-        return "unknown action";
+        return PerformCommonAction(action, in).value_or("unknown action");
     }
 
     static std::string SetSetting(std::istringstream& in) {

@@ -17,24 +17,15 @@ void SetUpMapFrame() {
     plwind(-kSkyMapHalfWidth, kSkyMapHalfWidth, -kSkyMapHalfHeight, kSkyMapHalfHeight);
 }
 
-void DrawLine(const SkyLine& line) {
+// Hands the points to a PLplot call that takes them as two arrays (plline, plfill).
+void Draw(const SkyLine& points, void (*draw)(PLINT, PLFLT_VECTOR, PLFLT_VECTOR)) {
     std::vector<PLFLT> xs;
     std::vector<PLFLT> ys;
-    for (const SkyPoint& p : line) {
+    for (const SkyPoint& p : points) {
         xs.push_back(p.x);
         ys.push_back(p.y);
     }
-    plline(static_cast<PLINT>(xs.size()), xs.data(), ys.data());
-}
-
-void FillArea(const SkyLine& area) {
-    std::vector<PLFLT> xs;
-    std::vector<PLFLT> ys;
-    for (const SkyPoint& p : area) {
-        xs.push_back(p.x);
-        ys.push_back(p.y);
-    }
-    plfill(static_cast<PLINT>(xs.size()), xs.data(), ys.data());
+    draw(static_cast<PLINT>(xs.size()), xs.data(), ys.data());
 }
 
 void DrawGridLabels() {
@@ -114,15 +105,15 @@ void SkyMapChart::DrawMap(const PlotStream& stream) const {
     UseChartTextSize();
     SetUpMapFrame();
     plcol0(kChartBand);
-    FillArea(ObservableBand());
+    Draw(ObservableBand(), c_plfill);
     plcol0(kChartGrid);
     for (const SkyLine& line : SkyGrid()) {
-        DrawLine(line);
+        Draw(line, c_plline);
     }
     plcol0(kChartGalactic);
     plwidth(2.0);
     for (const SkyLine& piece : GalacticPlane()) {
-        DrawLine(piece);
+        Draw(piece, c_plline);
     }
     plwidth(1.0);
     DrawGridLabels();
