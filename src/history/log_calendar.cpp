@@ -27,11 +27,11 @@ bool Digits(std::string_view text, size_t at, size_t count, int& value) {
     return true;
 }
 
-// Days since 1970-01-01 of a Gregorian date, in whole numbers: a log of many lines reads a date
-// on each of them.
+// Days since 1970-01-01 of a Gregorian date of year 1 or later, in whole numbers: a log of many
+// lines reads a date on each of them.
 std::int64_t DaysFromCivil(int year, int month, int day) {
     const int y = year - (month <= 2);
-    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int era = y / 400;
     const int yearOfEra = y - era * 400;
     const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
     const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
@@ -91,7 +91,7 @@ CString FormatLogTime(std::int64_t seconds) {
 std::int64_t LocalWallClock(std::int64_t utcSeconds) {
     const std::time_t t = static_cast<std::time_t>(utcSeconds);
     std::tm local{};
-    if (!localtime_r(&t, &local)) {
+    if (!localtime_r(&t, &local) || local.tm_year + 1900 < 1) {
         return utcSeconds;
     }
     return SecondsOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
