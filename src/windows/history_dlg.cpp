@@ -95,14 +95,16 @@ void CHistoryDlg::ReadLog() {
         return;
     }
     m_bReadFailed = failed;
-    if (!failed) {
+    // A log that can't be read leaves what was shown of it; at the start, empty charts.
+    const bool show = !failed || m_wndChart.GetPicture().IsEmpty();
+    if (show) {
         m_table.SetUnits(m_log.Units());
         m_charts.SetUnits(m_log.Units());
         ShowUnits(result == CsvLog::ReadResult::kReloaded);
         ShowSummary();
     }
     ShowStatus(failed);
-    if (!failed) {
+    if (show) {
         ShowChart();
     }
 }

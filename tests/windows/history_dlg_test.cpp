@@ -135,6 +135,21 @@ TEST_F(HistoryWindow, ALogThatGrowsIsReadAgainAndOneThatCantBeReadSaysSo) {
     });
 }
 
+TEST_F(HistoryWindow, ALogThatIsNotThereYetShowsEmptyFiguresAndCharts) {
+    Run([&](CHistoryDlg& dlg) {
+        EXPECT_EQ(Headless::TextOf(dlg, IDC_HISTORY_STATUS), "ログを読み込めませんでした");
+        EXPECT_EQ(Headless::TextOf(dlg, IDC_HISTORY_VALUES), "0\n0.00 hr\nNaN\nNaN\n0.00\n0.00");
+        EXPECT_TRUE(Headless::ListRows(dlg, IDC_HISTORY_LIST).empty());
+        // The sky map's grid and band, without units.
+        EXPECT_FALSE(dlg.ChartView().GetPicture().IsEmpty());
+        m_dir.Write("export.csv", Basic() + "\n");
+        ASSERT_TRUE(Headless::FireTimer(dlg, 1));
+        EXPECT_EQ(Headless::ListRows(dlg, IDC_HISTORY_LIST).size(), 1u);
+        EXPECT_EQ(Headless::TextOf(dlg, IDC_HISTORY_STATUS), "1 ユニット (1 行)");
+        ASSERT_TRUE(Headless::Close(dlg));
+    });
+}
+
 TEST_F(HistoryWindow, AChartSavesAsPngOrSvgAndAFailedSaveIsReported) {
     m_dir.Write("export.csv", Basic() + "\n");
     Run([&](CHistoryDlg& dlg) {
