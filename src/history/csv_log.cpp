@@ -10,6 +10,8 @@ namespace {
 
 constexpr size_t kChunk = 1 << 20;
 constexpr size_t kCheckBytes = 64;
+// A line of the new layout holds about 300 bytes.
+constexpr size_t kLongestLine = 64 * 1024;
 
 std::string ReadAt(CFile& file, std::int64_t offset, size_t count) {
     std::string bytes(count, '\0');
@@ -29,6 +31,7 @@ void CsvLog::Clear() {
     m_unreadableLines = 0;
     m_firstUnreadable.clear();
     m_offset = 0;
+    m_skippingLine = false;
     m_head.clear();
     m_tail.clear();
 }
@@ -82,13 +85,22 @@ void CsvLog::ReadFrom(CFile& file) {
         }
         for (size_t end = buffer.find('\n', kept); end != std::string::npos;
              end = buffer.find('\n', start)) {
-            TakeLine(std::string_view(buffer).substr(start, end - start));
-            if (m_head.size() < kCheckBytes) {
-                m_head.append(buffer, start,
-                              std::min(end + 1 - start, kCheckBytes - m_head.size()));
+            if (m_skippingLine) {
+                m_skippingLine = false;  // the end of a line counted already
+            } else {
+                TakeLine(std::string_view(buffer).substr(start, end - start));
             }
-            m_offset += static_cast<std::int64_t>(end + 1 - start);
+            Consume(std::string_view(buffer).substr(start, end + 1 - start));
             start = end + 1;
+        }
+        // No line of the log is this long: it is counted once, and its bytes are not kept.
+        if (buffer.size() - start > kLongestLine) {
+            if (!m_skippingLine) {
+                CountUnreadable(++m_lines);
+                m_skippingLine = true;
+            }
+            Consume(std::string_view(buffer).substr(start));
+            start = buffer.size();
         }
         buffer.erase(0, start);
         start = 0;
@@ -100,6 +112,20 @@ void CsvLog::ReadFrom(CFile& file) {
     }
 }
 
+void CsvLog::Consume(std::string_view bytes) {
+    if (m_head.size() < kCheckBytes) {
+        m_head.append(bytes.substr(0, kCheckBytes - m_head.size()));
+    }
+    m_offset += static_cast<std::int64_t>(bytes.size());
+}
+
+void CsvLog::CountUnreadable(int line) {
+    ++m_unreadableLines;
+    if (m_firstUnreadable.size() < kReportedLines) {
+        m_firstUnreadable.push_back(line);
+    }
+}
+
 void CsvLog::TakeLine(std::string_view line) {
     ++m_lines;
     LogUnit unit;
@@ -107,10 +133,7 @@ void CsvLog::TakeLine(std::string_view line) {
         case LogLineKind::kUnit:
             break;
         case LogLineKind::kUnreadable:
-            ++m_unreadableLines;
-            if (m_firstUnreadable.size() < kReportedLines) {
-                m_firstUnreadable.push_back(m_lines);
-            }
+            CountUnreadable(m_lines);
             return;
         case LogLineKind::kTitle:
         case LogLineKind::kBlank:

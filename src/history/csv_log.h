@@ -43,6 +43,9 @@ private:
     bool StillHolds(class CFile& file, std::int64_t size);
     void ReadFrom(class CFile& file);
     void TakeLine(std::string_view line);
+    // Bytes read past, up to the end of a line or of a line too long to keep.
+    void Consume(std::string_view bytes);
+    void CountUnreadable(int line);
     // The unit named so, or a new entry for it at m_units.size(): its index, and whether it is new.
     std::pair<size_t, bool> FindOrAddName(std::string_view name);
 
@@ -60,6 +63,7 @@ private:
     // Bytes read as whole lines, the file's size at the last read, and its first and last bytes
     // before m_offset: a file that no longer holds them was replaced and is read again.
     std::int64_t m_offset = 0;
+    bool m_skippingLine = false;  // in a line too long to be one of the log's
     std::int64_t m_seenSize = -1;
     std::int64_t m_seenTime = 0;
     std::string m_head;

@@ -147,6 +147,26 @@ TEST_F(CsvLogFile, AMixedFileIsReadWithItsUnreadableLinesCountedWhereTheyAre) {
     EXPECT_EQ(log.Read(), CsvLog::ReadResult::kUnchanged);
 }
 
+TEST_F(CsvLogFile, ALineTooLongToBeTheLogsIsCountedOnceAndNotKept) {
+    // 3 MiB without a line end, between two units; then a growing file that starts one.
+    Append(Basic("2024/01/01 00:00:00", "\"u1\"") + "\n" + std::string(3 << 20, 'x') + "\n" +
+           Basic("2024/01/02 00:00:00", "\"u2\"") + "\n");
+    CsvLog log(Path().c_str());
+    log.Read();
+    EXPECT_EQ(log.Units().size(), 2u);
+    EXPECT_EQ(log.Units()[1].line, 3);
+    EXPECT_EQ(log.FirstUnreadableLines(), std::vector<int>{2});
+    Append(std::string(100 << 10, 'y'));
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kAppended);
+    EXPECT_EQ(log.UnreadableLines(), 2);
+    EXPECT_FALSE(log.HasPartialLine());
+    Append("yyy\n" + Basic("2024/01/03 00:00:00", "\"u3\"") + "\n");
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kAppended);
+    EXPECT_EQ(log.UnreadableLines(), 2);
+    ASSERT_EQ(log.Units().size(), 3u);
+    EXPECT_EQ(log.Units()[2].line, 5);
+}
+
 TEST_F(CsvLogFile, AUnitLoggedAgainKeepsTheLineWithTheMostProgress) {
     std::string half = Basic("2024/01/01 00:00:00", "\"u1\"", "3600.000");
     half.replace(half.find("1.000000"), 8, "0.500000");
