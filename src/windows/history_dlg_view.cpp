@@ -6,6 +6,7 @@
 #include "history/log_calendar.h"
 #include "platform/base/atomic_file.h"
 #include "platform/base/clock.h"
+#include "platform/base/paths.h"
 #include "platform/ui/file_dialog.h"
 #include "res/strings.h"
 #include "windows/history_dlg.h"
@@ -25,8 +26,7 @@ bool EndsWithSvg(const CString& path) {
     if (dot < 0) {
         return false;
     }
-    CString extension = path.Mid(dot + 1);
-    std::string lower = extension.str();
+    std::string lower = path.Mid(dot + 1).str();
     for (char& c : lower) {
         c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     }
@@ -87,7 +87,7 @@ void CHistoryDlg::ShowChart() {
 void CHistoryDlg::OnSaveChart() {
     CFileDialog dialog(false, "png", nullptr, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY,
                        Text::kChartFileFilter, this);
-    const int slash = Log().Path().ReverseFind('/');
+    const int slash = Log().Path().ReverseFind(kPathSeparator);
     if (slash > 0) {
         dialog.m_ofn.initialDir = Log().Path().Left(slash);
     }
