@@ -1,5 +1,5 @@
-// The in-process benchmarks: the refresh cycle, the CSV export and the clients overview, each
-// against its floor.
+// The in-process benchmarks: the refresh cycle, the CSV export, the clients overview and the
+// history window, each against its floor.
 #include <benchmark/benchmark.h>
 
 #include <iostream>
@@ -41,6 +41,10 @@ int main(int argc, char** argv) {
     targets.push_back({"BM_OverviewWithAHangingFolder/256",
                        "longest interface-thread call, one folder hanging", "longest_call_ms",
                        "none", BenchTarget::Kind::Excess, 50, "ms"});
+    targets.push_back({"BM_HistoryOpen", "history of 100,000 lines: table, figures, 3 charts",
+                       "open_ms", "floor_ms", BenchTarget::Kind::Ratio, 3.0, ""});
+    targets.push_back({"BM_HistoryOpen", "history: heap kept for the log, against its size",
+                       "log_heap_mib", "file_mib", BenchTarget::Kind::Ratio, 3.0, ""});
     reporter.PrintSummary(targets, std::cout);
     benchmark::Shutdown();
     return 0;

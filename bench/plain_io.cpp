@@ -11,7 +11,12 @@
 #include <memory>
 #include <stdexcept>
 
-std::size_t ReadFilePlain(const std::string& path, std::size_t limit) {
+namespace {
+
+// open, fstat, read up to limit bytes into the buffer that bufferOfSize gives for the size,
+// close. Returns the bytes read.
+template <typename BufferOfSize>
+std::size_t ReadWith(const std::string& path, std::size_t limit, BufferOfSize bufferOfSize) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         throw std::runtime_error("cannot open " + path);
@@ -19,19 +24,36 @@ std::size_t ReadFilePlain(const std::string& path, std::size_t limit) {
     struct stat st {};
     ::fstat(fd, &st);
     const auto size = std::min(static_cast<std::size_t>(st.st_size), limit);
-    std::unique_ptr<char[]> buffer(new char[size + 1]);
+    char* buffer = bufferOfSize(size);
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::read(fd, buffer.get() + done, size - done);
+        const ssize_t n = ::read(fd, buffer + done, size - done);
         if (n <= 0) {
             break;
         }
         done += static_cast<std::size_t>(n);
     }
-    benchmark::DoNotOptimize(buffer.get());
+    benchmark::DoNotOptimize(buffer);
     benchmark::ClobberMemory();
     ::close(fd);
     return done;
+}
+
+}  // namespace
+
+std::size_t ReadFilePlain(const std::string& path, std::size_t limit) {
+    std::unique_ptr<char[]> buffer;
+    return ReadWith(path, limit, [&buffer](std::size_t size) {
+        buffer.reset(new char[size + 1]);
+        return buffer.get();
+    });
+}
+
+std::size_t ReadFilePlainInto(const std::string& path, std::vector<char>& buffer) {
+    return ReadWith(path, SIZE_MAX, [&buffer](std::size_t size) {
+        buffer.resize(size);
+        return buffer.data();
+    });
 }
 
 void AppendPlain(const std::string& path, const std::string& bytes) {

@@ -5,10 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // open, fstat, read the file (at most limit bytes) into a buffer of that size, close. Returns
 // the bytes read.
 std::size_t ReadFilePlain(const std::string& path, std::size_t limit = SIZE_MAX);
+// The same into the caller's buffer, which ends as large as the file.
+std::size_t ReadFilePlainInto(const std::string& path, std::vector<char>& buffer);
 
 // open with O_APPEND (creating the file), one write, close.
 void AppendPlain(const std::string& path, const std::string& bytes);

@@ -13,6 +13,8 @@
 //   tab N                       select tab N as a click on its head does
 //   esc | enter | close         the keys and the close box of the main window
 //   syscommand N | about        a system-menu command (about = 16)
+//   history                     the history item of the context menu: the history window's
+//                               actions follow (scenario/history_scenario.h) until it is closed
 //   simple-dblclick             double click on the simple view's big button
 // Overview actions: see overview_scenario.h. Both windows: see scenario_common.h.
 #include <optional>
@@ -26,8 +28,10 @@
 #include "json_writer.h"
 #include "platform/headless/headless.h"
 #include "res/resource.h"
+#include "scenario/history_scenario.h"
 #include "scenario/overview_scenario.h"
 #include "scenario/scenario_common.h"
+#include "windows/history_dlg.h"
 
 namespace {
 
@@ -96,6 +100,11 @@ private:
         }
         if (action == "about")
             return Headless::SysCommand(m_dlg, IDM_ABOUTBOX) ? "" : "no window";
+        if (action == "history") {
+            Headless::QueueModal(
+                [](CDialog& history) { RunHistoryScenario(static_cast<CHistoryDlg&>(history)); });
+            return Headless::SysCommand(m_dlg, IDM_HISTORY) ? "" : "no window";
+        }
         if (action == "syscommand") {
             unsigned id = 0;
             in >> id;
@@ -106,10 +115,7 @@ private:
                        ? ""
                        : "the simple view is not shown";
         }
-        if (const std::optional<std::string> common = PerformCommonAction(action, in)) {
-            return *common;
-        }
-        return "unknown action";
+        return PerformCommonAction(action, in).value_or("unknown action");
     }
 
     void Print(const std::string& action, const std::string& error) {
@@ -165,10 +171,13 @@ int main(int argc, char** argv) {
         return *status;
     }
     // The window's first modal loop is the scenario; the window's own start-up runs before it,
-    // and its first state is printed as the action "start".
+    // and its first state is printed as the action "start". With --history the history window
+    // is the program's window, and the scenario's.
     Headless::QueueModal([](CDialog& dialog) {
         if (auto* overview = dynamic_cast<COverviewDlg*>(&dialog)) {
             RunOverviewScenario(*overview);
+        } else if (auto* history = dynamic_cast<CHistoryDlg*>(&dialog)) {
+            RunHistoryScenario(*history);
         } else {
             ScenarioRunner runner(static_cast<CInfoDlg&>(dialog));
             runner.Run();

@@ -28,6 +28,12 @@ const Option kOptions[] = {
     {"--clients", nullptr, OptionValue::None, nullptr,
      "open the clients overview on the folders kept in the settings",
      [](StartRequest& r, const std::optional<std::string>&) { r.storedClients = true; }},
+    {"--history", nullptr, OptionValue::Optional, "FILE",
+     "open the history of the CSV log FILE (default: the log the settings name)",
+     [](StartRequest& r, const std::optional<std::string>& value) {
+         r.history = true;
+         r.historyLog = value ? CString(*value) : CString();
+     }},
     {"--help", "-h", OptionValue::None, nullptr, "show this help and exit",
      [](StartRequest& r, const std::optional<std::string>&) { r.help = true; }},
     {"--version", nullptr, OptionValue::None, nullptr, "show the version and exit",
@@ -58,7 +64,8 @@ CommandLineAnswer Wrong(const std::string& what) {
 std::string UsageText() {
     const std::string program = Text::kProgramName;
     std::string text = "Usage: " + program + " [DIR]\n       " + program + " DIR DIR...\n       " +
-                       program + " --clients\n" + Text::kUsageDescription + "\nOptions:\n";
+                       program + " --clients\n       " + program + " --history [FILE]\n" +
+                       Text::kUsageDescription + "\nOptions:\n";
     for (const Option& option : kOptions) {
         std::string names = option.shortName ? std::string(option.shortName) + ", " : "    ";
         names += option.name;
@@ -111,6 +118,13 @@ std::optional<CommandLineAnswer> ParseCommandLine(const std::vector<std::string>
     }
     if (request.storedClients && !request.folders.empty()) {
         return Wrong("--clients takes no folders: it opens the ones kept in the settings");
+    }
+    if (request.history && (request.storedClients || !request.folders.empty())) {
+        return Wrong("--history opens a log, not client folders");
+    }
+    if (request.history) {
+        request.window = StartRequest::Window::History;
+        return std::nullopt;
     }
     request.window = request.storedClients || request.folders.size() > 1
                          ? StartRequest::Window::Overview

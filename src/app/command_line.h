@@ -5,6 +5,7 @@
 //   vantrel DIR              the main window on DIR
 //   vantrel DIR DIR...       the clients overview on those folders
 //   vantrel --clients        the clients overview on the folders kept in the settings
+//   vantrel --history [FILE] the history of the CSV log FILE, or of the log the settings name
 #pragma once
 
 #include <optional>
@@ -14,12 +15,15 @@
 #include "platform/base/cstring.h"
 
 struct StartRequest {
-    enum class Window { Main, Overview };
+    enum class Window { Main, Overview, History };
     Window window = Window::Main;
     // The folders as given; for the main window none means the working directory.
     std::vector<CString> folders;
     // The overview's folders are the ones kept in the settings.
     bool storedClients = false;
+    // The history's log: empty for the one the settings name.
+    bool history = false;
+    CString historyLog;
     bool help = false;
     bool version = false;
 };

@@ -9,6 +9,7 @@
 #include "platform/base/paths.h"
 #include "res/settings.h"
 #include "res/strings.h"
+#include "windows/history_dlg.h"
 
 CInfoApp::CInfoApp() : CWinApp(Text::kAppName) {}
 
@@ -33,6 +34,10 @@ bool CInfoApp::InitInstance() {
     const int slash = modulePath.ReverseFind(kPathSeparator);
     m_strModuleDir = slash > 0 ? modulePath.Left(slash) : CString();
 
+    if (m_request.window == StartRequest::Window::History) {
+        RunHistory();
+        return false;
+    }
     if (m_request.window == StartRequest::Window::Overview) {
         RunOverview();
         return false;
@@ -54,6 +59,19 @@ void CInfoApp::RunOverview() {
 void CInfoApp::RunMainWindow(const CString& folder) {
     ClientMonitor monitor(folder);
     CInfoDlg dlg(monitor, nullptr);
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+}
+
+void CInfoApp::RunHistory() {
+    CString log = m_request.historyLog;
+    if (log.IsEmpty()) {
+        log = Settings::Load(*this).ExportPath();
+    } else if (const std::optional<CString> full = FullPath(log.GetString())) {
+        log = *full;
+    }
+    CHistoryDlg dlg(log, nullptr);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

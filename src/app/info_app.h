@@ -24,6 +24,8 @@ public:
 private:
     void RunMainWindow(const CString& folder);
     void RunOverview();
+    // The history of the log the command line names, or of the one the settings name.
+    void RunHistory();
 
     StartRequest m_request;
 };

@@ -1,5 +1,7 @@
 #include "app/info_dlg.h"
 
+#include <utility>
+
 #include "app/about_dlg.h"
 #include "pages/display_frame.h"
 #include "pages/user_tab_caption.h"
@@ -8,6 +10,7 @@
 #include "res/settings_keys.h"
 #include "res/strings.h"
 #include "res/templates.h"
+#include "windows/history_dlg.h"
 
 namespace {
 
@@ -54,9 +57,13 @@ void CInfoDlg::DoDataExchange(CDataExchange* pDX) {
 bool CInfoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    const CString about = LoadStringResource(IDS_ABOUTBOX);
-    if (!about.IsEmpty() && GetNativeDialog()) {
-        GetNativeDialog()->AppendSystemMenuItem(IDM_ABOUTBOX, about);
+    // The About item, and beside it the history of the units this window has logged.
+    for (const auto& [command, text] :
+         {std::pair{IDM_ABOUTBOX, IDS_ABOUTBOX}, std::pair{IDM_HISTORY, IDS_HISTORY}}) {
+        const CString item = LoadStringResource(text);
+        if (!item.IsEmpty() && GetNativeDialog()) {
+            GetNativeDialog()->AppendSystemMenuItem(command, item);
+        }
     }
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
@@ -108,6 +115,8 @@ void CInfoDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     if ((nID & kSysCommandMask) == IDM_ABOUTBOX) {
         CAboutDlg dlgAbout;
         dlgAbout.DoModal();
+    } else if ((nID & kSysCommandMask) == IDM_HISTORY) {
+        RunHistoryWindow(m_strExportPath, this);
     } else {
         CDialog::OnSysCommand(nID, lParam);
     }

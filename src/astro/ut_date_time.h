@@ -38,3 +38,6 @@ public:
     static int MjdFromDate(int year, int month, int day);
     static void DateFromMjd(int& year, int& month, int& day, int mjd);
 };
+
+// Shown where a UT date is absent or outside the years UtDateTime accepts.
+inline constexpr char kUnknownUtDate[] = "----/--/-- --:--:--";

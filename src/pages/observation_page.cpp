@@ -1,28 +1,9 @@
 #include "pages/observation_page.h"
 
-#include <cstdint>
-
-#include "astro/sky_angles.h"
+#include "astro/sky_direction_text.h"
 #include "clientfiles/work_unit_info.h"
 #include "pages/page_format.h"
 #include "res/strings.h"
-
-namespace {
-
-void AppendDirection(CString& text, double ra, double dec) {
-    std::int8_t hours = 0;
-    std::int8_t raMinutes = 0;
-    std::int8_t raSeconds = 0;
-    HoursToHms(hours, raMinutes, raSeconds, ra);
-    text.AppendFormat("%02d hr %02d min %02d sec R.A., ", hours, raMinutes, raSeconds);
-    std::int8_t degrees = 0;
-    std::int8_t decMinutes = 0;
-    std::int8_t decSeconds = 0;
-    DegreesToDms(degrees, decMinutes, decSeconds, dec);
-    text.AppendFormat("%+02d deg %02d min %02d sec Dec.\n", degrees, decMinutes, decSeconds);
-}
-
-}  // namespace
 
 PageText BuildObservationPage(const WorkUnitInfo& wu) {
     PageText page;
@@ -34,8 +15,10 @@ PageText BuildObservationPage(const WorkUnitInfo& wu) {
     } else {
         v.AppendFormat("%s UT (%.5lf JD)\n", kUnknownUtDate, wu.time_recorded);
     }
-    AppendDirection(v, wu.start_ra, wu.start_dec);
-    AppendDirection(v, wu.end_ra, wu.end_dec);
+    AppendSkyDirection(v, wu.start_ra, wu.start_dec);
+    v += "\n";
+    AppendSkyDirection(v, wu.end_ra, wu.end_dec);
+    v += "\n";
     v.AppendFormat("%.3lf\n", wu.angle_range);
     v += "\n";
     v.AppendFormat("%.2lf Hz\n", wu.subband_base);

@@ -4,13 +4,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "astro/ut_date_time.h"
 #include "platform/base/cstring.h"
 
 inline constexpr char kLocalSecondsPattern[] = "%Y/%m/%d %H:%M:%S";
 inline constexpr char kLocalMinutesPattern[] = "%Y/%m/%d %H:%M";
-
-// Shown where a Julian date is absent or outside the years UtDateTime accepts.
-inline constexpr char kUnknownUtDate[] = "----/--/-- --:--:--";
 
 // Appends "%d hr %02d min %02.3lf sec" for a duration in seconds.
 void AppendDuration(CString& text, double seconds);

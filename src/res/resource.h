@@ -51,3 +51,15 @@ constexpr int IDC_REMOVE_CLIENT = 1052;
 
 // About box (template 100).
 constexpr int IDC_ABOUT_ICON = -1;
+
+// The history window (template 140), and its item in the main window's system menu.
+constexpr int IDD_HISTORY = 140;
+constexpr UINT IDM_HISTORY = 0x0020;
+constexpr int IDS_HISTORY = 110;
+constexpr int IDC_HISTORY_LIST = 1101;
+constexpr int IDC_HISTORY_LABELS = 1102;
+constexpr int IDC_HISTORY_VALUES = 1103;
+constexpr int IDC_HISTORY_CHARTTAB = 1104;
+constexpr int IDC_HISTORY_CHART = 1105;
+constexpr int IDC_HISTORY_STATUS = 1106;
+constexpr int IDC_HISTORY_SAVE = 1107;

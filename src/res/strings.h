@@ -21,7 +21,8 @@ inline constexpr char kAboutAuthors[] = "Copyright (C) 2026 Halvorn. Vantrel の
 inline constexpr char kProgramName[] = "vantrel";
 inline constexpr char kUsageDescription[] =
     "Shows what the SETI@home client in a folder is doing: in the folder it is started in, in\n"
-    "DIR, or, for several folders, one row per client in the clients overview.\n";
+    "DIR, or, for several folders, one row per client in the clients overview. With --history,\n"
+    "shows the work units a CSV log holds: a table, figures and charts.\n";
 
 // Message boxes and the message line.
 inline constexpr char kInfoNotObtained[] = "情報を取得できませんでした";
@@ -96,6 +97,43 @@ inline constexpr char kClientStillLoading[] = "情報を読み込み中です";
 inline constexpr char kClientFoldersNotSaved[] = "クライアント一覧を保存できませんでした";
 inline constexpr char kExportFailedForFormat[] = "エクスポートできませんでした (%s)";
 inline constexpr char kChooseClientFolder[] = "クライアントのフォルダを選択";
+// The history window.
+inline constexpr char kHistoryMenuItem[] = "作業履歴(&H)...";
+inline constexpr char kHistoryTitleFormat[] = "作業履歴 - %s";
+inline constexpr char kHistoryColumnLogged[] = "記録時刻";
+inline constexpr char kHistoryColumnName[] = "WU名";
+inline constexpr char kHistoryColumnRecorded[] = "観測時刻 (UT)";
+inline constexpr char kHistoryColumnPosition[] = "観測方向 (From)";
+inline constexpr char kHistoryColumnCpu[] = "CPU Time";
+inline constexpr char kHistoryColumnScore[] = "Score (Gaussians)";
+inline constexpr char kHistoryColumnPower[] = "Power (Gaussians)";
+inline constexpr char kHistorySummaryLabels[] =
+    "ユニット数：\nCPU Time 合計：\nCPU Time 平均：\nCPU Time 中央値：\n"
+    "週あたり (直近4週)：\n週あたり (直近52週)：";
+inline constexpr char kHistoryTabCpu[] = "CPU 時間";
+inline constexpr char kHistoryTabWeekly[] = "週ごとのユニット数";
+inline constexpr char kHistoryTabSky[] = "天球図";
+inline constexpr char kHistoryUnitsFormat[] = "%d ユニット (%d 行)";
+inline constexpr char kHistoryRepeatedFormat[] = "、同じユニットの %d 行をまとめました";
+inline constexpr char kHistoryUnreadableFormat[] = "、%d 行を読み込めませんでした (%s 行目)";
+inline constexpr char kHistoryPartialLine[] = "、最後の行は書き込み中です";
+inline constexpr char kHistoryReadFailed[] = "ログを読み込めませんでした";
+inline constexpr char kHistoryNoCharts[] =
+    "グラフを描けません (PLplot の cairo ドライバがありません)";
+inline constexpr char kHistorySaveFailed[] = "グラフを保存できませんでした";
+inline constexpr char kChartFileFilter[] = "PNG 画像 (*.png)|*.png|SVG 画像 (*.svg)|*.svg||";
+
+// The history charts.
+inline constexpr char kChartCpuTitle[] = "ユニットごとの CPU 時間";
+inline constexpr char kChartCpuXLabel[] = "記録日";
+inline constexpr char kChartCpuYLabel[] = "CPU 時間 (hr)";
+inline constexpr char kChartWeeklyTitle[] = "週ごとに終えたユニット数";
+inline constexpr char kChartWeeklyXLabel[] = "週 (月曜日から)";
+inline constexpr char kChartWeeklyYLabel[] = "ユニット数";
+inline constexpr char kChartSkyTitle[] = "観測方向 (ハマー図法、中央が赤経 0h)";
+inline constexpr char kChartSkyBand[] = "望遠鏡が観測できた赤緯";
+inline constexpr char kChartSkyGalactic[] = "銀河面";
+inline constexpr char kChartNoUnits[] = "ユニットがありません";
 
 // Settings dialog's file browser.
 inline constexpr char kCsvFileFilter[] = "CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||";

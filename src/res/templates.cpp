@@ -141,6 +141,8 @@ const DialogTemplate& LoadDialogTemplate(int id) {
             return kSimpleView;
         case IDD_OVERVIEW:
             return kOverview;
+        case IDD_HISTORY:
+            return HistoryTemplate();
         default:
             return kMainWindow;
     }

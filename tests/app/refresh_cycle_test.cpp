@@ -170,15 +170,18 @@ TEST_F(MainWindowTest, ExportButtonAndItsFailures) {
     EXPECT_FALSE(m_config.Exists("missing"));
 }
 
-// System commands 16 to 31 open the About box; Esc is ignored and the close box ends.
+// System commands 16 to 31 open the About box, 32 the history beside it; Esc is ignored and the
+// close box ends.
 TEST_F(MainWindowTest, AboutBoxEscAndTheCloseBox) {
     CopyClientFiles("sah");
     m_app->WriteProfileInt("Timer", "Interval", 1);
     RunMainWindow([&](CInfoDlg& dlg) {
         const auto items = Headless::SystemMenuItems(dlg);
-        ASSERT_EQ(items.size(), 1u);
+        ASSERT_EQ(items.size(), 2u);
         EXPECT_EQ(items[0].first, IDM_ABOUTBOX);
         EXPECT_EQ(items[0].second, "Vantrel のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+        EXPECT_EQ(items[1].first, IDM_HISTORY);
+        EXPECT_EQ(items[1].second, "作業履歴(&H)...");
         for (UINT id : {16u, 17u, 31u, 32u, 0xF060u}) {
             Headless::SysCommand(dlg, id);
         }
@@ -190,11 +193,12 @@ TEST_F(MainWindowTest, AboutBoxEscAndTheCloseBox) {
         EXPECT_FALSE(dlg.SimpleView());
     });
     const auto& runs = Headless::ModalRuns();
-    ASSERT_EQ(runs.size(), 4u);
+    ASSERT_EQ(runs.size(), 5u);
     EXPECT_EQ(runs[0].result, IDOK);
     for (size_t i = 1; i < 4; ++i) {
         EXPECT_EQ(runs[i].templateId, IDD_ABOUTBOX);
     }
+    EXPECT_EQ(runs[4].templateId, IDD_HISTORY);
 }
 
 TEST_F(MainWindowTest, TimerPeriodsFollowTheInterval) {

@@ -9,6 +9,7 @@
 
 #include "client_sim/client_dir_writer.h"
 #include "client_sim/client_simulator.h"
+#include "client_sim/drift_scan.h"
 #include "client_sim/julian.h"
 #include "client_sim/sim_options.h"
 #include "support/temp_dir.h"
@@ -216,4 +217,33 @@ TEST(ClientSimulatorTest, TheCommandLineIsCheckedBeforeAnythingRuns) {
     ClientSimulator nowhere(parse({"--dir", "/nonexistent/vantrel-client"}).config);
     EXPECT_FALSE(nowhere.Start());
     EXPECT_NE(nowhere.error().find("/nonexistent/vantrel-client"), std::string::npos);
+}
+
+// A unit's sky position follows the drift of the sky through a fixed beam: its right ascension
+// is Arecibo's sidereal time, its declination that of the days' pointing.
+TEST(DriftScanTest, UnitsLieAlongTheSkysDriftThroughTheBeam) {
+    // At J2000.0 Greenwich mean sidereal time is 18.697375 h; Arecibo lies 4.450187 h west.
+    EXPECT_NEAR(AreciboSiderealTime(2451545.0), 14.247188, 1e-5);
+    // A sidereal day is 23 h 56 min 4 s: the sky comes back 3 min 56 s earlier each day.
+    EXPECT_NEAR(AreciboSiderealTime(2451546.0) - AreciboSiderealTime(2451545.0), 0.065710, 1e-5);
+    const double seconds = 1048576 / 9765.625;
+    const SkyStrip a = DriftScanStrip(2451545.0, seconds);
+    // 107.374 s of drift: 107.668 sidereal seconds of right ascension.
+    EXPECT_NEAR(a.endRa - a.startRa, 107.668 / 3600, 1e-5);
+    EXPECT_NEAR(a.angleRange, 107.668 / 240 * std::cos(a.startDec * std::acos(-1.0) / 180), 1e-4);
+    EXPECT_EQ(a.startDec, a.endDec);
+    // The same pointing for the days of a block, another one after it; always within the band.
+    const double block = std::floor(2451545.0 / kPointingDays) * kPointingDays;
+    EXPECT_EQ(DriftScanStrip(block + 0.1, seconds).startDec,
+              DriftScanStrip(block + kPointingDays - 0.1, seconds).startDec);
+    std::set<double> declinations;
+    for (int day = 0; day < 300; day += 3) {
+        const SkyStrip strip = DriftScanStrip(2451545.0 + day, seconds);
+        EXPECT_GE(strip.startDec, kAreciboDecMin);
+        EXPECT_LE(strip.startDec, kAreciboDecMax);
+        EXPECT_GE(strip.startRa, 0.0);
+        EXPECT_LT(strip.startRa, 24.0);
+        declinations.insert(strip.startDec);
+    }
+    EXPECT_GT(declinations.size(), 90u);
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "drift_scan.h"
 #include "julian.h"
 
 namespace {
@@ -66,16 +67,10 @@ std::string MakeWorkUnitName(SimRandom& random, double timeRecorded) {
 }
 
 WorkUnitFile MakeWorkUnit(SimRandom& random, const std::string& name, double timeRecorded) {
-    // Arecibo sees declinations of about -1.5 to 38 degrees; the beam drifts a little in RA
-    // while the unit is recorded.
-    const double startRa = random.Uniform(0.0, 23.9);
-    const double startDec = random.Uniform(-1.5, 37.9);
-    const double angleRange = random.Uniform(0.1, 2.5);
-    const double endRa = std::fmod(startRa + angleRange / 15.0 * random.Uniform(0.2, 1.0), 24.0);
-    const double endDec = std::fmin(38.0, startDec + random.Uniform(-0.1, 0.1));
+    const SkyStrip sky = DriftScanStrip(timeRecorded, kSamples / kSampleRate);
     const int subband = static_cast<int>(random.Int(0, 255));
     const double base = kFirstSubbandBase + subband * kSampleRate;
-    const double recordedEnd = timeRecorded + random.Uniform(0.005, 0.02);
+    const double recordedEnd = timeRecorded + kSamples / kSampleRate / 86400.0;
 
     WorkUnitFile unit;
     KeyValueLines& h = unit.header;
@@ -86,11 +81,11 @@ WorkUnitFile MakeWorkUnit(SimRandom& random, const std::string& name, double tim
     h.Set("data_type", "ascii");
     h.Set("data_class", "0");
     h.Set("splitter_version", random.Chance(0.5) ? "0120" : "0118");
-    h.Set("start_ra", Fixed(startRa, 7));
-    h.Set("start_dec", Fixed(startDec, 7));
-    h.Set("end_ra", Fixed(endRa, 7));
-    h.Set("end_dec", Fixed(endDec, 7));
-    h.Set("angle_range", Fixed(angleRange, 4));
+    h.Set("start_ra", Fixed(sky.startRa, 7));
+    h.Set("start_dec", Fixed(sky.startDec, 7));
+    h.Set("end_ra", Fixed(sky.endRa, 7));
+    h.Set("end_dec", Fixed(sky.endDec, 7));
+    h.Set("angle_range", Fixed(sky.angleRange, 4));
     h.Set("time_recorded", JulianDateText(timeRecorded));
     h.Set("subband_center", Fixed(base + 10 * kSampleRate, 3));
     h.Set("subband_base", Fixed(base, 3));
@@ -102,8 +97,9 @@ WorkUnitFile MakeWorkUnit(SimRandom& random, const std::string& name, double tim
     h.Set("nsamples", std::to_string(kSamples));
     h.Set("tape_version", "4.6");
     h.Set("num_positions", "2");
-    h.Set("coord0", Fixed(timeRecorded, 5) + " " + Fixed(startRa, 7) + " " + Fixed(startDec, 7));
-    h.Set("coord1", Fixed(recordedEnd, 5) + " " + Fixed(endRa, 7) + " " + Fixed(endDec, 7));
+    h.Set("coord0",
+          Fixed(timeRecorded, 5) + " " + Fixed(sky.startRa, 7) + " " + Fixed(sky.startDec, 7));
+    h.Set("coord1", Fixed(recordedEnd, 5) + " " + Fixed(sky.endRa, 7) + " " + Fixed(sky.endDec, 7));
     unit.dataPart = EncodedData(random);
     return unit;
 }

@@ -146,6 +146,12 @@ std::int64_t CFile::SeekToEnd() {
     return static_cast<std::int64_t>(at);
 }
 
+void CFile::Seek(std::int64_t offset) {
+    if (::lseek(m_fd, static_cast<off_t>(offset), SEEK_SET) < 0) {
+        Fail(errno);
+    }
+}
+
 void CFile::SetLength(std::int64_t length) {
     if (::ftruncate(m_fd, static_cast<off_t>(length)) != 0) {
         Fail(errno);

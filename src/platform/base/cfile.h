@@ -45,6 +45,8 @@ public:
     // Writes all bytes or raises.
     void Write(const void* buffer, std::size_t count);
     std::int64_t SeekToEnd();
+    // Moves to offset bytes from the beginning.
+    void Seek(std::int64_t offset);
     void SetLength(std::int64_t length);
 
 private:

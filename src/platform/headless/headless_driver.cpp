@@ -247,10 +247,10 @@ std::vector<CString> ListColumns(const CWnd& dialog, int id) {
 std::vector<std::vector<CString>> ListRows(const CWnd& dialog, int id) {
     std::vector<std::vector<CString>> rows;
     if (const HeadlessControl* control = ControlOf(dialog, id)) {
-        for (const std::vector<ListCell>& cells : control->state().rows) {
+        for (int item = 0; item < control->GetItemCount(); ++item) {
             std::vector<CString> row;
-            for (const ListCell& cell : cells) {
-                row.push_back(cell.text);
+            for (int column = 0; column < control->GetColumnCount(); ++column) {
+                row.push_back(control->GetCellText(item, column));
             }
             rows.push_back(std::move(row));
         }

@@ -21,7 +21,9 @@ int InsertListColumn(WindowState& state, int column, const CString& heading) {
 }
 
 int InsertListRow(WindowState& state, int item, const CString& text) {
-    if (state.kind != ControlKind::List || item < 0 || state.columns.empty()) {
+    // An owner-data list's rows are the program's.
+    if (state.kind != ControlKind::List || (state.style & kOwnerData) || item < 0 ||
+        state.columns.empty()) {
         return -1;
     }
     const int count = static_cast<int>(state.rows.size());

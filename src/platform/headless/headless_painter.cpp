@@ -23,6 +23,17 @@ void GridPainter::FillSolidRect(const CRect& rect, COLORREF color) {
     }
 }
 
+void GridPainter::DrawImage(int x, int y, const RgbaImage& image) {
+    for (int row = std::max(0, -y); row < image.height && y + row < m_grid.height; ++row) {
+        for (int column = std::max(0, -x); column < image.width && x + column < m_grid.width;
+             ++column) {
+            const std::uint8_t* p = image.At(column, row);
+            m_grid.pixels[static_cast<size_t>((y + row) * m_grid.width + x + column)] =
+                RGB(p[0], p[1], p[2]);
+        }
+    }
+}
+
 // Bresenham from one point up to, not including, the other.
 void GridPainter::DrawLine(CPoint from, CPoint to) {
     const long long dx = std::llabs(static_cast<long long>(to.x) - from.x);

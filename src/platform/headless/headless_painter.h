@@ -16,6 +16,7 @@ public:
     void MoveTo(int x, int y) override { m_current = CPoint{x, y}; }
     void LineTo(int x, int y) override;
     void Polyline(const CPoint* points, int count) override;
+    void DrawImage(int x, int y, const RgbaImage& image) override;
 
 private:
     void Plot(int x, int y);

@@ -127,8 +127,21 @@ int HeadlessWindowBase<Base>::SetCurSel(int index) {
 
 template <typename Base>
 int HeadlessWindowBase<Base>::GetItemCount() const {
-    return static_cast<int>(m_state.kind == ControlKind::List ? m_state.rows.size()
-                                                              : m_state.tabItems.size());
+    if (m_state.kind != ControlKind::List) {
+        return static_cast<int>(m_state.tabItems.size());
+    }
+    return m_state.style & kOwnerData ? m_state.ownerDataRows
+                                      : static_cast<int>(m_state.rows.size());
+}
+
+template <typename Base>
+void HeadlessWindowBase<Base>::SetItemCountEx(int count) {
+    if (m_state.kind == ControlKind::List && (m_state.style & kOwnerData)) {
+        m_state.ownerDataRows = count < 0 ? 0 : count;
+        if (m_state.curSel >= m_state.ownerDataRows) {
+            m_state.curSel = -1;
+        }
+    }
 }
 
 template <typename Base>
@@ -168,6 +181,18 @@ bool HeadlessWindowBase<Base>::SetCellText(int item, int column, const CString& 
 
 template <typename Base>
 CString HeadlessWindowBase<Base>::GetCellText(int item, int column) const {
+    if (m_state.style & kOwnerData) {
+        // Asked of the program, as the list does for every cell it shows.
+        if (item < 0 || item >= GetItemCount() || column < 0 || column >= GetColumnCount() ||
+            !m_dialog) {
+            return CString();
+        }
+        NMLVDISPINFO info{NMHDR{m_state.id, LVN_GETDISPINFO}, LVITEM{item, column, CString()}};
+        m_dialog->target().SendMessage(Message{WM_NOTIFY, m_state.id, LVN_GETDISPINFO,
+                                               static_cast<WPARAM>(item),
+                                               reinterpret_cast<LPARAM>(&info)});
+        return info.item.text;
+    }
     const ListCell* cell = FindListCell(m_state, item, column);
     return cell ? cell->text : CString();
 }

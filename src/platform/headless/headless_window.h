@@ -33,6 +33,7 @@ struct WindowState {
     std::vector<CString> columns;
     std::vector<int> columnWidths;            // as last set: pixels, or LVSCW_AUTOSIZE_USEHEADER
     std::vector<std::vector<ListCell>> rows;  // one cell per column
+    int ownerDataRows = 0;                    // the rows an owner-data list's program keeps
     MessageTarget* target = nullptr;
     PixelGrid* paintGrid = nullptr;  // set only while a paint runs
 };
@@ -80,6 +81,7 @@ public:
     bool SetCellProgress(int item, int column, int percent) override;
     int GetCellProgress(int item, int column) const override;
     bool DeleteItem(int item) override { return DeleteListRow(m_state, item); }
+    void SetItemCountEx(int count) override;
     void DeleteAllItems() override {
         m_state.rows.clear();
         m_state.curSel = -1;

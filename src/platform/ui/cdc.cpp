@@ -18,6 +18,7 @@ public:
     void MoveTo(int, int) override {}
     void LineTo(int, int) override {}
     void Polyline(const CPoint*, int) override {}
+    void DrawImage(int, int, const RgbaImage&) override {}
 };
 
 std::unique_ptr<NativePainter> BeginPainting(CWnd* window) {
@@ -59,6 +60,10 @@ void CDC::LineTo(int x, int y) {
 
 void CDC::Polyline(const CPoint* points, int count) {
     m_painter->Polyline(points, count);
+}
+
+void CDC::DrawImage(int x, int y, const RgbaImage& image) {
+    m_painter->DrawImage(x, y, image);
 }
 
 CPaintDC::CPaintDC(CWnd* window) : CDC(BeginPainting(window)) {}

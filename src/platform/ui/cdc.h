@@ -28,6 +28,8 @@ public:
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     void Polyline(const CPoint* points, int count);
+    // A picture, its top left corner at (x, y).
+    void DrawImage(int x, int y, const RgbaImage& image);
 
 protected:
     explicit CDC(std::unique_ptr<NativePainter> painter);

@@ -36,6 +36,9 @@ enum ControlStyle : unsigned {
     kSendsDoubleClicks = 1u << 13,
     kDisabled = 1u << 14,
     kHidden = 1u << 15,
+    // A list whose rows the program keeps: it gives their count, and the list asks for each
+    // cell's text (LVN_GETDISPINFO) as it shows it, so a long table costs nothing to fill.
+    kOwnerData = 1u << 16,
 };
 
 enum DialogStyle : unsigned {

@@ -73,3 +73,9 @@ bool CListCtrl::SetSelectedItem(int item) {
     native->SetCurSel(item);
     return true;
 }
+
+void CListCtrl::SetItemCountEx(int count) {
+    if (GetNative()) {
+        GetNative()->SetItemCountEx(count);
+    }
+}

@@ -26,6 +26,9 @@ public:
     bool DeleteItem(int item);
     void DeleteAllItems();
     int GetItemCount() const;
+    // An owner-data list (kOwnerData): the rows the program keeps now. The rows shown ask for
+    // their texts again, so it also follows a new order of the same rows.
+    void SetItemCountEx(int count);
 
     // The selected row, or -1. Selecting from the program sends no notification.
     int GetSelectedItem() const;

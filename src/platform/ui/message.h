@@ -1,6 +1,7 @@
 // Messages that the backends deliver to windows, and the notification codes they carry.
 #pragma once
 
+#include "platform/base/cstring.h"
 #include "platform/ui/types.h"
 
 enum MessageId : UINT {
@@ -37,10 +38,24 @@ struct NMHDR {
     UINT code = 0;
 };
 
+constexpr UINT LVN_GETDISPINFO = 0xFF4F;  // -177: an owner-data list asks for a cell's text
+
 // What a list control's WM_NOTIFY handler receives: the row (-1 for a header click) and the
 // column.
 struct NMLISTVIEW {
     NMHDR hdr;
     int iItem = -1;
     int iSubItem = 0;
+};
+
+// What an owner-data list's LVN_GETDISPINFO handler receives: the cell, and the text to fill in.
+// The pointer travels in lParam.
+struct LVITEM {
+    int iItem = 0;
+    int iSubItem = 0;
+    CString text;
+};
+struct NMLVDISPINFO {
+    NMHDR hdr;
+    LVITEM item;
 };

@@ -63,6 +63,19 @@ MessageMapEntry MapNotify(UINT code, int id, void (T::*handler)(NMLISTVIEW*, LRE
 }
 
 template <typename T>
+MessageMapEntry MapNotify(UINT code, int id, void (T::*handler)(NMLVDISPINFO*, LRESULT*)) {
+    return {WM_NOTIFY, id, code, [handler](CWnd& w, const Message& m) -> LRESULT {
+                auto* info = reinterpret_cast<NMLVDISPINFO*>(m.lParam);
+                LRESULT result = 0;
+                if (info) {
+                    info->hdr = NMHDR{m.id, m.code};
+                    (static_cast<T&>(w).*handler)(info, &result);
+                }
+                return result;
+            }};
+}
+
+template <typename T>
 MessageMapEntry MapTimer(void (T::*handler)(UINT_PTR)) {
     return {WM_TIMER, kAnyId, 0, [handler](CWnd& w, const Message& m) -> LRESULT {
                 (static_cast<T&>(w).*handler)(static_cast<UINT_PTR>(m.wParam));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/base/cstring.h"
+#include "platform/base/rgba_image.h"
 #include "platform/ui/dialog_template.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/message.h"
@@ -38,6 +39,8 @@ public:
     // A line from the current position up to, not including, (x, y), which becomes current.
     virtual void LineTo(int x, int y) = 0;
     virtual void Polyline(const CPoint* points, int count) = 0;
+    // The picture with its top left corner at (x, y), its alpha ignored.
+    virtual void DrawImage(int x, int y, const RgbaImage& image) = 0;
 };
 
 class NativeWindow {
@@ -92,6 +95,8 @@ public:
     virtual int GetCellProgress(int, int) const { return -1; }
     virtual bool DeleteItem(int) { return false; }
     virtual void DeleteAllItems() {}
+    // Owner-data lists: the number of rows; the rows shown are asked for again.
+    virtual void SetItemCountEx(int) {}
 };
 
 class NativeDialog : public NativeWindow {

@@ -77,6 +77,8 @@ constexpr int LVCFMT_LEFT = 0;
 constexpr int LVCFMT_RIGHT = 1;
 constexpr int LVCFMT_CENTER = 2;
 constexpr int LVSCW_AUTOSIZE_USEHEADER = -2;
+// The width that fits the header and the cells (in a long owner-data list: a sample of them).
+constexpr int LVSCW_AUTOSIZE = -1;
 
 // RedrawWindow flags.
 constexpr UINT RDW_INVALIDATE = 0x0001;

@@ -144,7 +144,8 @@ std::unique_ptr<WxControl> CreateWxControl(wxWindow* dialog, const ControlTempla
             wrapper = std::make_unique<WxTabControl>(new TabNotebook(dialog, WxId(control), rect));
             break;
         case ControlKind::List:
-            wrapper = std::make_unique<WxListControl>(new ReportList(dialog, WxId(control), rect));
+            wrapper = std::make_unique<WxListControl>(
+                new ReportList(dialog, WxId(control), rect, (control.style & kOwnerData) != 0));
             break;
     }
     if (!wrapper) {

@@ -83,11 +83,15 @@ private:
 // list's own, one per percent, drawn as the theme draws a gauge.
 class ReportList : public wxListCtrl {
 public:
-    ReportList(wxWindow* parent, wxWindowID id, const wxRect& rect);
+    // An owner-data list (wxLC_VIRTUAL) asks the dialog for each cell's text as it shows it.
+    ReportList(wxWindow* parent, wxWindowID id, const wxRect& rect, bool ownerData = false);
 
     // Changes made by the program itself, which report nothing.
     void BeginQuiet() { ++m_quiet; }
     void EndQuiet() { --m_quiet; }
+
+protected:
+    wxString OnGetItemText(long item, long column) const override;
 
 private:
     void OnSelectionChanged(wxListEvent& event);

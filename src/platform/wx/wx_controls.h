@@ -125,6 +125,7 @@ public:
     int GetCellProgress(int item, int column) const override;
     bool DeleteItem(int item) override;
     void DeleteAllItems() override;
+    void SetItemCountEx(int count) override;
 
 protected:
     void ShowText(wxWindow&, const CString&) override {}

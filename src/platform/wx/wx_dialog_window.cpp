@@ -7,6 +7,8 @@
 #include <wx/notebook.h>
 #include <wx/textctrl.h>
 
+#include "platform/wx/wx_text.h"
+
 namespace {
 
 // Controls nobody addresses have wx's own negative ids; the program knows them as -1.
@@ -178,6 +180,14 @@ void DialogWindow::EndModalLoop(int result) {
 
 void DialogWindow::AddContextMenuItem(UINT commandId, const wxString& text) {
     m_contextItems.emplace_back(commandId, text);
+}
+
+wxString DialogWindow::ListCellText(int listId, long item, long column) {
+    NMLVDISPINFO info{NMHDR{listId, LVN_GETDISPINFO},
+                      LVITEM{static_cast<int>(item), static_cast<int>(column), CString()}};
+    Send(WM_NOTIFY, listId, LVN_GETDISPINFO, static_cast<WPARAM>(item),
+         reinterpret_cast<LPARAM>(&info));
+    return ToWx(info.item.text);
 }
 
 void DialogWindow::OnContextMenu(wxContextMenuEvent& event) {

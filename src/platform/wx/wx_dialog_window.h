@@ -36,6 +36,8 @@ public:
     void EndModalLoop(int result);
 
     void AddContextMenuItem(UINT commandId, const wxString& text);
+    // The text of a cell of an owner-data list, asked of the program (LVN_GETDISPINFO).
+    wxString ListCellText(int listId, long item, long column);
 
 private:
     void Send(UINT message, int id, UINT code, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -6,6 +6,7 @@
 
 #include "platform/wx/wx_control_windows.h"
 #include "platform/wx/wx_controls.h"
+#include "platform/wx/wx_dialog_window.h"
 #include "platform/wx/wx_text.h"
 
 namespace {
@@ -23,13 +24,31 @@ long ColumnFormat(int format) {
     }
 }
 
+// The header's width, or the widest cell's: every row of a short list, and of a long one (whose
+// rows the program keeps) as many rows spread evenly over it, so that measuring stays quick.
+int FittingWidth(ReportList& list, int column) {
+    constexpr int kMeasuredRows = 4000;
+    constexpr int kPadding = 12;  // the list's own space either side of a text
+    list.SetColumnWidth(column, wxLIST_AUTOSIZE_USEHEADER);
+    int widest = list.GetColumnWidth(column);
+    const long rows = list.GetItemCount();
+    const long step = std::max<long>(1, rows / kMeasuredRows);
+    for (long row = 0; row < rows; row += step) {
+        widest = std::max(widest, list.GetTextExtent(list.GetItemText(row, column)).x + kPadding);
+    }
+    return widest;
+}
+
 }  // namespace
 
-ReportList::ReportList(wxWindow* parent, wxWindowID id, const wxRect& rect)
+ReportList::ReportList(wxWindow* parent, wxWindowID id, const wxRect& rect, bool ownerData)
     : wxListCtrl(parent, id, rect.GetPosition(), rect.GetSize(),
-                 wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN) {
-    MakeProgressImages();
-    SetImageList(&m_progressImages, wxIMAGE_LIST_SMALL);
+                 wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN | (ownerData ? wxLC_VIRTUAL : 0)) {
+    // An owner-data list has no bars: its cells are only texts.
+    if (!ownerData) {
+        MakeProgressImages();
+        SetImageList(&m_progressImages, wxIMAGE_LIST_SMALL);
+    }
     Bind(wxEVT_LIST_ITEM_SELECTED, &ReportList::OnSelectionChanged, this);
     Bind(wxEVT_LIST_ITEM_DESELECTED, &ReportList::OnSelectionChanged, this);
 }
@@ -47,6 +66,11 @@ void ReportList::MakeProgressImages() {
         dc.SelectObject(wxNullBitmap);
         m_progressImages.Add(bar);
     }
+}
+
+wxString ReportList::OnGetItemText(long item, long column) const {
+    auto* dialog = dynamic_cast<DialogWindow*>(GetParent());
+    return dialog ? dialog->ListCellText(GetId(), item, column) : wxString();
 }
 
 void ReportList::OnSelectionChanged(wxListEvent& event) {
@@ -69,7 +93,7 @@ bool WxListControl::IsCell(int item, int column) const {
 
 int WxListControl::InsertItem(int index, const CString& text) {
     ReportList* list = List();
-    if (!list || index < 0 || list->GetColumnCount() == 0) {
+    if (!list || list->IsVirtual() || index < 0 || list->GetColumnCount() == 0) {
         return -1;
     }
     const long at = std::min<long>(index, list->GetItemCount());
@@ -133,10 +157,15 @@ CString WxListControl::GetColumnText(int column) const {
 
 void WxListControl::SetColumnWidth(int column, int width) {
     ReportList* list = List();
-    if (list && column >= 0 && column < list->GetColumnCount()) {
-        list->SetColumnWidth(column, width == LVSCW_AUTOSIZE_USEHEADER ? wxLIST_AUTOSIZE_USEHEADER
-                                                                       : std::max(0, width));
+    if (!list || column < 0 || column >= list->GetColumnCount()) {
+        return;
     }
+    if (width == LVSCW_AUTOSIZE) {
+        list->SetColumnWidth(column, FittingWidth(*list, column));
+        return;
+    }
+    list->SetColumnWidth(
+        column, width == LVSCW_AUTOSIZE_USEHEADER ? wxLIST_AUTOSIZE_USEHEADER : std::max(0, width));
 }
 
 bool WxListControl::SetCellText(int item, int column, const CString& text) {
@@ -186,5 +215,15 @@ void WxListControl::DeleteAllItems() {
         list->BeginQuiet();
         list->DeleteAllItems();
         list->EndQuiet();
+    }
+}
+
+void WxListControl::SetItemCountEx(int count) {
+    ReportList* list = List();
+    if (list && list->IsVirtual()) {
+        list->BeginQuiet();
+        list->SetItemCount(std::max(0, count));
+        list->EndQuiet();
+        list->Refresh();
     }
 }

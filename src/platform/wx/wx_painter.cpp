@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 
+#include <wx/bitmap.h>
 #include <wx/brush.h>
+#include <wx/image.h>
 #include <wx/pen.h>
 
 namespace {
@@ -114,4 +116,18 @@ void WxPainter::Polyline(const CPoint* points, int count) {
         LineTo(points[i].x, points[i].y);
     }
     m_current = saved;
+}
+
+void WxPainter::DrawImage(int x, int y, const RgbaImage& image) {
+    if (image.IsEmpty()) {
+        return;
+    }
+    wxImage picture(image.width, image.height, false);
+    unsigned char* rgb = picture.GetData();
+    for (size_t i = 0, n = static_cast<size_t>(image.width) * image.height; i < n; ++i) {
+        rgb[3 * i] = image.pixels[4 * i];
+        rgb[3 * i + 1] = image.pixels[4 * i + 1];
+        rgb[3 * i + 2] = image.pixels[4 * i + 2];
+    }
+    m_dc.DrawBitmap(wxBitmap(picture), x, y);
 }

@@ -1,0 +1,45 @@
+#include "charts/history_charts.h"
+
+#include "charts/cpu_hours_chart.h"
+#include "charts/weekly_units_chart.h"
+
+void HistoryCharts::SetUnits(const std::vector<LogUnit>& units) {
+    m_units = &units;
+    m_weekly = CountUnitsPerWeek(units);
+    m_skyMap.SetUnits(units);
+}
+
+void HistoryCharts::Draw(HistoryChart chart, const PlotStream& stream) const {
+    static const std::vector<LogUnit> kNoUnits;
+    if (chart == HistoryChart::kCpuHours) {
+        DrawCpuHoursChart(stream, m_units ? *m_units : kNoUnits);
+    } else {
+        DrawWeeklyUnitsChart(stream, m_weekly);
+    }
+}
+
+bool HistoryCharts::Render(HistoryChart chart, RgbaImage& image, const LogUnit* highlighted) {
+    if (chart == HistoryChart::kSkyMap) {
+        return m_skyMap.Render(image, highlighted);
+    }
+    image = RgbaImage(image.width, image.height);
+    PlotStream stream(image);
+    if (!stream.IsOpen()) {
+        return false;
+    }
+    Draw(chart, stream);
+    return true;
+}
+
+std::string HistoryCharts::Export(HistoryChart chart, ChartFormat format, int width, int height,
+                                  const LogUnit* highlighted) const {
+    if (chart == HistoryChart::kSkyMap) {
+        return m_skyMap.Export(format, width, height, highlighted);
+    }
+    PlotStream stream(format, width, height);
+    if (!stream.IsOpen()) {
+        return std::string();
+    }
+    Draw(chart, stream);
+    return stream.Finish();
+}

@@ -1,0 +1,28 @@
+// Where in the sky the units were recorded, each from its start to its end, on the whole sky
+// with the grid, the Galactic plane and the band the telescope could observe; one unit picked out.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "charts/plot_stream.h"
+#include "history/log_unit.h"
+#include "platform/base/rgba_image.h"
+
+class SkyMapChart {
+public:
+    // The units must outlive the chart or the next call.
+    void SetUnits(const std::vector<LogUnit>& units);
+
+    // Into the image, at its size. The map without the highlight is kept, so that picking
+    // another unit only draws that unit again. False when PLplot could not draw.
+    bool Render(RgbaImage& image, const LogUnit* highlighted);
+    // The bytes of a PNG or SVG file; empty when it failed.
+    std::string Export(ChartFormat format, int width, int height, const LogUnit* highlighted) const;
+
+private:
+    void DrawMap(const PlotStream& stream) const;
+
+    const std::vector<LogUnit>* m_units = nullptr;
+    RgbaImage m_map;  // without the highlight; empty when it must be drawn again
+};

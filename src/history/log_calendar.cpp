@@ -1,0 +1,107 @@
+#include "history/log_calendar.h"
+
+#include <ctime>
+
+#include "astro/ut_date_time.h"
+
+namespace {
+
+constexpr int kMjdOf1970 = 40587;
+constexpr std::int64_t kSecondsPerWeek = 7 * kSecondsPerDay;
+// 1970-01-01 was a Thursday: the Monday that starts week 0 lies 3 days before it.
+constexpr std::int64_t kWeekOffset = 3 * kSecondsPerDay;
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+
+bool Digits(std::string_view text, size_t at, size_t count, int& value) {
+    value = 0;
+    for (size_t i = at; i < at + count; ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
+// Days since 1970-01-01 of a Gregorian date of year 1 or later, in whole numbers: a log of many
+// lines reads a date on each of them.
+std::int64_t DaysFromCivil(int year, int month, int day) {
+    const int y = year - (month <= 2);
+    const int era = y / 400;
+    const int yearOfEra = y - era * 400;
+    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return static_cast<std::int64_t>(era) * 146097 + dayOfEra - 719468;
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+std::int64_t SecondsOf(int year, int month, int day, int hour, int minute, int second) {
+    return DaysFromCivil(year, month, day) * kSecondsPerDay + hour * 3600 + minute * 60 + second;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> ParseLogTime(std::string_view text) {
+    // YYYY/MM/DD HH:MM:SS
+    if (text.size() != 19 || text[4] != '/' || text[7] != '/' || text[10] != ' ' ||
+        text[13] != ':' || text[16] != ':') {
+        return std::nullopt;
+    }
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    if (!Digits(text, 0, 4, year) || !Digits(text, 5, 2, month) || !Digits(text, 8, 2, day) ||
+        !Digits(text, 11, 2, hour) || !Digits(text, 14, 2, minute) ||
+        !Digits(text, 17, 2, second)) {
+        return std::nullopt;
+    }
+    // strftime writes 60 for a leap second; a day past the month's end is no date.
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
+        hour > 23 || minute > 59 || second > 60) {
+        return std::nullopt;
+    }
+    return SecondsOf(year, month, day, hour, minute, second);
+}
+
+CString FormatLogTime(std::int64_t seconds) {
+    const std::int64_t days = FloorDiv(seconds, kSecondsPerDay);
+    const std::int64_t inDay = seconds - days * kSecondsPerDay;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    UtDateTime::DateFromMjd(year, month, day, static_cast<int>(days + kMjdOf1970));
+    CString text;
+    text.Format("%04d/%02d/%02d %02d:%02d:%02d", year, month, day, static_cast<int>(inDay / 3600),
+                static_cast<int>(inDay % 3600 / 60), static_cast<int>(inDay % 60));
+    return text;
+}
+
+std::int64_t LocalWallClock(std::int64_t utcSeconds) {
+    const std::time_t t = static_cast<std::time_t>(utcSeconds);
+    std::tm local{};
+    if (!localtime_r(&t, &local) || local.tm_year + 1900 < 1) {
+        return utcSeconds;
+    }
+    return SecondsOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                     local.tm_min, local.tm_sec);
+}
+
+std::int64_t WeekIndex(std::int64_t wallClockSeconds) {
+    return FloorDiv(wallClockSeconds + kWeekOffset, kSecondsPerWeek);
+}
+
+std::int64_t WeekStart(std::int64_t weekIndex) {
+    return weekIndex * kSecondsPerWeek - kWeekOffset;
+}

@@ -1,0 +1,186 @@
+#include "windows/history_dlg.h"
+
+#include "history/log_calendar.h"
+#include "platform/base/clock.h"
+#include "res/resource.h"
+#include "res/strings.h"
+#include "res/templates.h"
+
+namespace {
+
+constexpr UINT_PTR kRereadTimerId = 1;
+
+struct ColumnText {
+    HistoryColumn column;
+    const char* heading;
+    int format;
+};
+constexpr ColumnText kColumns[kHistoryColumnCount] = {
+    {HistoryColumn::kLogged, Text::kHistoryColumnLogged, LVCFMT_LEFT},
+    {HistoryColumn::kName, Text::kHistoryColumnName, LVCFMT_LEFT},
+    {HistoryColumn::kRecorded, Text::kHistoryColumnRecorded, LVCFMT_LEFT},
+    {HistoryColumn::kPosition, Text::kHistoryColumnPosition, LVCFMT_LEFT},
+    {HistoryColumn::kCpu, Text::kHistoryColumnCpu, LVCFMT_RIGHT},
+    {HistoryColumn::kScore, Text::kHistoryColumnScore, LVCFMT_RIGHT},
+    {HistoryColumn::kPower, Text::kHistoryColumnPower, LVCFMT_RIGHT},
+};
+
+constexpr const char* kChartTabs[kHistoryChartCount] = {
+    Text::kHistoryTabCpu, Text::kHistoryTabWeekly, Text::kHistoryTabSky};
+
+}  // namespace
+
+CHistoryDlg::CHistoryDlg(const CString& logPath, CWnd* parent)
+    : CDialog(LoadDialogTemplate(IDD_HISTORY), parent), m_log(logPath) {}
+
+CHistoryDlg::~CHistoryDlg() = default;
+
+const MessageMap* CHistoryDlg::GetThisMessageMap() {
+    static const MessageMap map{
+        CDialog::GetThisMessageMap(),
+        {
+            MapTimer(&CHistoryDlg::OnTimer),
+            MapClose(&CHistoryDlg::OnClose),
+            MapNotify(LVN_GETDISPINFO, IDC_HISTORY_LIST, &CHistoryDlg::OnGetDispInfo),
+            MapNotify(LVN_COLUMNCLICK, IDC_HISTORY_LIST, &CHistoryDlg::OnColumnClick),
+            MapNotify(LVN_ITEMCHANGED, IDC_HISTORY_LIST, &CHistoryDlg::OnItemChanged),
+            MapNotify(TCN_SELCHANGE, IDC_HISTORY_CHARTTAB, &CHistoryDlg::OnSelchangeChartTab),
+            MapButtonClicked(IDC_HISTORY_SAVE, &CHistoryDlg::OnSaveChart),
+        }};
+    return &map;
+}
+
+void CHistoryDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_HISTORY_LIST, m_list);
+    DDX_Control(pDX, IDC_HISTORY_CHARTTAB, m_chartTab);
+    DDX_Control(pDX, IDC_HISTORY_CHART, m_wndChart);
+    DDX_Text(pDX, IDC_HISTORY_VALUES, m_strValues);
+    DDX_Text(pDX, IDC_HISTORY_STATUS, m_strStatus);
+}
+
+bool CHistoryDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    CString title;
+    title.Format(Text::kHistoryTitleFormat, m_log.Path().GetString());
+    SetWindowText(title);
+    for (const ColumnText& column : kColumns) {
+        m_list.InsertColumn(static_cast<int>(column.column), column.heading, column.format);
+    }
+    for (int chart = 0; chart < kHistoryChartCount; ++chart) {
+        m_chartTab.InsertItem(chart, kChartTabs[chart]);
+    }
+    // The sky map first: the picture no other program draws from the user's own log.
+    m_chartTab.SetCurSel(static_cast<int>(HistoryChart::kSkyMap));
+    ReadLog();
+    SetTimer(kRereadTimerId, kRereadMs);
+    return true;
+}
+
+void CHistoryDlg::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == kRereadTimerId) {
+        ReadLog();
+    }
+}
+
+void CHistoryDlg::OnClose() {
+    KillTimer(kRereadTimerId);
+    EndDialog(IDCANCEL);
+}
+
+void CHistoryDlg::ReadLog() {
+    const CsvLog::ReadResult result = m_log.Read();
+    const bool failed = result == CsvLog::ReadResult::kFailed;
+    if (result == CsvLog::ReadResult::kUnchanged || (failed && m_bReadFailed)) {
+        return;
+    }
+    m_bReadFailed = failed;
+    // A log that can't be read leaves what was shown of it; at the start, empty charts.
+    const bool show = !failed || m_wndChart.GetPicture().IsEmpty();
+    if (show) {
+        m_table.SetUnits(m_log.Units());
+        m_charts.SetUnits(m_log.Units());
+        ShowUnits(result == CsvLog::ReadResult::kReloaded);
+        ShowSummary();
+    }
+    ShowStatus(failed);
+    if (show) {
+        ShowChart();
+    }
+}
+
+void CHistoryDlg::ShowUnits(bool fitColumns) {
+    m_list.SetItemCountEx(m_table.RowCount());
+    SelectRowOfUnit();
+    // Once for a log read whole: a few more lines are written as the ones before them.
+    if (fitColumns) {
+        for (int column = 0; column < kHistoryColumnCount; ++column) {
+            m_list.SetColumnWidth(column, LVSCW_AUTOSIZE);
+        }
+    }
+}
+
+void CHistoryDlg::SelectRowOfUnit() {
+    int row = -1;
+    if (m_bSelected) {
+        for (int r = 0; r < m_table.RowCount() && row < 0; ++r) {
+            if (m_log.Units()[m_table.UnitOf(r)].name == m_strSelected) {
+                row = r;
+            }
+        }
+    }
+    m_list.SetSelectedItem(row);
+}
+
+const LogUnit* CHistoryDlg::SelectedUnit() const {
+    const int row = m_list.GetSelectedItem();
+    if (row < 0 || row >= m_table.RowCount()) {
+        return nullptr;
+    }
+    return &m_log.Units()[m_table.UnitOf(row)];
+}
+
+void CHistoryDlg::OnGetDispInfo(NMLVDISPINFO* pDispInfo, LRESULT* pResult) {
+    const LVITEM& item = pDispInfo->item;
+    if (item.iItem >= 0 && item.iItem < m_table.RowCount() && item.iSubItem >= 0 &&
+        item.iSubItem < kHistoryColumnCount) {
+        pDispInfo->item.text =
+            m_table.CellText(item.iItem, static_cast<HistoryColumn>(item.iSubItem));
+    }
+    *pResult = 0;
+}
+
+void CHistoryDlg::OnColumnClick(NMLISTVIEW* pNMListView, LRESULT* pResult) {
+    if (pNMListView->iSubItem >= 0 && pNMListView->iSubItem < kHistoryColumnCount) {
+        m_table.SortBy(static_cast<HistoryColumn>(pNMListView->iSubItem));
+        m_list.SetItemCountEx(m_table.RowCount());
+        SelectRowOfUnit();
+    }
+    *pResult = 0;
+}
+
+void CHistoryDlg::OnItemChanged(NMLISTVIEW*, LRESULT* pResult) {
+    const LogUnit* unit = SelectedUnit();
+    m_bSelected = unit != nullptr;
+    m_strSelected = unit ? unit->name : CString();
+    if (CurrentChart() == HistoryChart::kSkyMap) {
+        ShowChart();
+    }
+    *pResult = 0;
+}
+
+void CHistoryDlg::OnSelchangeChartTab(NMHDR*, LRESULT* pResult) {
+    ShowChart();
+    *pResult = 0;
+}
+
+HistoryChart CHistoryDlg::CurrentChart() const {
+    const int tab = m_chartTab.GetCurSel();
+    return tab >= 0 && tab < kHistoryChartCount ? static_cast<HistoryChart>(tab)
+                                                : HistoryChart::kSkyMap;
+}
+
+int RunHistoryWindow(const CString& logPath, CWnd* parent) {
+    CHistoryDlg dlg(logPath, parent);
+    return dlg.DoModal();
+}

@@ -1,0 +1,72 @@
+// CHistoryDlg: the history of the user's work, read from the CSV log: the table of units, the
+// figures over them and the charts, read again while the window is open whenever the log grows.
+#pragma once
+
+#include "charts/history_charts.h"
+#include "history/csv_log.h"
+#include "history/history_table.h"
+#include "platform/base/cstring.h"
+#include "platform/ui/cdialog.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/list_ctrl.h"
+#include "windows/chart_view.h"
+
+class CHistoryDlg : public CDialog {
+public:
+    // How often the log is looked at for new lines while the window is open.
+    static constexpr UINT kRereadMs = 2000;
+    // The size of a saved chart, in pixels.
+    static constexpr int kSavedWidth = 1200;
+    static constexpr int kSavedHeight = 600;
+
+    explicit CHistoryDlg(const CString& logPath, CWnd* parent = nullptr);
+    ~CHistoryDlg() override;
+
+    const CsvLog& Log() const { return m_log; }
+    const HistoryTable& Table() const { return m_table; }
+    CChartView& ChartView() { return m_wndChart; }
+
+    static const MessageMap* GetThisMessageMap();
+
+protected:
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    void DoDataExchange(CDataExchange* pDX) override;
+    bool OnInitDialog() override;
+
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnClose();
+    void OnGetDispInfo(NMLVDISPINFO* pDispInfo, LRESULT* pResult);
+    void OnColumnClick(NMLISTVIEW* pNMListView, LRESULT* pResult);
+    void OnItemChanged(NMLISTVIEW* pNMListView, LRESULT* pResult);
+    void OnSelchangeChartTab(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnSaveChart();
+
+private:
+    // Reads what is new in the log and, when anything is, shows it all again.
+    void ReadLog();
+    void ShowUnits(bool fitColumns);
+    void ShowSummary();
+    void ShowStatus(bool readFailed);
+    void ShowChart();
+    void SelectRowOfUnit();
+    HistoryChart CurrentChart() const;
+    // The unit of the selected row, or null.
+    const LogUnit* SelectedUnit() const;
+
+    CsvLog m_log;
+    HistoryTable m_table;
+    HistoryCharts m_charts;
+    CListCtrl m_list;
+    CTabCtrl m_chartTab;
+    CChartView m_wndChart;
+    CString m_strValues;
+    CString m_strStatus;
+    // The selected unit by name: rows move when they are sorted or the log is read again.
+    CString m_strSelected;
+    bool m_bSelected = false;
+    bool m_bReadFailed = false;
+};
+
+// Opens the history of the CSV log at logPath, modally, over parent (or as the program's own
+// window); returns when the user has closed it.
+int RunHistoryWindow(const CString& logPath, CWnd* parent);

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The real program as `vantrel --history FILE` on the virtual display that xvfb-run provides: its
+# window must appear titled "作業履歴 - FILE", a screenshot of it must show the sky map's units
+# (blue) over its band, and its close box must end the program with status 0.
+set -euo pipefail
+
+program=$1
+demo=$2
+shots=${3:-.}
+close_window=$(dirname "$program")/x11-close-window
+
+work=$(mktemp -d)
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cp "$demo/history.csv" "$work/history.csv"
+export XDG_CONFIG_HOME="$work/config"
+
+fail() {
+    echo "FAIL: $*"
+    cat "$work/out.log" 2>/dev/null || true
+    exit 1
+}
+
+"$program" --history "$work/history.csv" >"$work/out.log" 2>&1 &
+pid=$!
+window=""
+for _ in $(seq 1 100); do
+    # By its process: in the C locale a Japanese title has no name X can match.
+    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || fail "no history window appeared"
+title=$(LC_ALL=C.UTF-8 xdotool getwindowname "$window")
+[ "$title" = "作業履歴 - $work/history.csv" ] || fail "title '$title'"
+
+sleep 1
+shot="$shots/vantrel-history-${LC_ALL:-${LANG:-C}}.png"
+import -window "$window" "$shot"
+blue=$(convert "$shot" -fx '(b>0.59 && r<0.55 && b-r>0.23) ? 1 : 0' -format '%[fx:mean*w*h]' info:)
+echo "history: $(identify -format '%w x %h' "$shot"), ${blue%.*} unit pixels: $shot"
+[ "${blue%.*}" -gt 500 ] || fail "the sky map shows no units"
+
+"$close_window" "$window"
+for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end when its window was closed"
+wait "$pid" || fail "the program exited with status $?"
+pid=""
+echo "PASS"

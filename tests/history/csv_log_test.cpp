@@ -1,0 +1,219 @@
+// Reading the CSV log back: both layouts, title lines, line ends, names with commas and quotes,
+// lines of older versions, unreadable lines counted where they are, and a log that grows.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "clientfiles/analysis_state.h"
+#include "clientfiles/work_unit_info.h"
+#include "export/csv_line.h"
+#include "history/csv_log.h"
+#include "history/csv_log_line.h"
+#include "history/log_calendar.h"
+#include "history/log_lines.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using log_lines::Basic;
+using log_lines::New;
+
+LogUnit ReadLine(const std::string& line, LogLineKind expected = LogLineKind::kUnit) {
+    LogUnit unit;
+    EXPECT_EQ(ParseCsvLogLine(line, unit), expected) << line;
+    return unit;
+}
+
+TEST(CsvLogLine, BothLayoutsGiveTheSameUnit) {
+    for (const std::string& line : {Basic(), New(), Basic() + "\r", New() + "\r"}) {
+        SCOPED_TRACE(line);
+        const LogUnit unit = ReadLine(line);
+        EXPECT_EQ(unit.logged, *ParseLogTime("2024/03/04 05:06:07"));
+        EXPECT_EQ(unit.name, "02ap02aa.1.2.3.4");
+        EXPECT_EQ(unit.recorded, 1017758151);  // 2002-04-02 14:35:51 UT (date -u -d ... +%s)
+        EXPECT_EQ(unit.start_ra, 12.5);
+        EXPECT_EQ(unit.start_dec, 5.25);
+        EXPECT_EQ(unit.end_ra, 12.531);
+        EXPECT_EQ(unit.end_dec, 5.3);
+        EXPECT_EQ(unit.prog, 1.0);
+        EXPECT_EQ(unit.cpu, 7200.0);
+        EXPECT_EQ(unit.bg_score, 3.25);
+        EXPECT_EQ(unit.bg_power, 4.5);
+    }
+    ReadLine(log_lines::kTitle23, LogLineKind::kTitle);
+    ReadLine(log_lines::kTitle23 + ",\"True Mean(Gaussians)\",\"Sigma(Gaussians)\"\r",
+             LogLineKind::kTitle);
+    ReadLine("", LogLineKind::kBlank);
+    ReadLine("\r", LogLineKind::kBlank);
+}
+
+TEST(CsvLogLine, NamesKeepTheirCommasAndQuotesAsTheProgramWritesThem) {
+    // Through the program's own writer: commas stay, quotes are doubled.
+    WorkUnitInfo wu;
+    wu.name = "a,\"b\",,c\"";
+    wu.start_ra = 1.0;
+    AnalysisState state;
+    state.cpu = 60.0;
+    for (const bool newForm : {false, true}) {
+        const CString line = FormatCsvLine(CTime(1700000000), wu, state, newForm, "");
+        const LogUnit unit = ReadLine(line.str());
+        EXPECT_EQ(unit.name, wu.name) << line.str();
+        EXPECT_EQ(unit.cpu, 60.0);
+        EXPECT_EQ(unit.start_ra, 1.0);
+    }
+    // Older versions wrote a quote as it was; "," in a name can't be told from a joined line.
+    EXPECT_EQ(ReadLine(Basic("2024/03/04 05:06:07", "\"o\"ld\"")).name, "o\"ld");
+    EXPECT_EQ(ReadLine(New("2024/03/04 05:06:07", "\"x,5.25\"")).name, "x,5.25");
+    EXPECT_EQ(ReadLine(Basic("2024/03/04 05:06:07", "\"\"")).name, "");
+    // Shift-JIS from a log written on a Japanese system comes out as UTF-8.
+    EXPECT_EQ(ReadLine(Basic("2024/03/04 05:06:07", "\"\x83\x65\x83\x58\x83\x67\"")).name,
+              "テスト");
+}
+
+TEST(CsvLogLine, OlderLinesAndOddNumbersAreRead) {
+    std::string line = Basic();
+    // An unsigned splitter version, an empty recording time, NaN where a division failed.
+    line.replace(line.find(",288,2002/04/02 14:35:51,"), 25, ",4294967295,,");
+    line.replace(line.find("3.250000"), 8, "-nan");
+    const LogUnit unit = ReadLine(line);
+    EXPECT_EQ(unit.recorded, kNoTime);
+    EXPECT_TRUE(unit.bg_score != unit.bg_score);
+}
+
+TEST(CsvLogLine, NumbersReadAsTheCLibraryReadsThem) {
+    // "%.Nf" texts of many sizes, as the log writes them: strtod is the reference.
+    unsigned seed = 12345;
+    for (int i = 0; i < 5000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const double value = (static_cast<double>(seed % 2000000) - 1000000.0) *
+                             std::pow(10.0, static_cast<int>(seed % 13) - 6);
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*f", static_cast<int>(seed / 7 % 7), value);
+        const LogUnit unit = ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", text));
+        ASSERT_EQ(unit.cpu, std::strtod(text, nullptr)) << text;
+    }
+    EXPECT_EQ(ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", "12345678901234567.25")).cpu,
+              12345678901234567.25);
+    EXPECT_TRUE(std::isinf(ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", "-inf")).cpu));
+}
+
+TEST(CsvLogLine, DamagedLinesAreUnreadable) {
+    const std::string line = Basic();
+    const std::string cases[] = {
+        line.substr(0, line.size() / 2),                     // cut short
+        line.substr(0, line.size() - 9) + Basic(),           // cut, and the next line joined
+        "2024/02/30 05:06:07" + line.substr(19),             // no such day
+        "2024-03-04 05:06:07" + line.substr(19),             // another date form
+        line + ",1.0",                                       // 24 columns
+        New() + ",1.0",                                      // 29 columns
+        Basic("2024/03/04 05:06:07", "02ap02aa.1.2.3.4"),    // the name without its quotes
+        Basic("2024/03/04 05:06:07", "\"\"\"", "72O0.000"),  // a letter in a number
+        Basic("2024/03/04 05:06:07", "\"x\"", "1e5"),        // not a form printf writes here
+        Basic("2024/03/04 05:06:07", "\"x\"", ""),           // an empty number
+        "no commas at all",
+        "\"Update\"",
+    };
+    for (const std::string& text : cases) {
+        ReadLine(text, LogLineKind::kUnreadable);
+    }
+}
+
+class CsvLogFile : public testing::Test {
+protected:
+    std::string Path() const { return m_dir.File("export.csv"); }
+    void Append(const std::string& text) const {
+        m_dir.Write("export.csv",
+                    (m_dir.Exists("export.csv") ? m_dir.Read("export.csv") : "") + text);
+    }
+    TempDir m_dir;
+};
+
+TEST_F(CsvLogFile, AMixedFileIsReadWithItsUnreadableLinesCountedWhereTheyAre) {
+    // A basic title, LF and CR LF lines, the layout switched half way, damage on lines 4 and 7.
+    Append(log_lines::kTitle23 + "\n" + Basic("2024/01/01 00:00:00", "\"u1\"") + "\n" +
+           Basic("2024/01/02 00:00:00", "\"u2\"") + "\r\n" + "garbage\n" +
+           New("2024/01/03 00:00:00", "\"u3\"") + "\r\n\n" + Basic().substr(0, 40) + "\n" +
+           New("2024/01/04 00:00:00", "\"u4\"") + "\n");
+    CsvLog log(Path().c_str());
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kReloaded);
+    ASSERT_EQ(log.Units().size(), 4u);
+    EXPECT_EQ(log.Units()[2].name, "u3");
+    EXPECT_EQ(log.Units()[2].line, 5);
+    EXPECT_EQ(log.UnreadableLines(), 2);
+    EXPECT_EQ(log.FirstUnreadableLines(), (std::vector<int>{4, 7}));
+    EXPECT_FALSE(log.HasPartialLine());
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kUnchanged);
+}
+
+TEST_F(CsvLogFile, ALineTooLongToBeTheLogsIsCountedOnceAndNotKept) {
+    // 3 MiB without a line end, between two units; then a growing file that starts one.
+    Append(Basic("2024/01/01 00:00:00", "\"u1\"") + "\n" + std::string(3 << 20, 'x') + "\n" +
+           Basic("2024/01/02 00:00:00", "\"u2\"") + "\n");
+    CsvLog log(Path().c_str());
+    log.Read();
+    EXPECT_EQ(log.Units().size(), 2u);
+    EXPECT_EQ(log.Units()[1].line, 3);
+    EXPECT_EQ(log.FirstUnreadableLines(), std::vector<int>{2});
+    Append(std::string(100 << 10, 'y'));
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kAppended);
+    EXPECT_EQ(log.UnreadableLines(), 2);
+    EXPECT_FALSE(log.HasPartialLine());
+    Append("yyy\n" + Basic("2024/01/03 00:00:00", "\"u3\"") + "\n");
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kAppended);
+    EXPECT_EQ(log.UnreadableLines(), 2);
+    ASSERT_EQ(log.Units().size(), 3u);
+    EXPECT_EQ(log.Units()[2].line, 5);
+}
+
+TEST_F(CsvLogFile, AUnitLoggedAgainKeepsTheLineWithTheMostProgress) {
+    std::string half = Basic("2024/01/01 00:00:00", "\"u1\"", "3600.000");
+    half.replace(half.find("1.000000"), 8, "0.500000");
+    Append(Basic("2024/01/02 00:00:00", "\"u1\"", "7200.000") + "\n" + half + "\n" +
+           Basic("2024/01/03 00:00:00", "\"u1\"", "7300.000") + "\n");
+    CsvLog log(Path().c_str());
+    log.Read();
+    ASSERT_EQ(log.Units().size(), 1u);
+    EXPECT_EQ(log.Units()[0].cpu, 7300.0);
+    EXPECT_EQ(log.Units()[0].line, 3);
+    EXPECT_EQ(log.RepeatedLines(), 2);
+}
+
+TEST_F(CsvLogFile, AGrowingLogIsReadFromWhereItStoppedAndAReplacedOneAgainWhole) {
+    CsvLog log(Path().c_str());
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kFailed);  // not there yet
+    Append(log_lines::kTitle23 + "\n" + Basic("2024/01/01 00:00:00", "\"u1\"") + "\n");
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kReloaded);
+    ASSERT_EQ(log.Units().size(), 1u);
+
+    // A writer half way through its line: nothing counted until the line is whole.
+    const std::string next = Basic("2024/01/02 00:00:00", "\"u2\"");
+    Append(next.substr(0, 50));
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kAppended);
+    EXPECT_EQ(log.Units().size(), 1u);
+    EXPECT_EQ(log.UnreadableLines(), 0);
+    EXPECT_TRUE(log.HasPartialLine());
+    Append(next.substr(50) + "\n" + "bad\n");
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kAppended);
+    ASSERT_EQ(log.Units().size(), 2u);
+    EXPECT_EQ(log.Units()[1].line, 3);
+    EXPECT_EQ(log.FirstUnreadableLines(), std::vector<int>{4});
+
+    // Rewritten by another program (shorter, then as long with other bytes): read anew.
+    m_dir.Write("export.csv", Basic("2024/02/01 00:00:00", "\"u9\"") + "\n");
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kReloaded);
+    ASSERT_EQ(log.Units().size(), 1u);
+    EXPECT_EQ(log.Units()[0].name, "u9");
+    EXPECT_EQ(log.UnreadableLines(), 0);
+    m_dir.Write("export.csv", Basic("2024/02/01 00:00:00", "\"u8\"") + "\n");
+    EXPECT_NE(log.Read(), CsvLog::ReadResult::kUnchanged);
+    EXPECT_EQ(log.Units()[0].name, "u8");
+
+    // Gone: what was read stays.
+    m_dir.Remove("export.csv");
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kFailed);
+    EXPECT_EQ(log.Units().size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+// The table's rows and cells: newest first, sorting by any column, texts as the other windows
+// write them.
+#include <gtest/gtest.h>
+
+#include "history/history_table.h"
+#include "history/log_calendar.h"
+
+namespace {
+
+LogUnit Unit(const char* name, const char* logged, double cpu, int line) {
+    LogUnit unit;
+    unit.name = name;
+    unit.logged = *ParseLogTime(logged);
+    unit.cpu = cpu;
+    unit.line = line;
+    return unit;
+}
+
+std::vector<CString> Names(const HistoryTable& table) {
+    std::vector<CString> names;
+    for (int row = 0; row < table.RowCount(); ++row) {
+        names.push_back(table.CellText(row, HistoryColumn::kName));
+    }
+    return names;
+}
+
+TEST(HistoryTable, NewestFirstThenAnyColumnBothWays) {
+    const std::vector<LogUnit> units = {
+        Unit("b", "2024/01/01 00:00:00", 100, 1), Unit("a", "2024/01/03 00:00:00", 300, 2),
+        Unit("c", "2024/01/02 00:00:00", 200, 3), Unit("d", "2024/01/03 00:00:00", 200, 4)};
+    HistoryTable table;
+    table.SetUnits(units);
+    // Logged at the same second: the later line first.
+    EXPECT_EQ(Names(table), (std::vector<CString>{"d", "a", "c", "b"}));
+    EXPECT_EQ(table.SortColumn(), HistoryColumn::kLogged);
+    EXPECT_TRUE(table.Descending());
+    table.SortBy(HistoryColumn::kName);
+    EXPECT_EQ(Names(table), (std::vector<CString>{"a", "b", "c", "d"}));
+    table.SortBy(HistoryColumn::kName);
+    EXPECT_EQ(Names(table), (std::vector<CString>{"d", "c", "b", "a"}));
+    table.SortBy(HistoryColumn::kCpu);  // largest first; ties newest first
+    EXPECT_EQ(Names(table), (std::vector<CString>{"a", "d", "c", "b"}));
+    EXPECT_EQ(table.UnitOf(0), 1u);
+    EXPECT_EQ(table.RowOf(0), 3);
+    table.SortBy(HistoryColumn::kCpu);
+    EXPECT_EQ(Names(table), (std::vector<CString>{"b", "d", "c", "a"}));
+}
+
+TEST(HistoryTable, CellsAreWrittenAsTheObservationPageAndTheLogWriteThem) {
+    LogUnit unit = Unit("02ap02aa.1", "2024/03/04 05:06:07", 9000, 1);
+    unit.recorded = 1017758151;
+    unit.start_ra = 12.5;
+    unit.start_dec = 5.25;
+    unit.bg_score = 3.25;
+    unit.bg_power = 0.1234567;
+    LogUnit unknown = unit;
+    unknown.recorded = kNoTime;
+    unknown.start_ra = 0.0;
+    unknown.start_dec = -0.5;
+    unknown.logged -= 1;
+    HistoryTable table;
+    const std::vector<LogUnit> units = {unit, unknown};
+    table.SetUnits(units);
+    EXPECT_EQ(table.CellText(0, HistoryColumn::kLogged), "2024/03/04 05:06:07");
+    EXPECT_EQ(table.CellText(0, HistoryColumn::kName), "02ap02aa.1");
+    EXPECT_EQ(table.CellText(0, HistoryColumn::kRecorded), "2002/04/02 14:35:51");
+    EXPECT_EQ(table.CellText(0, HistoryColumn::kPosition),
+              "12 hr 30 min 00 sec R.A., +5 deg 15 min 00 sec Dec.");
+    EXPECT_EQ(table.CellText(0, HistoryColumn::kCpu), "2.50 hr");
+    EXPECT_EQ(table.CellText(0, HistoryColumn::kScore), "3.250000");
+    EXPECT_EQ(table.CellText(0, HistoryColumn::kPower), "0.123457");
+    EXPECT_EQ(table.CellText(1, HistoryColumn::kRecorded), "----/--/-- --:--:--");
+    EXPECT_EQ(table.CellText(1, HistoryColumn::kPosition),
+              "00 hr 00 min 00 sec R.A., +0 deg -30 min 00 sec Dec.");
+}
+
+}  // namespace
