@@ -69,7 +69,8 @@ void AppendPlain(const std::string& path, const std::string& bytes) {
 }
 
 void AppendPlainSafely(const std::string& path, const std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    const int fd = ::open(path.c_str(),
+                          O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
     if (fd < 0) {
         throw std::runtime_error("cannot open " + path);
     }

@@ -29,41 +29,68 @@ constexpr const char* kNewFormTitles[] = {
 
 // The recording time in UT, or nothing when the Julian date is absent (0) or outside the years
 // UtDateTime accepts: showing the export's own clock there would pass it off as a recording time.
-CString FormatRecordedTime(double julianDate) {
-    UtDateTime ut;
-    ut.SetNow();
+// Returns the end of what it wrote.
+char* WriteRecordedTime(char* at, double julianDate) {
+    UtDateTime ut{};
     if (!ut.SetJulianDate(julianDate)) {
-        return CString();
+        return at;
     }
     // "%04d/%02d/%02d %02d:%02d:%02d": the year lies in 1984..2049.
-    CString text;
-    AppendInteger(text, ut.year);
-    for (const auto& [separator, field] : {std::pair{'/', ut.month},
-                                           {'/', ut.day},
-                                           {' ', ut.hour},
-                                           {':', ut.minute},
-                                           {':', ut.second}}) {
-        const char digits[3] = {separator, static_cast<char>('0' + field / 10),
-                                static_cast<char>('0' + field % 10)};
-        text.Append(digits, 3);
-    }
-    return text;
+    const auto put = [&at](char separator, int field) {
+        *at++ = separator;
+        *at++ = static_cast<char>('0' + field / 10);
+        *at++ = static_cast<char>('0' + field % 10);
+    };
+    at += WriteInteger(at, ut.year);
+    put('/', ut.month);
+    put('/', ut.day);
+    put(' ', ut.hour);
+    put(':', ut.minute);
+    put(':', ut.second);
+    return at;
 }
+
+// The columns after the unit's file time, numbers and one date, written into one buffer on the
+// stack and appended to the line at once.
+class NumberColumns {
+public:
+    void Fixed(double value, int decimals) {
+        *m_at++ = ',';
+        m_at += WriteFixed(m_at, value, decimals);
+    }
+    void Integer(long long value) {
+        *m_at++ = ',';
+        m_at += WriteInteger(m_at, value);
+    }
+    void RecordedTime(double julianDate) {
+        *m_at++ = ',';
+        m_at = WriteRecordedTime(m_at, julianDate);
+    }
+    void AppendTo(CString& line) const { line.Append(m_text, static_cast<int>(m_at - m_text)); }
+
+private:
+    // 25 columns in the new layout, each at most a comma and a number.
+    static constexpr int kMaxColumns = 25;
+    // Not zeroed: only the bytes written are ever read.
+    // cppcheck-suppress uninitMemberVarPrivate
+    char m_text[kMaxColumns * (1 + kNumberTextMax)];
+    char* m_at = m_text;
+};
 
 // A field between double quotes doubles the quotes inside it, so that a spreadsheet (or any
 // reader of RFC 4180) finds the same columns whatever the unit's name holds.
-CString QuotedFieldText(const CString& text) {
-    if (text.Find('"') < 0) {
-        return text;
+void AppendQuotedField(CString& line, const CString& text) {
+    line += '"';
+    const std::string& bytes = text.str();
+    size_t start = 0;
+    for (size_t quote = bytes.find('"'); quote != std::string::npos;
+         quote = bytes.find('"', start)) {
+        line.Append(bytes.data() + start, static_cast<int>(quote + 1 - start));
+        line += '"';
+        start = quote + 1;
     }
-    std::string doubled;
-    for (const char ch : text.str()) {
-        doubled += ch;
-        if (ch == '"') {
-            doubled += '"';
-        }
-    }
-    return CString(std::move(doubled));
+    line.Append(bytes.data() + start, static_cast<int>(bytes.size() - start));
+    line += '"';
 }
 
 }  // namespace
@@ -84,54 +111,47 @@ CString FormatCsvTitle(bool newForm, const char* lineEnd) {
 
 CString FormatCsvLine(const CTime& updateTime, const WorkUnitInfo& wu, const AnalysisState& state,
                       bool newForm, const char* lineEnd) {
-    // The numbers are written as "%.3lf", "%.6lf", "%d" ... write them, column by column.
+    // The numbers are written as "%.3lf", "%.6lf", "%d" would write them, column by column.
     CString line;
     line.Preallocate(320);  // a line of the new layout holds about 280 bytes
-    line += updateTime.Format(kLocalTimePattern);
-    const auto fixed = [&line](double value, int decimals) {
-        line += ',';
-        AppendFixed(line, value, decimals);
-    };
-    const auto integer = [&line](long long value) {
-        line += ',';
-        AppendInteger(line, value);
-    };
-    line += ",\"";
-    line += QuotedFieldText(wu.name);
-    line += "\",";
-    if (wu.file_time != 0) {
-        line += CTime(wu.file_time).Format(kLocalTimePattern);
-    }
-    integer(wu.version);
-    // The log has always shown the splitter version as a signed number: ffffffff reads -1.
-    integer(static_cast<std::int32_t>(wu.splitter_version));
+    updateTime.AppendFormat(line, kLocalTimePattern);
     line += ',';
-    line += FormatRecordedTime(wu.time_recorded);
-    fixed(wu.start_ra, 3);
-    fixed(wu.start_dec, 2);
-    fixed(wu.end_ra, 3);
-    fixed(wu.end_dec, 2);
-    fixed(wu.subband_base, 2);
-    fixed(wu.subband_center, 2);
-    fixed(wu.subband_sample_rate, 2);
-    integer(wu.nsamples);
-    // Only an exact zero divisor is avoided; any other, however small, is used.
-    fixed(wu.subband_sample_rate == 0.0 ? 0.0 : wu.nsamples / wu.subband_sample_rate, 3);
-    fixed(state.prog, 6);
-    fixed(state.cpu, 3);
-    fixed(state.prog == 0.0 ? 0.0 : state.cpu / state.prog, 3);  // CPU time at completion
-    fixed(state.bs_score, 6);
-    fixed(state.bs_power, 6);
-    fixed(state.bg_score, 6);
-    fixed(state.bg_power, 6);
-    fixed(state.bg_chisq, 6);
-    if (newForm) {
-        fixed(state.bg_true_mean, 6);
-        fixed(state.bg_sigma, 6);
-        integer(state.bg_fft_ind);
-        fixed(state.bs_chirp_rate, 6);
-        fixed(state.bg_chirp_rate, 6);
+    AppendQuotedField(line, wu.name);
+    line += ',';
+    if (wu.file_time != 0) {
+        CTime(wu.file_time).AppendFormat(line, kLocalTimePattern);
     }
+    NumberColumns columns;
+    columns.Integer(wu.version);
+    // The log has always shown the splitter version as a signed number: ffffffff reads -1.
+    columns.Integer(static_cast<std::int32_t>(wu.splitter_version));
+    columns.RecordedTime(wu.time_recorded);
+    columns.Fixed(wu.start_ra, 3);
+    columns.Fixed(wu.start_dec, 2);
+    columns.Fixed(wu.end_ra, 3);
+    columns.Fixed(wu.end_dec, 2);
+    columns.Fixed(wu.subband_base, 2);
+    columns.Fixed(wu.subband_center, 2);
+    columns.Fixed(wu.subband_sample_rate, 2);
+    columns.Integer(wu.nsamples);
+    // Only an exact zero divisor is avoided; any other, however small, is used.
+    columns.Fixed(wu.subband_sample_rate == 0.0 ? 0.0 : wu.nsamples / wu.subband_sample_rate, 3);
+    columns.Fixed(state.prog, 6);
+    columns.Fixed(state.cpu, 3);
+    columns.Fixed(state.prog == 0.0 ? 0.0 : state.cpu / state.prog, 3);  // CPU time at completion
+    columns.Fixed(state.bs_score, 6);
+    columns.Fixed(state.bs_power, 6);
+    columns.Fixed(state.bg_score, 6);
+    columns.Fixed(state.bg_power, 6);
+    columns.Fixed(state.bg_chisq, 6);
+    if (newForm) {
+        columns.Fixed(state.bg_true_mean, 6);
+        columns.Fixed(state.bg_sigma, 6);
+        columns.Integer(state.bg_fft_ind);
+        columns.Fixed(state.bs_chirp_rate, 6);
+        columns.Fixed(state.bg_chirp_rate, 6);
+    }
+    columns.AppendTo(line);
     line += lineEnd;
     return line;
 }

@@ -34,12 +34,14 @@ int NotRegularFileError(mode_t mode) {
 
 void CFile::Open(const char* fileName, unsigned openFlags) {
     Close();
-    const std::optional<CString> full = FullPath(fileName);
-    if (!full) {
+    if (fileName && IsPlainAbsolutePath(fileName)) {
+        m_strFilePath = fileName;  // what FullPath would give, without its copies
+    } else if (std::optional<CString> full = FullPath(fileName)) {
+        m_strFilePath = std::move(*full);
+    } else {
         m_strFilePath = fileName ? fileName : "";
         Fail(errno);
     }
-    m_strFilePath = std::move(*full);
     // Non-blocking, so that a FIFO in place of the file cannot hold the open (or a later read);
     // on a regular file the flag changes nothing.
     int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;

@@ -1,9 +1,8 @@
 #include "platform/base/ctime.h"
 
+#include <cstddef>
 #include <ctime>
 #include <limits>
-#include <optional>
-#include <utility>
 
 #include "platform/base/clock.h"
 
@@ -20,18 +19,18 @@ char* PutTwoDigits(char* at, int value) {
 }
 
 // The patterns the program uses ("%Y/%m/%d %H:%M:%S" and its kind) written without strftime,
-// which costs as much as all the rest of a CSV line; nothing when the pattern holds another
-// conversion or the year is not four digits, and strftime then writes it.
-std::optional<CString> FormatDirectly(const char* pattern, const struct tm& local) {
+// which costs as much as all the rest of a CSV line: the length written, or 0 when the pattern
+// holds another conversion, the year is not four digits or the text would not fit, and strftime
+// then writes it.
+size_t FormatDirectly(const char* pattern, const struct tm& local, char (&text)[128]) {
     const int year = local.tm_year + 1900;
     if (year < 1000 || year > 9999) {
-        return std::nullopt;
+        return 0;
     }
-    char text[128];
     char* at = text;
     for (const char* p = pattern; *p; ++p) {
         if (at + 4 > text + sizeof text) {
-            return std::nullopt;
+            return 0;
         }
         if (*p != '%') {
             *at++ = *p;
@@ -57,33 +56,38 @@ std::optional<CString> FormatDirectly(const char* pattern, const struct tm& loca
                 at = PutTwoDigits(at, local.tm_sec);
                 break;
             default:
-                return std::nullopt;
+                return 0;
         }
     }
-    return CString(text, static_cast<int>(at - text));
+    return static_cast<size_t>(at - text);
 }
 
 }  // namespace
 
 CString CTime::Format(const char* pattern) const {
+    CString text;
+    AppendFormat(text, pattern);
+    return text;
+}
+
+void CTime::AppendFormat(CString& text, const char* pattern) const {
     if (m_time < std::numeric_limits<time_t>::min() ||
         m_time > std::numeric_limits<time_t>::max()) {
-        return CString();
+        return;
     }
     const time_t t = static_cast<time_t>(m_time);
     struct tm local {};
     if (!localtime_r(&t, &local)) {
-        return CString();
-    }
-    if (std::optional<CString> text = FormatDirectly(pattern, local);
-        text && text->GetLength() < 128) {
-        return std::move(*text);
+        return;
     }
     char buffer[128];
-    // The patterns are the callers' own literals, passed through.
+    size_t n = FormatDirectly(pattern, local, buffer);
+    if (n == 0) {
+        // The patterns are the callers' own literals, passed through.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    const size_t n = std::strftime(buffer, sizeof buffer, pattern, &local);
+        n = std::strftime(buffer, sizeof buffer, pattern, &local);
 #pragma GCC diagnostic pop
-    return CString(buffer, static_cast<int>(n));
+    }
+    text.Append(buffer, static_cast<int>(n));
 }

@@ -29,6 +29,8 @@ public:
     // Local time through strftime into a 128-byte buffer; empty when the time can't be
     // converted or the text does not fit.
     CString Format(const char* pattern) const;
+    // The same text appended to text, which saves a line built of many parts a string of its own.
+    void AppendFormat(CString& text, const char* pattern) const;
 
     friend constexpr CTimeSpan operator-(const CTime& a, const CTime& b) {
         return CTimeSpan(a.m_time - b.m_time);

@@ -8,11 +8,12 @@
 #include <thread>
 
 bool LockExclusively(int fd) {
+    // Nearly always free: the clock is read only once someone else holds it.
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        return true;
+    }
     const auto deadline = std::chrono::steady_clock::now() + kLockWait;
     for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            return true;
-        }
         if (errno != EWOULDBLOCK && errno != EINTR) {
             return false;
         }
@@ -21,6 +22,9 @@ bool LockExclusively(int fd) {
             return false;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            return true;
+        }
     }
 }
 

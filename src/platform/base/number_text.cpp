@@ -24,7 +24,9 @@ constexpr std::uint64_t kPowersOf10[] = {1,
                                          100000000000000,
                                          1000000000000000,
                                          10000000000000000,
-                                         100000000000000000};
+                                         100000000000000000,
+                                         1000000000000000000,
+                                         10000000000000000000u};
 
 // "00" to "99", so that digits are written two at a time.
 constexpr char kDigitPairs[] =
@@ -32,7 +34,16 @@ constexpr char kDigitPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-// Writes value in decimal at the end of buffer; returns where the digits start.
+// The number of decimal digits of value.
+int DigitCount(std::uint64_t value) {
+    int count = 1;
+    while (count < 20 && value >= kPowersOf10[count]) {
+        ++count;
+    }
+    return count;
+}
+
+// Writes value in decimal so that its digits end at end; returns where they start.
 char* WriteDigits(char* end, std::uint64_t value) {
     while (value >= 100) {
         const std::uint64_t pair = value % 100;
@@ -49,6 +60,16 @@ char* WriteDigits(char* end, std::uint64_t value) {
         *--end = static_cast<char>('0' + value);
     }
     return end;
+}
+
+// Writes an optional minus and value's digits at buffer; returns the bytes written.
+int WriteSignedDigits(char* buffer, bool negative, std::uint64_t value) {
+    if (negative) {
+        *buffer++ = '-';
+    }
+    const int digits = DigitCount(value);
+    WriteDigits(buffer + digits, value);
+    return digits + (negative ? 1 : 0);
 }
 
 // The exact "%.<decimals>f" of a finite value below 2^53, printf's answer: the integer part is
@@ -90,22 +111,17 @@ int WriteFixedQuickly(char* buffer, double value, int decimals) {
             ++integer;
         }
     }
-    char digits[48];
-    char* const end = digits + sizeof digits;
-    char* start = end;
+    int length = WriteSignedDigits(buffer, std::signbit(value), integer);
     if (decimals > 0) {
-        start = WriteDigits(end, decimalsPart);
-        while (end - start < decimals) {
+        buffer[length++] = '.';
+        // The decimals with their leading zeros: decimalsPart < 10^decimals.
+        char* const end = buffer + length + decimals;
+        char* start = WriteDigits(end, decimalsPart);
+        while (start > buffer + length) {
             *--start = '0';
         }
-        *--start = '.';
+        length += decimals;
     }
-    start = WriteDigits(start, integer);
-    if (std::signbit(value)) {
-        *--start = '-';
-    }
-    const auto length = static_cast<int>(end - start);
-    std::memcpy(buffer, start, static_cast<size_t>(length));
     return length;
 }
 
@@ -124,25 +140,12 @@ int WriteInteger(char* buffer, long long value) {
     // The magnitude as unsigned, so that the most negative value has one too.
     const auto magnitude =
         value < 0 ? ~static_cast<std::uint64_t>(value) + 1 : static_cast<std::uint64_t>(value);
-    char digits[24];
-    char* const end = digits + sizeof digits;
-    char* start = WriteDigits(end, magnitude);
-    if (value < 0) {
-        *--start = '-';
-    }
-    const auto length = static_cast<int>(end - start);
-    std::memcpy(buffer, start, static_cast<size_t>(length));
-    return length;
+    return WriteSignedDigits(buffer, value < 0, magnitude);
 }
 
 int WriteUnsigned(char* buffer, unsigned long long value, bool hexadecimal) {
     if (!hexadecimal) {
-        char digits[24];
-        char* const end = digits + sizeof digits;
-        const char* start = WriteDigits(end, value);
-        const auto length = static_cast<int>(end - start);
-        std::memcpy(buffer, start, static_cast<size_t>(length));
-        return length;
+        return WriteSignedDigits(buffer, false, value);
     }
     int length = 0;
     for (unsigned long long rest = value;; rest >>= 4) {

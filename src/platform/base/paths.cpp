@@ -21,30 +21,23 @@ CString JoinPath(const CString& directory, const char* name) {
     return CString(std::move(path));
 }
 
-namespace {
-
-// An absolute path without "." or ".." parts names the same directory whether the system or a
-// reader follows it.
 bool IsPlainAbsolutePath(std::string_view path) {
     if (path.empty() || path[0] != kPathSeparator) {
         return false;
     }
-    // Only a part that begins with a dot can be one.
-    if (path.find("/.") == std::string_view::npos) {
-        return true;
-    }
-    for (size_t start = 1; start <= path.size();) {
-        const size_t end = std::min(path.find(kPathSeparator, start), path.size());
-        const std::string_view part(path.data() + start, end - start);
-        if (part == "." || part == "..") {
+    // A "." or ".." part begins with "/.", and ends at the next separator or the end.
+    const size_t size = path.size();
+    for (size_t i = 0; i + 1 < size; ++i) {
+        if (path[i] != kPathSeparator || path[i + 1] != '.') {
+            continue;
+        }
+        const size_t after = i + 2 < size && path[i + 2] == '.' ? i + 3 : i + 2;
+        if (after == size || path[after] == kPathSeparator) {
             return false;
         }
-        start = end + 1;
     }
     return true;
 }
-
-}  // namespace
 
 std::optional<CString> FullPath(const char* path) {
     // Resolving costs a system call per part, and every refresh opens four files by their

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "platform/base/cstring.h"
 
@@ -16,6 +17,9 @@ CString JoinPath(const CString& directory, const char* name);
 // part unchanged. Nothing when the directory can't be resolved (errno says why), for instance a
 // working directory that has been removed.
 std::optional<CString> FullPath(const char* path);
+// Whether path is absolute and has no "." or ".." parts: it names the same file whether the
+// system or a reader follows it, so FullPath gives it back unchanged.
+bool IsPlainAbsolutePath(std::string_view path);
 
 // The absolute path of a folder, links and ".." resolved; nothing when path names no folder
 // (errno says why: ENOENT, ENOTDIR, EACCES ...).

@@ -34,6 +34,16 @@ TEST(PathsTest, FullPathResolvesTheDirectoryAsOpenDoes) {
     EXPECT_FALSE(ModuleFilePath().IsEmpty());
 }
 
+TEST(PathsTest, OnlyAbsolutePathsWithoutDotPartsArePlain) {
+    for (const char* plain : {"/", "/a/b.csv", "/a/.hidden/b", "/a/..b", "/a/b.", "/a/b/"}) {
+        EXPECT_TRUE(IsPlainAbsolutePath(plain)) << plain;
+    }
+    for (const char* dotted :
+         {"", "a/b", "./a", "/.", "/..", "/a/./b", "/a/../b", "/a/.", "/a/..", "/a/../"}) {
+        EXPECT_FALSE(IsPlainAbsolutePath(dotted)) << dotted;
+    }
+}
+
 TEST(CFileTest, OpenReadWriteAndFailures) {
     TempDir dir;
     {
