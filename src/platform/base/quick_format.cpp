@@ -82,27 +82,33 @@ public:
         m_length += length;
         return true;
     }
-    bool Repeat(char ch, size_t count) {
-        if (count > sizeof m_buffer - m_length) {
+    // Where a conversion of at most count bytes is written in place, or nothing when it would
+    // not fit; Commit then takes it.
+    char* Room(size_t count) {
+        return count <= sizeof m_buffer - m_length ? m_buffer + m_length : nullptr;
+    }
+    // Takes the length bytes written at Room(), with their sign (if any), padded to the width as
+    // printf pads: spaces on the left, or on the right with '-', or zeros after the sign with
+    // '0' (numbers only).
+    bool Commit(const Conversion& c, size_t length, bool number) {
+        char* const text = m_buffer + m_length;
+        const size_t padding = c.width > static_cast<int>(length) ? c.width - length : 0;
+        if (padding > sizeof m_buffer - m_length - length) {
             return false;
         }
-        std::memset(m_buffer + m_length, ch, count);
-        m_length += count;
+        if (padding > 0) {
+            if (c.left) {
+                std::memset(text + length, ' ', padding);
+            } else {
+                const bool zeros = c.zero && number;
+                const size_t sign =
+                    zeros && length > 0 && (*text == '-' || *text == '+' || *text == ' ') ? 1 : 0;
+                std::memmove(text + sign + padding, text + sign, length - sign);
+                std::memset(text + sign, zeros ? '0' : ' ', padding);
+            }
+        }
+        m_length += length + padding;
         return true;
-    }
-    // The converted text with its sign (if any), padded to the width as printf pads it: spaces
-    // on the left, or on the right with '-', or zeros after the sign with '0' (numbers only).
-    bool PutPadded(const Conversion& c, const char* text, int length, bool number) {
-        const size_t count = static_cast<size_t>(length);
-        const size_t padding = c.width > length ? static_cast<size_t>(c.width - length) : 0;
-        if (c.left) {
-            return Put(text, count) && Repeat(' ', padding);
-        }
-        if (c.zero && number) {
-            const size_t sign = count > 0 && (*text == '-' || *text == '+' || *text == ' ') ? 1 : 0;
-            return Put(text, sign) && Repeat('0', padding) && Put(text + sign, count - sign);
-        }
-        return Repeat(' ', padding) && Put(text, count);
     }
     const char* data() const { return m_buffer; }
     size_t size() const { return m_length; }
@@ -133,10 +139,12 @@ bool AppendFormatQuickly(std::string& out, const char* format, va_list args) {
     bool written = true;
     for (const char* p = format; *p && written; ++p) {
         if (*p != '%') {
-            const char* next = std::strchr(p, '%');
-            const size_t length = next ? static_cast<size_t>(next - p) : std::strlen(p);
-            written = text.Put(p, length);
-            p += length - 1;
+            // The literal run up to the next conversion: short, so copied without a search.
+            const char* const start = p;
+            while (p[1] != '\0' && p[1] != '%') {
+                ++p;
+            }
+            written = text.Put(start, static_cast<size_t>(p - start + 1));
             continue;
         }
         ++p;
@@ -145,27 +153,37 @@ bool AppendFormatQuickly(std::string& out, const char* format, va_list args) {
             written = false;
             break;
         }
-        char buffer[kNumberTextMax + 2];
+        if (c.kind == '%') {
+            written = text.Put("%", 1);
+            continue;
+        }
+        if (c.kind == 's') {
+            const char* string = va_arg(rest, const char*);
+            const size_t length = string ? std::strlen(string) : 0;
+            // printf's "(null)" is printf's business.
+            char* const slot = string ? text.Room(length) : nullptr;
+            if (!slot) {
+                written = false;
+                break;
+            }
+            std::memcpy(slot, string, length);
+            written = text.Commit(c, length, false);
+            continue;
+        }
+        // A number is written where it ends up; the sign a flag adds takes one byte more.
+        char* const slot = text.Room(kNumberTextMax + 1);
+        if (!slot) {
+            written = false;
+            break;
+        }
         int length = 0;
         switch (c.kind) {
-            case '%':
-                written = text.Put("%", 1);
-                continue;
-            case 's': {
-                const char* string = va_arg(rest, const char*);
-                if (!string) {
-                    written = false;  // printf's "(null)" is printf's business
-                    break;
-                }
-                written = text.PutPadded(c, string, static_cast<int>(std::strlen(string)), false);
-                continue;
-            }
             case 'd':
             case 'i': {
                 const long long value = c.longs == 0   ? va_arg(rest, int)
                                         : c.longs == 1 ? va_arg(rest, long)
                                                        : va_arg(rest, long long);
-                length = WithSign(c, buffer, WriteInteger(buffer, value));
+                length = WithSign(c, slot, WriteInteger(slot, value));
                 break;
             }
             case 'u':
@@ -174,27 +192,27 @@ bool AppendFormatQuickly(std::string& out, const char* format, va_list args) {
                 const unsigned long long value = c.longs == 0   ? va_arg(rest, unsigned)
                                                  : c.longs == 1 ? va_arg(rest, unsigned long)
                                                                 : va_arg(rest, unsigned long long);
-                length = WriteUnsigned(buffer, value, c.kind != 'u');
+                length = WriteUnsigned(slot, value, c.kind != 'u');
                 if (c.kind == 'x') {
                     for (int i = 0; i < length; ++i) {
-                        buffer[i] = static_cast<char>(std::tolower(buffer[i]));
+                        slot[i] = static_cast<char>(std::tolower(slot[i]));
                     }
                 }
                 break;
             }
-            case 'f': {
+            default: {  // 'f'
                 const double value = va_arg(rest, double);
                 if (!std::isfinite(value)) {
                     written = false;  // "inf" and "nan" pad with blanks even under '0'
                     break;
                 }
-                length = WithSign(c, buffer,
-                                  WriteFixed(buffer, value, c.precision < 0 ? 6 : c.precision));
+                length =
+                    WithSign(c, slot, WriteFixed(slot, value, c.precision < 0 ? 6 : c.precision));
                 break;
             }
         }
         if (written) {
-            written = text.PutPadded(c, buffer, length, true);
+            written = text.Commit(c, static_cast<size_t>(length), true);
         }
     }
     va_end(rest);

@@ -41,7 +41,8 @@ __attribute__((format(printf, 1, 2))) void ExpectAsPrintf(const char* format, ..
 TEST(QuickFormat, WritesWhatPrintfWrites) {
     const double inf = std::numeric_limits<double>::infinity();
     for (const int v : {0, 7, -7, 42, -42, 123456, -2147483647 - 1, 2147483647}) {
-        ExpectAsPrintf("%d|%i|%5d|%-5d|%05d|%+d|%+02d|% d|%02d|%+05d", v, v, v, v, v, v, v, v, v, v);
+        ExpectAsPrintf("%d|%i|%5d|%-5d|%05d|%+d|%+02d|% d|%02d|%+05d", v, v, v, v, v, v, v, v, v,
+                       v);
         ExpectAsPrintf("%u|%x|%X|%04X|%08x|%-6X|", static_cast<unsigned>(v),
                        static_cast<unsigned>(v), static_cast<unsigned>(v), static_cast<unsigned>(v),
                        static_cast<unsigned>(v), static_cast<unsigned>(v));
@@ -55,6 +56,9 @@ TEST(QuickFormat, WritesWhatPrintfWrites) {
     ExpectAsPrintf("%s|%10s|%-10s|%%|100%%", "abc", "日本", "x");
     ExpectAsPrintf("Progress = %.3lf %% , CPU Time = %.3lf sec", 45.123123, 18723.25);
     ExpectAsPrintf("%d hr %02d min %02.3lf sec", 5, 12, 3.25);
+    // Past the quick writer's 1 KiB, in the padding or in the text: printf's.
+    ExpectAsPrintf("%900d|%200.1f", 1, 2.5);
+    ExpectAsPrintf("%s%s", std::string(600, 'a').c_str(), std::string(600, 'b').c_str());
     EXPECT_GE(quick, 25) << "the quick writer took too few of these";
     // Left to printf: infinities and NaN, %e and %g, %c, a precision for integers or strings.
     quick = 0;
