@@ -6,6 +6,7 @@
 #include "pages/analysis_page.h"
 #include "pages/display_frame.h"
 #include "pages/observation_page.h"
+#include "pages/page_format.h"
 #include "pages/progress_page.h"
 #include "pages/simple_view_text.h"
 #include "pages/user_page.h"
@@ -36,11 +37,13 @@ bool CInfoDlg::UpdateDisplay() {
     const CTime& timeUpdate = m_monitor.TimeUpdate();
     const WorkUnitInfo& wu = m_monitor.WorkUnit();
     const AnalysisState& state = m_monitor.State();
+    // Written once for the last update line and the simple view.
+    const CString updateText = timeUpdate.Format(kLocalSecondsPattern);
     if (m_pSimpleView) {
-        const SimpleViewText simple = BuildSimpleViewText(timeUpdate, wu, state);
+        const SimpleViewText simple = BuildSimpleViewText(updateText, wu, state);
         m_pSimpleView->UpdateView(simple.info, simple.time, simple.title, simple.shown);
     }
-    m_strLastUpdate = BuildLastUpdateLine(timeUpdate, wu);
+    m_strLastUpdate = BuildLastUpdateLine(timeUpdate, updateText, wu);
     m_strMessage = BuildFrameMessage(wu, state);
     SetWindowText(BuildTitle(wu, state));
     if (!wu.found) {

@@ -6,9 +6,10 @@
 #include "pages/page_format.h"
 #include "res/strings.h"
 
-CString BuildLastUpdateLine(const CTime& timeUpdate, const WorkUnitInfo& wu) {
+CString BuildLastUpdateLine(const CTime& timeUpdate, const CString& timeText,
+                            const WorkUnitInfo& wu) {
     CString line = Text::kLastUpdatePrefix;
-    line += timeUpdate.Format(kLocalSecondsPattern);
+    line += timeText;
     if (wu.found && wu.file_time != 0) {
         AppendElapsed(line, (timeUpdate - CTime(wu.file_time)).GetTotalSeconds(),
                       ElapsedWording::kElapsed);
@@ -19,7 +20,9 @@ CString BuildLastUpdateLine(const CTime& timeUpdate, const WorkUnitInfo& wu) {
 CString BuildHeader(const CString& clientVersion, const AnalysisState& state) {
     CString header;
     if (!clientVersion.IsEmpty()) {
-        header = "Client Ver. " + clientVersion + " :  ";
+        header += "Client Ver. ";
+        header += clientVersion;
+        header += " :  ";
     }
     if (state.found) {
         header.AppendFormat("Progress = %.3lf %% , CPU Time = %.3lf sec", state.prog * 100,
@@ -34,9 +37,12 @@ CString BuildTitle(const WorkUnitInfo& wu, const AnalysisState& state) {
     }
     CString title = wu.directory;
     if (state.found) {
-        title.AppendFormat(" (%.3lf%%)", state.prog * 100);
+        title.AppendFormat(" (%.3lf%%) - %s", state.prog * 100, Text::kAppName);
+    } else {
+        title += " - ";
+        title += Text::kAppName;
     }
-    return title + " - " + Text::kAppName;
+    return title;
 }
 
 CString BuildFrameMessage(const WorkUnitInfo& wu, const AnalysisState& state) {

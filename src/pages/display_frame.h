@@ -9,9 +9,10 @@ class WorkUnitInfo;
 class AnalysisState;
 class ClientVersion;
 
-// "最終更新時刻： " and the local time of the load, then how long ago the work unit file was
-// written when that time is known.
-CString BuildLastUpdateLine(const CTime& timeUpdate, const WorkUnitInfo& wu);
+// "最終更新時刻： " and the local time of the load (timeText, timeUpdate as kLocalSecondsPattern
+// writes it), then how long ago the work unit file was written when that time is known.
+CString BuildLastUpdateLine(const CTime& timeUpdate, const CString& timeText,
+                            const WorkUnitInfo& wu);
 
 // "Client Ver. <version> :  " when a version text is known, then the progress and CPU time when
 // the analysis state was found.

@@ -6,10 +6,10 @@
 #include "pages/page_format.h"
 #include "res/strings.h"
 
-SimpleViewText BuildSimpleViewText(const CTime& updateTime, const WorkUnitInfo& wu,
+SimpleViewText BuildSimpleViewText(const CString& updateText, const WorkUnitInfo& wu,
                                    const AnalysisState& state) {
     SimpleViewText text;
-    text.time = updateTime.Format(kLocalSecondsPattern);
+    text.time = updateText;
     if (wu.found) {
         text.title = wu.directory;
     }

@@ -17,5 +17,6 @@ struct SimpleViewText {
     bool shown = false;            // whether progress and CPU time are shown
 };
 
-SimpleViewText BuildSimpleViewText(const CTime& updateTime, const WorkUnitInfo& wu,
+// updateText: the load's local time as kLocalSecondsPattern writes it.
+SimpleViewText BuildSimpleViewText(const CString& updateText, const WorkUnitInfo& wu,
                                    const AnalysisState& state);

@@ -8,14 +8,15 @@
 PageText BuildWorkUnitPage(const WorkUnitInfo& wu) {
     PageText page;
     page.labels = Text::kWorkUnitLabels;
-    page.values = wu.type + "\n\n";
-    page.values += wu.name + "\n";
+    page.values = wu.type;
+    page.values += "\n\n";
+    page.values += wu.name;
+    page.values += '\n';
     // The work unit file's last write stands for the time the unit was received.
     if (wu.file_time != 0) {
-        page.values += CTime(wu.file_time).Format(kLocalSecondsPattern);
+        CTime(wu.file_time).AppendFormat(page.values, kLocalSecondsPattern);
     }
-    page.values += "\n";
-    page.values.AppendFormat("%04X\n", static_cast<unsigned>(wu.version));
-    page.values.AppendFormat("%04X\n", static_cast<unsigned>(wu.splitter_version));
+    page.values.AppendFormat("\n%04X\n%04X\n", static_cast<unsigned>(wu.version),
+                             static_cast<unsigned>(wu.splitter_version));
     return page;
 }

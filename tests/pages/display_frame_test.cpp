@@ -15,6 +15,7 @@ using namespace page_test;
 TEST(DisplayFrame, LastUpdateLineShowsLocalTimeAndTimeSinceTheWorkUnitArrived) {
     TokyoTime tokyo;
     const CTime update(Jst(2000, 10, 14, 21, 5, 0));
+    const CString updateText("2000/10/14 21:05:00");  // the local time kLocalSecondsPattern writes
     WorkUnitInfo wu;
     wu.found = true;
     const std::pair<std::int64_t, const char*> cases[] = {
@@ -26,13 +27,13 @@ TEST(DisplayFrame, LastUpdateLineShowsLocalTimeAndTimeSinceTheWorkUnitArrived) {
     for (const auto& [age, suffix] : cases) {
         wu.file_time = update.GetTime() - age;
         EXPECT_EQ(CString("最終更新時刻： 2000/10/14 21:05:00") + suffix,
-                  BuildLastUpdateLine(update, wu));
+                  BuildLastUpdateLine(update, updateText, wu));
     }
     wu.file_time = 0;
-    EXPECT_EQ("最終更新時刻： 2000/10/14 21:05:00", BuildLastUpdateLine(update, wu));
+    EXPECT_EQ("最終更新時刻： 2000/10/14 21:05:00", BuildLastUpdateLine(update, updateText, wu));
     wu.file_time = update.GetTime() - 18900;
     wu.found = false;
-    EXPECT_EQ("最終更新時刻： 2000/10/14 21:05:00", BuildLastUpdateLine(update, wu));
+    EXPECT_EQ("最終更新時刻： 2000/10/14 21:05:00", BuildLastUpdateLine(update, updateText, wu));
 }
 
 TEST(UserTabCaption, NamesOverTwentyFiveCodePage932BytesAreCutBetweenCharacters) {

@@ -6,6 +6,7 @@
 
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/work_unit_info.h"
+#include "pages/page_format.h"
 #include "pages/simple_view_text.h"
 #include "platform/headless/headless.h"
 #include "res/resource.h"
@@ -72,7 +73,8 @@ TEST_F(SimpleViewTest, ShowsProgressAndCpuTimeOrTheFailureText) {
          "2001/09/09 11:47:41"},
     };
     for (const auto& u : updates) {
-        const SimpleViewText text = BuildSimpleViewText(CTime(u.time), u.wu, u.state);
+        const SimpleViewText text =
+            BuildSimpleViewText(CTime(u.time).Format(kLocalSecondsPattern), u.wu, u.state);
         EXPECT_EQ(u.wu.found && u.state.found,
                   view.UpdateView(text.info, text.time, text.title, text.shown));
         EXPECT_EQ(u.shown, Shown());
