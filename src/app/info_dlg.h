@@ -3,10 +3,13 @@
 // selected tab's page.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
 #include "monitor/client_monitor.h"
+#include "pages/page_text.h"
+#include "pages/simple_view_text.h"
 #include "platform/ui/cdialog.h"
 #include "platform/ui/controls.h"
 #include "res/settings.h"
@@ -60,6 +63,9 @@ private:
     // The refresh timer's period for the interval; none for 0 or less.
     std::optional<UINT> CurrentTimerPeriod() const;
     void SizeValuesColumn(int height);
+    // Sizes the values column for the tab and shows the graph on the analysis tab only.
+    void ShowPageControls(int tab);
+    PageText BuildPage(int tab) const;
 
     ClientMonitor& m_monitor;
     CGaussianGraph m_wndGraph;
@@ -79,4 +85,8 @@ private:
     CString m_strUserTab;
     double m_bgPotData[AnalysisState::kBgPotCount] = {};
     CSize m_sizeValues;
+    SimpleViewText m_simpleViewText;
+    // The monitor's generation the texts were last built for, and the tab shown.
+    std::optional<std::uint64_t> m_builtGeneration;
+    int m_shownTab = -1;
 };

@@ -88,7 +88,10 @@ void AnalysisState::Read(ClientFileSet files, ParseMemo<AnalysisState>* memo) {
             ParseThroughMemo(*this, text.view(), memo, Keys());
         },
         // The client empties the file when it starts a unit afresh: nothing is known yet.
-        [this] {
+        [this, memo] {
+            if (memo) {
+                memo->Forget();
+            }
             const CString dir = directory;
             Reset(dir.GetString());
         });

@@ -168,6 +168,7 @@ public:
             return;
         }
         m_valid = false;  // until this parse is complete (a conversion may fail)
+        ++m_parses;
         m_stored.clear();
         ParseKeyLines(text.data(), record, keys, endMarker, &m_stored);
         for (const KeyField<Record>* field : m_stored) {
@@ -177,8 +178,17 @@ public:
         m_valid = true;
     }
 
+    // The record was given values some other way: the next text is parsed, whatever it is.
+    void Forget() {
+        m_valid = false;
+        ++m_parses;
+    }
+    // Texts parsed anew (and Forget calls): unchanged while every text read is the last one.
+    std::uint64_t Parses() const { return m_parses; }
+
 private:
     bool m_valid = false;
+    std::uint64_t m_parses = 0;
     std::string m_text;
     std::vector<const KeyField<Record>*> m_stored;
     Record m_values;

@@ -16,7 +16,34 @@ bool ClientMonitor::Start() {
     m_bStarted = true;
     const bool complete = LoadAll();
     RememberCompleteLoad();
+    NoteLoad(false);
     return complete;
+}
+
+bool ClientMonitor::LoadSignature::operator==(const LoadSignature& other) const {
+    return parses == other.parses && files == other.files && fileTime == other.fileTime &&
+           version == other.version && wu == other.wu && state == other.state && user == other.user;
+}
+
+ClientMonitor::LoadSignature ClientMonitor::Signature() const {
+    LoadSignature signature;
+    signature.parses =
+        m_versionMemo.Parses() + m_wuMemo.Parses() + m_stateMemo.Parses() + m_userMemo.Parses();
+    signature.files = m_version.kind;
+    signature.fileTime = m_wu.file_time;
+    signature.version = m_version.found;
+    signature.wu = m_wu.found;
+    signature.state = m_state.found;
+    signature.user = m_user.found;
+    return signature;
+}
+
+void ClientMonitor::NoteLoad(bool unchanged) {
+    const LoadSignature signature = Signature();
+    if (!unchanged || !(signature == m_lastSignature)) {
+        ++m_generation;
+    }
+    m_lastSignature = signature;
 }
 
 bool ClientMonitor::LoadAll() {
@@ -56,6 +83,7 @@ ClientMonitor::RefreshResult ClientMonitor::Refresh() {
     RefreshResult result;
     if (LoadAll()) {
         result.outcome = Outcome::Refreshed;
+        NoteLoad(true);
     } else if (m_wu.found) {
         // A finished unit whose state file has gone: the last state seen, completed.
         if (m_wu.type == "result") {
@@ -63,8 +91,10 @@ ClientMonitor::RefreshResult ClientMonitor::Refresh() {
             m_state.ApplyResult(m_wu);
         }
         result.outcome = Outcome::StateMissing;
+        NoteLoad(false);
     } else {
         RestorePreviousLoad();
+        NoteLoad(false);
         return result;
     }
     result.replaced = ReplacedUnit();

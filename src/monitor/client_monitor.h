@@ -5,6 +5,7 @@
 // main window shows and exports what it answers.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "clientfiles/analysis_state.h"
@@ -66,8 +67,27 @@ public:
     WorkUnitBaseline Baseline() const {
         return {m_timeBase, m_cpuBase, m_progBase, m_bBaselineSet};
     }
+    // Changes with every load that may have changed what the records hold. A refresh that reads
+    // the same texts again (the client has written nothing meanwhile) keeps it, so a window need
+    // not rebuild what it shows of the records alone.
+    std::uint64_t Generation() const { return m_generation; }
 
 private:
+    // What a load found, beside its values: two loads with the same read the same texts.
+    struct LoadSignature {
+        std::uint64_t parses = 0;
+        ClientFileSet files = ClientFileSet::Sah;
+        std::int64_t fileTime = 0;
+        bool version = false;
+        bool wu = false;
+        bool state = false;
+        bool user = false;
+        bool operator==(const LoadSignature& other) const;
+    };
+    LoadSignature Signature() const;
+    // Moves the generation on unless this load read what the last one did.
+    void NoteLoad(bool unchanged);
+
     // Reads the version file (which decides the file names), the work unit, its analysis state
     // and the user; true when the work unit and its state were both found.
     bool LoadAll();
@@ -102,6 +122,9 @@ private:
     double m_cpuBase = 0.0;
     double m_progBase = 0.0;
     bool m_bBaselineSet = false;
+
+    std::uint64_t m_generation = 0;
+    LoadSignature m_lastSignature;
 
     // Each file's last parse: a load that reads the same text copies its values.
     ParseMemo<ClientVersion> m_versionMemo;

@@ -64,6 +64,12 @@ TEST_F(MainWindowTest, TheSimpleViewReplacesTheMainWindowAndFollowsTheTimer) {
         EXPECT_EQ(view.GetDlgItem(IDC_INFO)->GetWindowText(),
                   "Progress:   50.000%\nCPU Time: 5 hr 33 min 20.500 sec");
         EXPECT_EQ(view.GetDlgItem(IDC_TIME)->GetWindowText(), "2001/09/09 10:47:40");
+        // Nothing written meanwhile: the same texts, a new time.
+        Clock::Advance(60);
+        ASSERT_TRUE(Headless::FireTimer(dlg, 1));
+        EXPECT_EQ(view.GetDlgItem(IDC_INFO)->GetWindowText(),
+                  "Progress:   50.000%\nCPU Time: 5 hr 33 min 20.500 sec");
+        EXPECT_EQ(view.GetDlgItem(IDC_TIME)->GetWindowText(), "2001/09/09 10:48:40");
 
         // Enter and Esc leave it; a double click on the big button swaps back.
         Headless::PressEnter(view);

@@ -218,3 +218,33 @@ TEST_F(MainWindowTest, TimerPeriodsFollowTheInterval) {
         RunMainWindow([&](CInfoDlg& dlg) { EXPECT_EQ(Headless::TimerPeriod(dlg, 1), c.period); });
     }
 }
+
+// A refresh that reads what the last one read keeps the header and the pages of the records, and
+// still writes what counts from the time of the load: the last update line, the progress page's
+// predictions. Every tab shows its own page whichever was built last.
+TEST_F(MainWindowTest, AReadOfTheSameFilesStillWritesTheTimes) {
+    CopyClientFiles("sah");
+    RunMainWindow([&](CInfoDlg& dlg) {
+        ASSERT_TRUE(Headless::SelectTab(dlg, IDC_TAB, 3));
+        const std::string header = Shown(dlg, IDC_HEADER);
+        const std::string progress = Shown(dlg, IDC_VALUES);
+        const std::string loaded = Shown(dlg, IDC_LASTUPDATE);
+        Clock::Advance(3600);
+        ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
+        EXPECT_EQ(Shown(dlg, IDC_HEADER), header);
+        EXPECT_NE(Shown(dlg, IDC_LASTUPDATE), loaded);
+        EXPECT_NE(Shown(dlg, IDC_VALUES), progress);
+        EXPECT_EQ(Shown(dlg, IDC_LABELS), Text::kProgressLabels);
+
+        ASSERT_TRUE(Headless::SelectTab(dlg, IDC_TAB, 4));
+        const std::string user = Shown(dlg, IDC_VALUES);
+        ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
+        EXPECT_EQ(Shown(dlg, IDC_VALUES), user);
+        m_client.Write("user_info.sah", "nresults=7\n");
+        ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
+        EXPECT_NE(Shown(dlg, IDC_VALUES), user);
+        EXPECT_EQ(Shown(dlg, IDC_LABELS), Text::kUserLabels);
+        ASSERT_TRUE(Headless::SelectTab(dlg, IDC_TAB, 3));
+        EXPECT_EQ(Shown(dlg, IDC_LABELS), Text::kProgressLabels);
+    });
+}

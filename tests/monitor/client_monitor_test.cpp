@@ -2,8 +2,11 @@
 // refresh falls back on, where the baseline moves and which unit a refresh says was replaced.
 #include "monitor/client_monitor.h"
 
+#include <utime.h>
+
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "platform/base/clock.h"
@@ -167,6 +170,53 @@ TEST_F(ClientMonitorTest, TheReplacedUnitCarriesItsLastCompleteLoad) {
     EXPECT_EQ(afterMissing.replaced->wu.name, "next.unit");
     EXPECT_TRUE(afterMissing.replaced->state.found);
     EXPECT_EQ(afterMissing.replaced->time.GetTime(), 1000000240);
+}
+
+// The generation stays while the loads read the texts the last one read, and moves with anything
+// the records may show differently: a changed text, a state emptied and written back as it was,
+// the work unit's time of writing, a failed load.
+TEST_F(ClientMonitorTest, TheGenerationMovesOnlyWithWhatTheLoadsRead) {
+    CopyClientFiles("sah");
+    ASSERT_TRUE(m_monitor.Start());
+    std::uint64_t last = m_monitor.Generation();
+    const auto moved = [&] {
+        const bool changed = m_monitor.Generation() != last;
+        last = m_monitor.Generation();
+        return changed;
+    };
+    Refresh();
+    EXPECT_FALSE(moved());
+    const std::string state = m_client.Read("state.sah");
+    m_client.Write("state.sah", state);  // rewritten, the same bytes
+    Refresh();
+    EXPECT_FALSE(moved());
+
+    m_client.Write("user_info.sah", "nresults=7\n");
+    Refresh();
+    EXPECT_TRUE(moved());
+    m_client.Write("state.sah", "");
+    Refresh();
+    EXPECT_TRUE(moved());
+    EXPECT_EQ(m_monitor.State().prog, 0.0);
+    m_client.Write("state.sah", state);
+    Refresh();
+    EXPECT_TRUE(moved());
+    EXPECT_EQ(m_monitor.State().prog, 0.45123456);
+
+    const utimbuf written{900000000, 900000000};
+    ASSERT_EQ(::utime(m_client.File("work_unit.sah").c_str(), &written), 0);
+    Refresh();
+    EXPECT_TRUE(moved());
+    EXPECT_EQ(m_monitor.WorkUnit().file_time, 900000000);
+    m_client.Remove("state.sah");
+    EXPECT_EQ(Refresh().outcome, Outcome::StateMissing);
+    EXPECT_TRUE(moved());
+    m_client.Write("state.sah", state);
+    Refresh();
+    EXPECT_TRUE(moved());
+    m_client.Remove("work_unit.sah");
+    EXPECT_EQ(Refresh().outcome, Outcome::Failed);
+    EXPECT_TRUE(moved());
 }
 
 }  // namespace

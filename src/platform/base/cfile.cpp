@@ -42,6 +42,20 @@ void CFile::Open(const char* fileName, unsigned openFlags) {
         m_strFilePath = fileName ? fileName : "";
         Fail(errno);
     }
+    OpenFullPath(openFlags);
+}
+
+void CFile::Open(CString&& fileName, unsigned openFlags) {
+    if (!IsPlainAbsolutePath(fileName.str())) {
+        Open(fileName.GetString(), openFlags);
+        return;
+    }
+    Close();
+    m_strFilePath = std::move(fileName);
+    OpenFullPath(openFlags);
+}
+
+void CFile::OpenFullPath(unsigned openFlags) {
     // Non-blocking, so that a FIFO in place of the file cannot hold the open (or a later read);
     // on a regular file the flag changes nothing.
     int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
@@ -138,14 +152,6 @@ void CFile::Write(const void* buffer, std::size_t count) {
         }
         done += static_cast<std::size_t>(n);
     }
-}
-
-std::int64_t CFile::SeekToEnd() {
-    const off_t at = ::lseek(m_fd, 0, SEEK_END);
-    if (at < 0) {
-        Fail(errno);
-    }
-    return static_cast<std::int64_t>(at);
 }
 
 void CFile::Seek(std::int64_t offset) {

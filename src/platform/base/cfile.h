@@ -31,6 +31,8 @@ public:
     CFile& operator=(const CFile&) = delete;
 
     void Open(const char* fileName, unsigned openFlags);
+    // The same, keeping fileName as the file's path where it is already the full one.
+    void Open(CString&& fileName, unsigned openFlags);
     void Close();
 
     // Absolute path of the opened file.
@@ -44,12 +46,13 @@ public:
     std::size_t Read(void* buffer, std::size_t count);
     // Writes all bytes or raises.
     void Write(const void* buffer, std::size_t count);
-    std::int64_t SeekToEnd();
     // Moves to offset bytes from the beginning.
     void Seek(std::int64_t offset);
     void SetLength(std::int64_t length);
 
 private:
+    // Opens m_strFilePath, a full path.
+    void OpenFullPath(unsigned openFlags);
     [[noreturn]] void Fail(int osError) const;
 
     int m_fd = -1;

@@ -25,13 +25,15 @@ bool IsPlainAbsolutePath(std::string_view path) {
     if (path.empty() || path[0] != kPathSeparator) {
         return false;
     }
-    // A "." or ".." part begins with "/.", and ends at the next separator or the end.
+    // A "." or ".." part begins with "/.", and ends at the next separator or the end. Dots are
+    // few in a path (a file's extension), separators many: look for the dots.
     const size_t size = path.size();
-    for (size_t i = 0; i + 1 < size; ++i) {
-        if (path[i] != kPathSeparator || path[i + 1] != '.') {
+    for (size_t dot = path.find('.', 1); dot != std::string_view::npos;
+         dot = path.find('.', dot + 1)) {
+        if (path[dot - 1] != kPathSeparator) {
             continue;
         }
-        const size_t after = i + 2 < size && path[i + 2] == '.' ? i + 3 : i + 2;
+        const size_t after = dot + 1 < size && path[dot + 1] == '.' ? dot + 2 : dot + 1;
         if (after == size || path[after] == kPathSeparator) {
             return false;
         }
