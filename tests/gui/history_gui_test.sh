@@ -4,18 +4,7 @@
 # (blue) over its band, and its close box must end the program with status 0.
 set -euo pipefail
 
-program=$1
-demo=$2
-shots=${3:-.}
-close_window=$(dirname "$program")/x11-close-window
-
-work=$(mktemp -d)
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/real_program.sh"
 cp "$demo/history.csv" "$work/history.csv"
 export XDG_CONFIG_HOME="$work/config"
 

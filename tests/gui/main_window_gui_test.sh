@@ -6,18 +6,7 @@
 # must end the program.
 set -euo pipefail
 
-program=$1
-demo=$2
-shots=${3:-.}
-close_window=$(dirname "$program")/x11-close-window
-
-work=$(mktemp -d)
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/real_program.sh"
 cp -r "$demo" "$work/client"
 export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/Halvorn/Vantrel"
