@@ -8,7 +8,9 @@
 
 CString BuildLastUpdateLine(const CTime& timeUpdate, const CString& timeText,
                             const WorkUnitInfo& wu) {
-    CString line = Text::kLastUpdatePrefix;
+    CString line;
+    line.Preallocate(96);  // the prefix, the time and the elapsed hours, grown once
+    line += Text::kLastUpdatePrefix;
     line += timeText;
     if (wu.found && wu.file_time != 0) {
         AppendElapsed(line, (timeUpdate - CTime(wu.file_time)).GetTotalSeconds(),
