@@ -99,6 +99,11 @@ TEST(CsvLogLine, NumbersReadAsTheCLibraryReadsThem) {
     EXPECT_TRUE(std::isinf(ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", "-inf")).cpu));
 }
 
+// The line with the first occurrence of from replaced.
+std::string With(std::string line, const std::string& from, const std::string& to) {
+    return line.replace(line.find(from), from.size(), to);
+}
+
 TEST(CsvLogLine, DamagedLinesAreUnreadable) {
     const std::string line = Basic();
     const std::string cases[] = {
@@ -114,6 +119,14 @@ TEST(CsvLogLine, DamagedLinesAreUnreadable) {
         Basic("2024/03/04 05:06:07", "\"x\"", ""),           // an empty number
         "no commas at all",
         "\"Update\"",
+        Basic("2024/03/04 05:06:07", "\"x\"", "1.2.3"),                // two points
+        Basic("2024/03/04 05:06:07", "\"x\"", "nan5"),                 // more after NaN
+        Basic("2024/03/04 05:06:07", "\"x\"", "--1.0"),                // two signs
+        Basic("2024/03/04 05:06:07", "\"x\"", "-"),                    // a sign alone
+        With(line, ",2024/03/01 10:00:00,", ",2024/13/01 10:00:00,"),  // no 13th month
+        With(line, ",3,288,", ",3a,288,"),                             // a letter in a version
+        With(line, "14:35:51", "14:35:5"),                             // a date cut short
+        With(New(), ",12,", ",1.2,"),                                  // a point in t0
     };
     for (const std::string& text : cases) {
         ReadLine(text, LogLineKind::kUnreadable);
