@@ -32,6 +32,7 @@ constexpr int kFirstTailColumn = 3;
 // Column numbers, from 1, of what the history keeps.
 constexpr int kTimeUt = 6;
 struct KeptNumber {
+    // cppcheck-suppress unusedStructMember ; read where kKeptByPosition is built
     int column;
     double LogUnit::*member;
 };
@@ -78,20 +79,21 @@ const char* ReadReal(const char* p, const char* end, double* value) {
         }
         return p + 3;
     }
+    // The digits before the point, then those after it, as one whole number.
     std::uint64_t digits = 0;
-    int count = 0;
-    int decimals = -1;
-    for (; p < end; ++p) {
-        const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
-        if (digit < 10) {
-            digits = digits * 10 + digit;
-            ++count;
-            decimals += decimals >= 0;
-        } else if (*p == '.' && decimals < 0) {
-            decimals = 0;
-        } else {
-            break;
+    const char* const first = p;
+    while (p < end && IsDigit(*p)) {
+        digits = digits * 10 + static_cast<unsigned>(*p++ - '0');
+    }
+    std::ptrdiff_t count = p - first;
+    std::ptrdiff_t decimals = 0;
+    if (p < end && *p == '.') {
+        const char* const point = ++p;
+        while (p < end && IsDigit(*p)) {
+            digits = digits * 10 + static_cast<unsigned>(*p++ - '0');
         }
+        decimals = p - point;
+        count += decimals;
     }
     if (count == 0) {
         return nullptr;
@@ -102,8 +104,7 @@ const char* ReadReal(const char* p, const char* end, double* value) {
         static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
         if (count <= 15) {
-            const double number =
-                static_cast<double>(digits) / kPowersOfTen[decimals < 0 ? 0 : decimals];
+            const double number = static_cast<double>(digits) / kPowersOfTen[decimals];
             *value = negative ? -number : number;
         } else {
             std::from_chars(begin, p, *value);

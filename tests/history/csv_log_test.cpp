@@ -94,6 +94,16 @@ TEST(CsvLogLine, NumbersReadAsTheCLibraryReadsThem) {
         const LogUnit unit = ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", text));
         ASSERT_EQ(unit.cpu, std::strtod(text, nullptr)) << text;
     }
+    // Either side of 15 digits, where the digits stop fitting a double exactly; a point with
+    // nothing on one side; a negative zero.
+    for (const char* text :
+         {"999999999999999", "9999999999999999", "0.000000000000001", "1.0000000000000001",
+          "123456789.0123456", ".5", "5.", "-.5", "-0.000"}) {
+        const double cpu = ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", text)).cpu;
+        const double reference = std::strtod(text, nullptr);
+        EXPECT_EQ(cpu, reference) << text;
+        EXPECT_EQ(std::signbit(cpu), std::signbit(reference)) << text;
+    }
     EXPECT_EQ(ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", "12345678901234567.25")).cpu,
               12345678901234567.25);
     EXPECT_TRUE(std::isinf(ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", "-inf")).cpu));
