@@ -203,6 +203,45 @@ TEST_F(CsvLogFile, AUnitLoggedAgainKeepsTheLineWithTheMostProgress) {
     EXPECT_EQ(log.RepeatedLines(), 2);
 }
 
+TEST_F(CsvLogFile, ALogOfManyMegabytesIsReadLineForLine) {
+    // 20,000 lines, megabytes of them: every 7th names the unit two lines before it again, with
+    // less progress; every 1000th is damaged; the last is being written.
+    std::string text = log_lines::kTitle23 + "\n";
+    int units = 0;
+    int repeated = 0;
+    for (int line = 2; line <= 20000; ++line) {
+        const std::string name = "\"u" + std::to_string(units) + "\"";
+        if (line % 1000 == 0) {
+            text += Basic().substr(0, 100) + "\n";
+        } else if (line % 7 == 0 && units >= 2) {
+            const std::string again = "\"u" + std::to_string(units - 2) + "\"";
+            text += With(New("2024/05/01 00:00:00", again, "1.000"), "1.000000", "0.250000") + "\n";
+            ++repeated;
+        } else {
+            text += (line % 2 ? Basic : New)("2024/01/01 00:00:00", name,
+                                             std::to_string(line) + ".000") +
+                    "\n";
+            ++units;
+        }
+    }
+    text += Basic().substr(0, 30);
+    Append(text);
+    CsvLog log(Path().c_str());
+    ASSERT_EQ(log.Read(), CsvLog::ReadResult::kReloaded);
+    ASSERT_EQ(static_cast<int>(log.Units().size()), units);
+    EXPECT_EQ(log.RepeatedLines(), repeated);
+    EXPECT_EQ(log.UnreadableLines(), 20);
+    EXPECT_EQ(log.FirstUnreadableLines(), (std::vector<int>{1000, 2000, 3000, 4000, 5000}));
+    EXPECT_TRUE(log.HasPartialLine());
+    // Each unit kept its own line: the one that named it first, whose number is its CPU time.
+    for (size_t i = 0; i < log.Units().size(); ++i) {
+        const LogUnit& unit = log.Units()[i];
+        ASSERT_EQ(unit.name, ("u" + std::to_string(i)).c_str());
+        ASSERT_EQ(unit.cpu, unit.line);
+        ASSERT_EQ(unit.prog, 1.0);
+    }
+}
+
 TEST_F(CsvLogFile, AGrowingLogIsReadFromWhereItStoppedAndAReplacedOneAgainWhole) {
     CsvLog log(Path().c_str());
     EXPECT_EQ(log.Read(), CsvLog::ReadResult::kFailed);  // not there yet
