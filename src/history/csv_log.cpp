@@ -143,6 +143,7 @@ bool CsvLog::ReserveForUnits(size_t added, std::int64_t read, std::int64_t rest)
     }
     try {
         m_units.reserve(static_cast<size_t>(wanted) + 16);
+        MakeRoomForNames(m_units.capacity());
     } catch (const std::exception&) {
         return false;  // too many to make room for at once: as they come
     }
@@ -204,21 +205,30 @@ void CsvLog::AddUnits(std::vector<ReadUnit>& read) {
     read.clear();
 }
 
-std::pair<size_t, bool> CsvLog::FindOrAddName(std::string_view name, std::uint32_t hash) {
-    if ((m_namesIndexed + 1) * 2 > m_nameSlots.size()) {
-        // Twice as many slots, each entry moved by the hash it keeps.
-        std::vector<std::uint64_t> slots(std::max<size_t>(1024, m_nameSlots.size() * 2), 0);
-        for (const std::uint64_t slot : m_nameSlots) {
-            if (slot != 0) {
-                size_t i = (slot >> 32) & (slots.size() - 1);
-                while (slots[i] != 0) {
-                    i = (i + 1) & (slots.size() - 1);
-                }
-                slots[i] = slot;
-            }
-        }
-        m_nameSlots = std::move(slots);
+void CsvLog::MakeRoomForNames(size_t names) {
+    size_t size = std::max<size_t>(1024, m_nameSlots.size());
+    while (names * 2 > size) {
+        size *= 2;
     }
+    if (size == m_nameSlots.size()) {
+        return;
+    }
+    // Each entry moved by the hash it keeps.
+    std::vector<std::uint64_t> slots(size, 0);
+    for (const std::uint64_t slot : m_nameSlots) {
+        if (slot != 0) {
+            size_t i = (slot >> 32) & (size - 1);
+            while (slots[i] != 0) {
+                i = (i + 1) & (size - 1);
+            }
+            slots[i] = slot;
+        }
+    }
+    m_nameSlots = std::move(slots);
+}
+
+std::pair<size_t, bool> CsvLog::FindOrAddName(std::string_view name, std::uint32_t hash) {
+    MakeRoomForNames(m_namesIndexed + 1);
     const size_t mask = m_nameSlots.size() - 1;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
         const std::uint64_t slot = m_nameSlots[i];

@@ -43,7 +43,8 @@ private:
     bool StillHolds(class CFile& file, std::int64_t size);
     // size: the file's, to make room for its units.
     void ReadFrom(class CFile& file, std::int64_t size);
-    // Room for the units of the rest bytes still to read, by what the read bytes added.
+    // Room for the units of the rest bytes still to read, and their names, by what the read
+    // bytes added.
     bool ReserveForUnits(size_t added, std::int64_t read, std::int64_t rest);
     // A line's unit, and its name's hash.
     struct ReadUnit {
@@ -56,6 +57,8 @@ private:
     // Bytes read past, up to the end of a line or of a line too long to keep.
     void Consume(std::string_view bytes);
     void CountUnreadable(int line);
+    // Slots for that many names, at most half of them taken.
+    void MakeRoomForNames(size_t names);
     // The unit named so, or a new entry for it at m_units.size(): its index, and whether it is new.
     std::pair<size_t, bool> FindOrAddName(std::string_view name, std::uint32_t hash);
 
