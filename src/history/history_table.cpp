@@ -56,6 +56,7 @@ template <class Item, class Before>
 void SortStretches(std::vector<Item>& items, const Before& before) {
     // Stretches shorter than this on average are not worth finding.
     constexpr size_t kShortestMeanStretch = 32;
+    const auto at = [&items](size_t k) { return items.begin() + static_cast<std::ptrdiff_t>(k); };
     std::vector<size_t> bounds{0};
     for (size_t from = 0; from < items.size();) {
         size_t to = from + 1;
@@ -63,8 +64,7 @@ void SortStretches(std::vector<Item>& items, const Before& before) {
             while (to < items.size() && before(items[to], items[to - 1])) {
                 ++to;
             }
-            std::reverse(items.begin() + static_cast<std::ptrdiff_t>(from),
-                         items.begin() + static_cast<std::ptrdiff_t>(to));
+            std::reverse(at(from), at(to));
         } else {
             while (to < items.size() && !before(items[to], items[to - 1])) {
                 ++to;
@@ -80,9 +80,6 @@ void SortStretches(std::vector<Item>& items, const Before& before) {
     while (bounds.size() > 2) {
         std::vector<size_t> merged{0};
         for (size_t i = 2; i < bounds.size(); i += 2) {
-            const auto at = [&items](size_t k) {
-                return items.begin() + static_cast<std::ptrdiff_t>(k);
-            };
             std::inplace_merge(at(bounds[i - 2]), at(bounds[i - 1]), at(bounds[i]), before);
             merged.push_back(bounds[i]);
         }
