@@ -1,6 +1,7 @@
 #include "history/csv_log.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "history/csv_log_line.h"
 #include "platform/base/cfile.h"
@@ -10,6 +11,8 @@ namespace {
 
 constexpr size_t kChunk = 1 << 20;
 constexpr size_t kCheckBytes = 64;
+// How many units ahead a name's slot is asked for from memory.
+constexpr size_t kLookAhead = 8;
 // A line of the new layout holds about 300 bytes.
 constexpr size_t kLongestLine = 64 * 1024;
 
@@ -51,7 +54,7 @@ CsvLog::ReadResult CsvLog::Read() {
         if (!appended) {
             Clear();
         }
-        ReadFrom(file);
+        ReadFrom(file, status.m_size);
         m_seenTime = status.m_mtime;
         return appended ? ReadResult::kAppended : ReadResult::kReloaded;
     } catch (const CException&) {
@@ -71,45 +74,80 @@ bool CsvLog::StillHolds(CFile& file, std::int64_t size) {
                m_tail;
 }
 
-void CsvLog::ReadFrom(CFile& file) {
+void CsvLog::ReadFrom(CFile& file, std::int64_t size) {
     file.Seek(m_offset);
-    std::string buffer;
-    size_t start = 0;  // of the first line not taken yet
+    // A chunk after the start of a line the last chunk ended in; no larger than the file needs.
+    const auto chunk = static_cast<size_t>(
+        std::clamp<std::int64_t>(size - m_offset + 1, 1, static_cast<std::int64_t>(kChunk)));
+    std::vector<char> buffer(kLongestLine + chunk);
+    std::vector<ReadUnit> read;
+    const std::int64_t startOffset = m_offset;
+    const size_t unitsBefore = m_units.size();
+    bool reserved = false;
+    size_t kept = 0;  // bytes of a line begun in the last chunk, at the buffer's start
     for (;;) {
-        const size_t kept = buffer.size();
-        buffer.resize(kept + kChunk);
-        const size_t got = file.Read(buffer.data() + kept, kChunk);
-        buffer.resize(kept + got);
+        const size_t got = file.Read(buffer.data() + kept, chunk);
         if (got == 0) {
             break;
         }
-        for (size_t end = buffer.find('\n', kept); end != std::string::npos;
-             end = buffer.find('\n', start)) {
+        const std::string_view bytes(buffer.data(), kept + got);
+        size_t start = 0;  // of the first line not taken yet
+        for (size_t end = bytes.find('\n', kept); end != std::string_view::npos;
+             end = bytes.find('\n', start)) {
             if (m_skippingLine) {
                 m_skippingLine = false;  // the end of a line counted already
             } else {
-                TakeLine(std::string_view(buffer).substr(start, end - start));
+                TakeLine(bytes.substr(start, end - start), read);
             }
-            Consume(std::string_view(buffer).substr(start, end + 1 - start));
+            Consume(bytes.substr(start, end + 1 - start));
             start = end + 1;
         }
+        AddUnits(read);
+        if (!reserved && !m_units.empty()) {
+            reserved = ReserveForUnits(m_units.size() - unitsBefore, m_offset - startOffset,
+                                       size - m_offset);
+        }
         // No line of the log is this long: it is counted once, and its bytes are not kept.
-        if (buffer.size() - start > kLongestLine) {
+        if (bytes.size() - start > kLongestLine) {
             if (!m_skippingLine) {
                 CountUnreadable(++m_lines);
                 m_skippingLine = true;
             }
-            Consume(std::string_view(buffer).substr(start));
-            start = buffer.size();
+            Consume(bytes.substr(start));
+            start = bytes.size();
         }
-        buffer.erase(0, start);
-        start = 0;
+        kept = bytes.size() - start;
+        std::memmove(buffer.data(), buffer.data() + start, kept);
     }
-    m_seenSize = m_offset + static_cast<std::int64_t>(buffer.size());
+    if (reserved && m_units.capacity() - m_units.size() > m_units.size() / 4) {
+        m_units.shrink_to_fit();  // the rest of the log named fewer new units than its start
+    }
+    m_seenSize = m_offset + static_cast<std::int64_t>(kept);
     if (m_offset > 0) {
         const size_t tail = std::min<std::int64_t>(m_offset, kCheckBytes);
         m_tail = ReadAt(file, m_offset - static_cast<std::int64_t>(tail), tail);
     }
+}
+
+bool CsvLog::ReserveForUnits(size_t added, std::int64_t read, std::int64_t rest) {
+    // As many more units as the bytes read so far added, in proportion, and a little more; so
+    // that the units of a long log are not moved again and again as they grow.
+    if (read <= 0 || rest <= 0) {
+        return false;
+    }
+    const double wanted =
+        static_cast<double>(m_units.size()) +
+        static_cast<double>(added) * static_cast<double>(rest) / static_cast<double>(read) * 1.01;
+    if (!(wanted < static_cast<double>(m_units.max_size()))) {
+        return false;
+    }
+    try {
+        m_units.reserve(static_cast<size_t>(wanted) + 16);
+        MakeRoomForNames(m_units.capacity());
+    } catch (const std::exception&) {
+        return false;  // too many to make room for at once: as they come
+    }
+    return true;
 }
 
 void CsvLog::Consume(std::string_view bytes) {
@@ -126,7 +164,7 @@ void CsvLog::CountUnreadable(int line) {
     }
 }
 
-void CsvLog::TakeLine(std::string_view line) {
+void CsvLog::TakeLine(std::string_view line, std::vector<ReadUnit>& read) {
     ++m_lines;
     LogUnit unit;
     switch (ParseCsvLogLine(line, unit)) {
@@ -140,34 +178,57 @@ void CsvLog::TakeLine(std::string_view line) {
             return;
     }
     unit.line = m_lines;
-    const auto [at, added] = FindOrAddName(unit.name.str());
-    if (added) {
-        m_units.push_back(std::move(unit));
-        return;
-    }
-    ++m_repeatedLines;
-    LogUnit& kept = m_units[at];
-    if (!(unit.prog < kept.prog)) {
-        kept = std::move(unit);
-    }
+    const auto hash = static_cast<std::uint32_t>(std::hash<std::string_view>()(unit.name.str()));
+    read.push_back(ReadUnit{std::move(unit), hash});
 }
 
-std::pair<size_t, bool> CsvLog::FindOrAddName(std::string_view name) {
-    if ((m_namesIndexed + 1) * 2 > m_nameSlots.size()) {
-        // Twice as many slots, each entry moved by the hash it keeps.
-        std::vector<std::uint64_t> slots(std::max<size_t>(1024, m_nameSlots.size() * 2), 0);
-        for (const std::uint64_t slot : m_nameSlots) {
-            if (slot != 0) {
-                size_t i = (slot >> 32) & (slots.size() - 1);
-                while (slots[i] != 0) {
-                    i = (i + 1) & (slots.size() - 1);
-                }
-                slots[i] = slot;
-            }
+void CsvLog::AddUnits(std::vector<ReadUnit>& read) {
+    for (size_t i = 0; i < read.size(); ++i) {
+        // The slots of a long log's names are more than the caches hold, and each name's is
+        // anywhere among them: its slot is on its way by the time it is looked at.
+        if (i + kLookAhead < read.size() && !m_nameSlots.empty()) {
+            __builtin_prefetch(
+                &m_nameSlots[read[i + kLookAhead].nameHash & (m_nameSlots.size() - 1)]);
         }
-        m_nameSlots = std::move(slots);
+        LogUnit& unit = read[i].unit;
+        const auto [at, added] = FindOrAddName(unit.name.str(), read[i].nameHash);
+        if (added) {
+            m_units.push_back(std::move(unit));
+            continue;
+        }
+        ++m_repeatedLines;
+        LogUnit& kept = m_units[at];
+        if (!(unit.prog < kept.prog)) {
+            kept = std::move(unit);
+        }
     }
-    const auto hash = static_cast<std::uint32_t>(std::hash<std::string_view>()(name));
+    read.clear();
+}
+
+void CsvLog::MakeRoomForNames(size_t names) {
+    size_t size = std::max<size_t>(1024, m_nameSlots.size());
+    while (names * 2 > size) {
+        size *= 2;
+    }
+    if (size == m_nameSlots.size()) {
+        return;
+    }
+    // Each entry moved by the hash it keeps.
+    std::vector<std::uint64_t> slots(size, 0);
+    for (const std::uint64_t slot : m_nameSlots) {
+        if (slot != 0) {
+            size_t i = (slot >> 32) & (size - 1);
+            while (slots[i] != 0) {
+                i = (i + 1) & (size - 1);
+            }
+            slots[i] = slot;
+        }
+    }
+    m_nameSlots = std::move(slots);
+}
+
+std::pair<size_t, bool> CsvLog::FindOrAddName(std::string_view name, std::uint32_t hash) {
+    MakeRoomForNames(m_namesIndexed + 1);
     const size_t mask = m_nameSlots.size() - 1;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
         const std::uint64_t slot = m_nameSlots[i];

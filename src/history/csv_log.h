@@ -41,13 +41,26 @@ public:
 private:
     void Clear();
     bool StillHolds(class CFile& file, std::int64_t size);
-    void ReadFrom(class CFile& file);
-    void TakeLine(std::string_view line);
+    // size: the file's, to make room for its units.
+    void ReadFrom(class CFile& file, std::int64_t size);
+    // Room for the units of the rest bytes still to read, and their names, by what the read
+    // bytes added.
+    bool ReserveForUnits(size_t added, std::int64_t read, std::int64_t rest);
+    // A line's unit, and its name's hash.
+    struct ReadUnit {
+        LogUnit unit;
+        std::uint32_t nameHash;
+    };
+    // The units of a chunk's lines are read, then added together (AddUnits).
+    void TakeLine(std::string_view line, std::vector<ReadUnit>& read);
+    void AddUnits(std::vector<ReadUnit>& read);
     // Bytes read past, up to the end of a line or of a line too long to keep.
     void Consume(std::string_view bytes);
     void CountUnreadable(int line);
+    // Slots for that many names, at most half of them taken.
+    void MakeRoomForNames(size_t names);
     // The unit named so, or a new entry for it at m_units.size(): its index, and whether it is new.
-    std::pair<size_t, bool> FindOrAddName(std::string_view name);
+    std::pair<size_t, bool> FindOrAddName(std::string_view name, std::uint32_t hash);
 
     CString m_path;
     std::vector<LogUnit> m_units;

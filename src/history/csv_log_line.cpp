@@ -1,7 +1,9 @@
 #include "history/csv_log_line.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
 #include "history/log_calendar.h"
 #include "platform/base/text_encoding.h"
@@ -26,100 +28,148 @@ constexpr Shape kTailShapes[kNewTail] = {
     Shape::kInteger,                                                               // 26 t0
     Shape::kReal,         Shape::kReal,                                            // 27, 28
 };
+constexpr int kFirstTailColumn = 3;
 // Column numbers, from 1, of what the history keeps.
 constexpr int kTimeUt = 6;
-constexpr int kFromRa = 7;
-constexpr int kFromDec = 8;
-constexpr int kToRa = 9;
-constexpr int kToDec = 10;
-constexpr int kProgress = 16;
-constexpr int kCpuTime = 17;
-constexpr int kGaussianScore = 21;
-constexpr int kGaussianPower = 22;
+struct KeptNumber {
+    // cppcheck-suppress unusedStructMember ; read where kKeptByPosition is built
+    int column;
+    double LogUnit::*member;
+};
+constexpr KeptNumber kKeptNumbers[] = {
+    {7, &LogUnit::start_ra},  {8, &LogUnit::start_dec}, {9, &LogUnit::end_ra},
+    {10, &LogUnit::end_dec},  {16, &LogUnit::prog},     {17, &LogUnit::cpu},
+    {21, &LogUnit::bg_score}, {22, &LogUnit::bg_power},
+};
+// The same by the position after the name (null: not kept).
+constexpr std::array<double LogUnit::*, kNewTail> kKeptByPosition = [] {
+    std::array<double LogUnit::*, kNewTail> members{};
+    for (const KeptNumber& kept : kKeptNumbers) {
+        members[static_cast<size_t>(kept.column - kFirstTailColumn)] = kept.member;
+    }
+    return members;
+}();
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Each reader takes the text of its column from p on and returns where that text ends (a comma
+// or the line's end when the column is whole), or null when no text of its shape starts at p.
+
 // "%d" or "%u" text.
-bool IsIntegerText(std::string_view text) {
-    size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
-    if (i == text.size()) {
-        return false;
+const char* ReadInteger(const char* p, const char* end) {
+    p += p < end && *p == '-';
+    const char* const digits = p;
+    while (p < end && IsDigit(*p)) {
+        ++p;
     }
-    for (; i < text.size(); ++i) {
-        if (!IsDigit(text[i])) {
-            return false;
+    return p == digits ? nullptr : p;
+}
+
+// "%.Nf" text: digits with a point among them, or the forms printf gives NaN and infinity. value
+// (unless null) gets the number.
+const char* ReadReal(const char* p, const char* end, double* value) {
+    const char* const begin = p;
+    const bool negative = p < end && *p == '-';
+    p += negative;
+    if (end - p >= 3 && (std::memcmp(p, "nan", 3) == 0 || std::memcmp(p, "inf", 3) == 0)) {
+        if (value) {
+            std::from_chars(begin, p + 3, *value);
         }
+        return p + 3;
     }
-    return true;
-}
-
-// "%.Nf" text: digits with a point among them, or the forms printf gives NaN and infinity.
-bool IsRealText(std::string_view text) {
-    if (!text.empty() && text[0] == '-') {
-        text.remove_prefix(1);
-    }
-    if (text == "nan" || text == "inf") {
-        return true;
-    }
-    bool digits = false;
-    bool point = false;
-    for (const char c : text) {
-        if (IsDigit(c)) {
-            digits = true;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    return digits;
-}
-
-bool HasShape(std::string_view text, Shape shape) {
-    switch (shape) {
-        case Shape::kOptionalDate:
-            return text.empty() || ParseLogTime(text).has_value();
-        case Shape::kInteger:
-            return IsIntegerText(text);
-        case Shape::kReal:
-            return IsRealText(text);
-    }
-    return false;
-}
-
-double RealOf(std::string_view text) {
-    // The shape was checked. The "%.Nf" form with up to 15 digits is its digits divided by a
-    // power of ten: both exact doubles, so the one division rounds as from_chars would. Every
-    // other form (more digits, "-nan", "inf") goes to from_chars.
-    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = !text.empty() && text[0] == '-';
+    // The digits before the point, then those after it, as one whole number.
     std::uint64_t digits = 0;
-    int count = 0;
-    int decimals = -1;
-    for (size_t i = negative ? 1 : 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '.') {
-            decimals = 0;
-            continue;
-        }
-        if (!IsDigit(c) || ++count > 15) {
-            count = -1;
-            break;
-        }
-        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-        decimals += decimals >= 0;
+    const char* const first = p;
+    while (p < end && IsDigit(*p)) {
+        digits = digits * 10 + static_cast<unsigned>(*p++ - '0');
     }
-    if (count >= 0) {
-        const double value =
-            static_cast<double>(digits) / kPowersOfTen[decimals < 0 ? 0 : decimals];
-        return negative ? -value : value;
+    std::ptrdiff_t count = p - first;
+    std::ptrdiff_t decimals = 0;
+    if (p < end && *p == '.') {
+        const char* const point = ++p;
+        while (p < end && IsDigit(*p)) {
+            digits = digits * 10 + static_cast<unsigned>(*p++ - '0');
+        }
+        decimals = p - point;
+        count += decimals;
     }
-    double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    if (count == 0) {
+        return nullptr;
+    }
+    if (value) {
+        // Up to 15 digits the number is its digits divided by a power of ten: both exact
+        // doubles, so the one division rounds as from_chars would. Longer ones go to from_chars.
+        static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        if (count <= 15) {
+            const double number = static_cast<double>(digits) / kPowersOfTen[decimals];
+            *value = negative ? -number : number;
+        } else {
+            std::from_chars(begin, p, *value);
+        }
+    }
+    return p;
+}
+
+// A date of the log's form, or nothing (kNoTime).
+const char* ReadOptionalDate(const char* p, const char* end, std::int64_t& seconds) {
+    constexpr std::ptrdiff_t kLength = 19;
+    if (p == end || *p == ',') {
+        seconds = kNoTime;
+        return p;
+    }
+    const std::optional<std::int64_t> time =
+        end - p >= kLength ? ParseLogTime(std::string_view(p, kLength)) : std::nullopt;
+    if (!time) {
+        return nullptr;
+    }
+    seconds = *time;
+    return p + kLength;
+}
+
+// The columns after the name, from just after its comma to the line's end: true when they are
+// the columns of one of the layouts, each of its shape. The unit gets what the history keeps.
+bool ReadTail(std::string_view tail, LogUnit& unit) {
+    const char* p = tail.data();
+    const char* const end = p + tail.size();
+    std::int64_t received = 0;
+    for (size_t k = 0; k < kNewTail; ++k) {
+        switch (kTailShapes[k]) {
+            case Shape::kOptionalDate:
+                p = ReadOptionalDate(p, end,
+                                     k + kFirstTailColumn == kTimeUt ? unit.recorded : received);
+                break;
+            case Shape::kInteger:
+                p = ReadInteger(p, end);
+                break;
+            case Shape::kReal:
+                p = ReadReal(p, end, kKeptByPosition[k] ? &(unit.*kKeptByPosition[k]) : nullptr);
+                break;
+        }
+        if (!p) {
+            return false;
+        }
+        if (p == end) {
+            return k + 1 == kBasicTail || k + 1 == kNewTail;
+        }
+        if (*p != ',') {
+            return false;
+        }
+        ++p;
+    }
+    return false;  // more columns than either layout has
+}
+
+// Names are ASCII nearly always: then there is nothing to look at or convert.
+CString NameText(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return CString(ToUtf8(text));
+        }
+    }
+    return CString(std::string(text));
 }
 
 // The text between the name's quotes. Quotes inside are doubled now; older versions wrote them
@@ -131,7 +181,7 @@ bool ReadName(std::string_view quoted, CString& name) {
     }
     const std::string_view inner = quoted.substr(1, quoted.size() - 2);
     if (inner.find('"') == std::string_view::npos) {
-        name = CString(ToUtf8(inner));
+        name = NameText(inner);
         return true;
     }
     std::string text;
@@ -151,6 +201,36 @@ bool ReadName(std::string_view quoted, CString& name) {
 
 bool IsNameEnd(std::string_view line, size_t nameStart, size_t comma) {
     return comma >= nameStart + 2 && line[comma - 1] == '"';
+}
+
+// The comma after a name without quotes inside: the first quote after the opening one closes
+// it. npos for any other name.
+size_t PlainNameEnd(std::string_view line, size_t nameStart) {
+    if (nameStart >= line.size() || line[nameStart] != '"') {
+        return std::string_view::npos;
+    }
+    const size_t close = line.find('"', nameStart + 1);
+    return close != std::string_view::npos && close + 1 < line.size() && line[close + 1] == ','
+               ? close + 1
+               : std::string_view::npos;
+}
+
+// The comma after any name. A name may hold commas; nothing after it does. So the columns are
+// counted from the right, and the layout is the one whose name field ends in a quote.
+size_t NameEndFromTheRight(std::string_view line, size_t nameStart) {
+    size_t commas[kNewTail];  // from the right
+    int found = 0;
+    for (size_t i = line.size(); i > nameStart && found < kNewTail;) {
+        if (line[--i] == ',') {
+            commas[found++] = i;
+        }
+    }
+    for (const int tail : {kBasicTail, kNewTail}) {
+        if (found >= tail && IsNameEnd(line, nameStart, commas[tail - 1])) {
+            return commas[tail - 1];
+        }
+    }
+    return std::string_view::npos;
 }
 
 }  // namespace
@@ -173,50 +253,21 @@ LogLineKind ParseCsvLogLine(std::string_view line, LogUnit& unit) {
     if (!logged) {
         return LogLineKind::kUnreadable;
     }
-    // A name may hold commas; nothing after it does. So the columns are counted from the right,
-    // and the layout is the one whose name field ends in a quote.
     const size_t nameStart = firstComma + 1;
-    size_t commas[kNewTail];  // from the right
-    int found = 0;
-    for (size_t i = line.size(); i > nameStart && found < kNewTail;) {
-        if (line[--i] == ',') {
-            commas[found++] = i;
-        }
-    }
-    int tail = 0;
-    if (found >= kBasicTail && IsNameEnd(line, nameStart, commas[kBasicTail - 1])) {
-        tail = kBasicTail;
-    } else if (found >= kNewTail && IsNameEnd(line, nameStart, commas[kNewTail - 1])) {
-        tail = kNewTail;
+    // Nearly every line has a plain name, whose end the first quote after the opening one gives.
+    // Where that does not lead to the columns of a layout, the columns are counted from the
+    // right; both ways give the same unit wherever both read one.
+    const size_t plainEnd = PlainNameEnd(line, nameStart);
+    if (plainEnd != std::string_view::npos && ReadTail(line.substr(plainEnd + 1), unit)) {
+        unit.name = NameText(line.substr(nameStart + 1, plainEnd - nameStart - 2));
     } else {
-        return LogLineKind::kUnreadable;
-    }
-    if (!ReadName(line.substr(nameStart, commas[tail - 1] - nameStart), unit.name)) {
-        return LogLineKind::kUnreadable;
-    }
-    std::string_view columns[kNewTail + 3];  // by column number
-    for (int k = 0; k < tail; ++k) {
-        const size_t begin = commas[tail - 1 - k] + 1;
-        const size_t end = k + 1 < tail ? commas[tail - 2 - k] : line.size();
-        columns[k + 3] = line.substr(begin, end - begin);
-        if (k + 3 != kTimeUt && !HasShape(columns[k + 3], kTailShapes[k])) {
+        const size_t nameEnd = NameEndFromTheRight(line, nameStart);
+        if (nameEnd == std::string_view::npos ||
+            !ReadName(line.substr(nameStart, nameEnd - nameStart), unit.name) ||
+            !ReadTail(line.substr(nameEnd + 1), unit)) {
             return LogLineKind::kUnreadable;
         }
     }
-    const std::string_view recorded = columns[kTimeUt];
-    std::optional<std::int64_t> recordedTime;
-    if (!recorded.empty() && !(recordedTime = ParseLogTime(recorded))) {
-        return LogLineKind::kUnreadable;
-    }
     unit.logged = *logged;
-    unit.recorded = recordedTime ? *recordedTime : kNoTime;
-    unit.start_ra = RealOf(columns[kFromRa]);
-    unit.start_dec = RealOf(columns[kFromDec]);
-    unit.end_ra = RealOf(columns[kToRa]);
-    unit.end_dec = RealOf(columns[kToDec]);
-    unit.prog = RealOf(columns[kProgress]);
-    unit.cpu = RealOf(columns[kCpuTime]);
-    unit.bg_score = RealOf(columns[kGaussianScore]);
-    unit.bg_power = RealOf(columns[kGaussianPower]);
     return LogLineKind::kUnit;
 }

@@ -15,18 +15,6 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
-bool Digits(std::string_view text, size_t at, size_t count, int& value) {
-    value = 0;
-    for (size_t i = at; i < at + count; ++i) {
-        const char c = text[i];
-        if (c < '0' || c > '9') {
-            return false;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return true;
-}
-
 // Days since 1970-01-01 of a Gregorian date of year 1 or later, in whole numbers: a log of many
 // lines reads a date on each of them.
 std::int64_t DaysFromCivil(int year, int month, int day) {
@@ -51,22 +39,28 @@ std::int64_t SecondsOf(int year, int month, int day, int hour, int minute, int s
 }  // namespace
 
 std::optional<std::int64_t> ParseLogTime(std::string_view text) {
-    // YYYY/MM/DD HH:MM:SS
+    // YYYY/MM/DD HH:MM:SS. A long log reads three on each line: the fourteen digits are taken
+    // together, and checked once.
     if (text.size() != 19 || text[4] != '/' || text[7] != '/' || text[10] != ' ' ||
         text[13] != ':' || text[16] != ':') {
         return std::nullopt;
     }
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-    if (!Digits(text, 0, 4, year) || !Digits(text, 5, 2, month) || !Digits(text, 8, 2, day) ||
-        !Digits(text, 11, 2, hour) || !Digits(text, 14, 2, minute) ||
-        !Digits(text, 17, 2, second)) {
+    static constexpr size_t kDigitAt[14] = {0, 1, 2, 3, 5, 6, 8, 9, 11, 12, 14, 15, 17, 18};
+    int d[14];
+    bool digits = true;
+    for (size_t i = 0; i < 14; ++i) {
+        d[i] = static_cast<unsigned char>(text[kDigitAt[i]]) - '0';
+        digits &= d[i] >= 0 && d[i] <= 9;
+    }
+    if (!digits) {
         return std::nullopt;
     }
+    const int year = d[0] * 1000 + d[1] * 100 + d[2] * 10 + d[3];
+    const int month = d[4] * 10 + d[5];
+    const int day = d[6] * 10 + d[7];
+    const int hour = d[8] * 10 + d[9];
+    const int minute = d[10] * 10 + d[11];
+    const int second = d[12] * 10 + d[13];
     // strftime writes 60 for a leap second; a day past the month's end is no date.
     if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
         hour > 23 || minute > 59 || second > 60) {

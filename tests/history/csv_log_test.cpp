@@ -94,9 +94,24 @@ TEST(CsvLogLine, NumbersReadAsTheCLibraryReadsThem) {
         const LogUnit unit = ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", text));
         ASSERT_EQ(unit.cpu, std::strtod(text, nullptr)) << text;
     }
+    // Either side of 15 digits, where the digits stop fitting a double exactly; a point with
+    // nothing on one side; a negative zero.
+    for (const char* text :
+         {"999999999999999", "9999999999999999", "0.000000000000001", "1.0000000000000001",
+          "123456789.0123456", ".5", "5.", "-.5", "-0.000"}) {
+        const double cpu = ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", text)).cpu;
+        const double reference = std::strtod(text, nullptr);
+        EXPECT_EQ(cpu, reference) << text;
+        EXPECT_EQ(std::signbit(cpu), std::signbit(reference)) << text;
+    }
     EXPECT_EQ(ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", "12345678901234567.25")).cpu,
               12345678901234567.25);
     EXPECT_TRUE(std::isinf(ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", "-inf")).cpu));
+}
+
+// The line with the first occurrence of from replaced.
+std::string With(std::string line, const std::string& from, const std::string& to) {
+    return line.replace(line.find(from), from.size(), to);
 }
 
 TEST(CsvLogLine, DamagedLinesAreUnreadable) {
@@ -114,6 +129,14 @@ TEST(CsvLogLine, DamagedLinesAreUnreadable) {
         Basic("2024/03/04 05:06:07", "\"x\"", ""),           // an empty number
         "no commas at all",
         "\"Update\"",
+        Basic("2024/03/04 05:06:07", "\"x\"", "1.2.3"),                // two points
+        Basic("2024/03/04 05:06:07", "\"x\"", "nan5"),                 // more after NaN
+        Basic("2024/03/04 05:06:07", "\"x\"", "--1.0"),                // two signs
+        Basic("2024/03/04 05:06:07", "\"x\"", "-"),                    // a sign alone
+        With(line, ",2024/03/01 10:00:00,", ",2024/13/01 10:00:00,"),  // no 13th month
+        With(line, ",3,288,", ",3a,288,"),                             // a letter in a version
+        With(line, "14:35:51", "14:35:5"),                             // a date cut short
+        With(New(), ",12,", ",1.2,"),                                  // a point in t0
     };
     for (const std::string& text : cases) {
         ReadLine(text, LogLineKind::kUnreadable);
@@ -178,6 +201,45 @@ TEST_F(CsvLogFile, AUnitLoggedAgainKeepsTheLineWithTheMostProgress) {
     EXPECT_EQ(log.Units()[0].cpu, 7300.0);
     EXPECT_EQ(log.Units()[0].line, 3);
     EXPECT_EQ(log.RepeatedLines(), 2);
+}
+
+TEST_F(CsvLogFile, ALogOfManyMegabytesIsReadLineForLine) {
+    // 20,000 lines, megabytes of them: every 7th names the unit two lines before it again, with
+    // less progress; every 1000th is damaged; the last is being written.
+    std::string text = log_lines::kTitle23 + "\n";
+    int units = 0;
+    int repeated = 0;
+    for (int line = 2; line <= 20000; ++line) {
+        const std::string name = "\"u" + std::to_string(units) + "\"";
+        if (line % 1000 == 0) {
+            text += Basic().substr(0, 100) + "\n";
+        } else if (line % 7 == 0 && units >= 2) {
+            const std::string again = "\"u" + std::to_string(units - 2) + "\"";
+            text += With(New("2024/05/01 00:00:00", again, "1.000"), "1.000000", "0.250000") + "\n";
+            ++repeated;
+        } else {
+            text += (line % 2 ? Basic : New)("2024/01/01 00:00:00", name,
+                                             std::to_string(line) + ".000") +
+                    "\n";
+            ++units;
+        }
+    }
+    text += Basic().substr(0, 30);
+    Append(text);
+    CsvLog log(Path().c_str());
+    ASSERT_EQ(log.Read(), CsvLog::ReadResult::kReloaded);
+    ASSERT_EQ(static_cast<int>(log.Units().size()), units);
+    EXPECT_EQ(log.RepeatedLines(), repeated);
+    EXPECT_EQ(log.UnreadableLines(), 20);
+    EXPECT_EQ(log.FirstUnreadableLines(), (std::vector<int>{1000, 2000, 3000, 4000, 5000}));
+    EXPECT_TRUE(log.HasPartialLine());
+    // Each unit kept its own line: the one that named it first, whose number is its CPU time.
+    for (size_t i = 0; i < log.Units().size(); ++i) {
+        const LogUnit& unit = log.Units()[i];
+        ASSERT_EQ(unit.name, ("u" + std::to_string(i)).c_str());
+        ASSERT_EQ(unit.cpu, unit.line);
+        ASSERT_EQ(unit.prog, 1.0);
+    }
 }
 
 TEST_F(CsvLogFile, AGrowingLogIsReadFromWhereItStoppedAndAReplacedOneAgainWhole) {

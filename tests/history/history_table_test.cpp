@@ -2,6 +2,8 @@
 // write them.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "history/history_table.h"
 #include "history/log_calendar.h"
 
@@ -44,6 +46,59 @@ TEST(HistoryTable, NewestFirstThenAnyColumnBothWays) {
     EXPECT_EQ(table.RowOf(0), 3);
     table.SortBy(HistoryColumn::kCpu);
     EXPECT_EQ(Names(table), (std::vector<CString>{"b", "d", "c", "a"}));
+}
+
+TEST(HistoryTable, LogsJoinedTogetherOrShuffledComeOutNewestFirst) {
+    // Five logs of 300 units one after the other, the third written newest last; unit k of log
+    // c logged at minute 5 k + c, so that the newest first is minute 1499 down to 0. Then the
+    // same units in an order of no stretches at all.
+    std::vector<LogUnit> units;
+    for (int c = 0; c < 5; ++c) {
+        for (int i = 0; i < 300; ++i) {
+            const int k = c == 2 ? 299 - i : i;
+            const int minute = 5 * k + c;
+            units.push_back(
+                Unit("u", "1970/01/01 00:00:00", minute, 1 + static_cast<int>(units.size())));
+            units.back().logged = 60 * minute;
+        }
+    }
+    for (const bool shuffled : {false, true}) {
+        SCOPED_TRACE(shuffled);
+        if (shuffled) {
+            for (size_t i = 0; i < units.size(); ++i) {
+                std::swap(units[i], units[i * 7919 % units.size()]);
+            }
+        }
+        HistoryTable table;
+        table.SetUnits(units);
+        ASSERT_EQ(table.RowCount(), 1500);
+        for (int row = 0; row < 1500; ++row) {
+            ASSERT_EQ(units[table.UnitOf(row)].logged, 60 * (1499 - row));
+        }
+    }
+}
+
+TEST(HistoryTable, NumbersOrderAsNumbersWithNaNBelowThemAll) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<LogUnit> units = {Unit("nan", "2024/01/01 00:00:00", nan, 1),
+                                        Unit("-inf", "2024/01/01 00:00:00", -inf, 2),
+                                        Unit("-2", "2024/01/01 00:00:00", -2.0, 3),
+                                        Unit("0", "2024/01/01 00:00:00", 0.0, 4),
+                                        Unit("-0", "2024/01/01 00:00:00", -0.0, 5),
+                                        Unit("1e-300", "2024/01/01 00:00:00", 1e-300, 6),
+                                        Unit("inf", "2024/01/01 00:00:00", inf, 7),
+                                        Unit("-1e-300", "2024/01/01 00:00:00", -1e-300, 8),
+                                        Unit("3", "2024/01/01 00:00:00", 3.0, 9)};
+    HistoryTable table;
+    table.SetUnits(units);
+    table.SortBy(HistoryColumn::kCpu);
+    // -0 and 0 are one number: the later line first either way.
+    EXPECT_EQ(Names(table), (std::vector<CString>{"inf", "3", "1e-300", "-0", "0", "-1e-300", "-2",
+                                                  "-inf", "nan"}));
+    table.SortBy(HistoryColumn::kCpu);
+    EXPECT_EQ(Names(table), (std::vector<CString>{"nan", "-inf", "-2", "-1e-300", "-0", "0",
+                                                  "1e-300", "3", "inf"}));
 }
 
 TEST(HistoryTable, CellsAreWrittenAsTheObservationPageAndTheLogWriteThem) {
