@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "res/strings.h"
 #include "res/templates.h"
+#include "windows/history_dlg.h"
 #include "windows/settings_dlg.h"
 
 namespace {
@@ -45,6 +46,7 @@ const MessageMap* COverviewDlg::GetThisMessageMap() {
             MapButtonClicked(IDC_REMOVE_CLIENT, &COverviewDlg::OnRemoveClient),
             MapButtonClicked(IDC_REFRESH, &COverviewDlg::OnRefresh),
             MapButtonClicked(IDC_SETTINGS, &COverviewDlg::OnSettings),
+            MapButtonClicked(IDC_OVERVIEW_HISTORY, &COverviewDlg::OnHistory),
             MapTimer(&COverviewDlg::OnTimer),
             MapClose(&COverviewDlg::OnClose),
             MapNotify(LVN_COLUMNCLICK, IDC_CLIENTS, &COverviewDlg::OnColumnClickClients),
@@ -147,6 +149,11 @@ void COverviewDlg::OnSettings() {
     if (dlg.DoModal() == IDOK) {
         SettingsChanged();
     }
+}
+
+void COverviewDlg::OnHistory() {
+    // Every client logs into the one CSV log of the settings.
+    RunHistoryWindow(m_settings.ExportPath(), this);
 }
 
 void COverviewDlg::SettingsChanged() {

@@ -52,6 +52,8 @@ protected:
     void OnRemoveClient();
     void OnRefresh();
     void OnSettings();
+    // The history of the CSV log all the clients write.
+    void OnHistory();
     void OnTimer(UINT_PTR nIDEvent);
     void OnClose();
     void OnColumnClickClients(NMLISTVIEW* pNMListView, LRESULT* pResult);

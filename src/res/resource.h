@@ -48,6 +48,7 @@ constexpr int IDC_TIME = 1032;
 constexpr int IDC_CLIENTS = 1050;
 constexpr int IDC_ADD_CLIENT = 1051;
 constexpr int IDC_REMOVE_CLIENT = 1052;
+constexpr int IDC_OVERVIEW_HISTORY = 1053;
 
 // About box (template 100).
 constexpr int IDC_ABOUT_ICON = -1;

@@ -120,6 +120,8 @@ const DialogTemplate kOverview{
         {IDC_CLIENTS, ControlKind::List, "", DialogRect(5, 5, 565, 155), kStyleNone},
         {IDC_ADD_CLIENT, ControlKind::Button, "追加...", DialogRect(5, 167, 50, 14), kStyleNone},
         {IDC_REMOVE_CLIENT, ControlKind::Button, "削除", DialogRect(60, 167, 50, 14), kDisabled},
+        {IDC_OVERVIEW_HISTORY, ControlKind::Button, "作業履歴...", DialogRect(280, 167, 65, 14),
+         kStyleNone},
         {IDC_REFRESH, ControlKind::Button, "最新の情報に更新", DialogRect(350, 167, 65, 14),
          kDefaultButton},
         {IDC_SETTINGS, ControlKind::Button, "設定...", DialogRect(420, 167, 50, 14), kStyleNone},

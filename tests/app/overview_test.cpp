@@ -130,6 +130,15 @@ TEST_F(OverviewTest, EachFinishedUnitIsLoggedOnceWhicheverWindowsAreOpen) {
         }
         EXPECT_EQ(count, 3u) << unit;
     }
+    // The history reads the one log every client writes.
+    Headless::QueueModal([](CDialog& history) {
+        // The three folders are copies of one client: the same three names in each.
+        EXPECT_EQ(Headless::TextOf(history, IDC_HISTORY_STATUS),
+                  "3 ユニット (9 行)、同じユニットの 6 行をまとめました");
+        EXPECT_TRUE(Headless::PressButton(history, IDOK));
+    });
+    ASSERT_TRUE(Headless::PressButton(dlg, IDC_OVERVIEW_HISTORY));
+    EXPECT_EQ(Headless::ModalRuns().back().templateId, IDD_HISTORY);
 }
 
 // A folder that hangs holds neither the window nor the other clients: after the bound it shows
