@@ -8,25 +8,6 @@
 #include "res/resource.h"
 #include "res/strings.h"
 
-// The header names the client version the load found: 3.x, or 1.x without a version file.
-TEST_F(MainWindowTest, TheHeaderNamesTheClientVersion) {
-    CopyClientFiles("sah");
-    CopyClientFiles("txt");
-    RunMainWindow([&](CInfoDlg& dlg) {
-        EXPECT_EQ(Shown(dlg, IDC_HEADER),
-                  "Client Ver. 3.x :  Progress = 45.123 % , CPU Time = 18723.250 sec");
-        EXPECT_EQ(dlg.GetWindowText(), m_client.path() + " (45.123%) - Vantrel");
-        m_client.Remove("version.sah");
-        m_client.Remove("version.txt");
-        ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
-        EXPECT_EQ(Shown(dlg, IDC_HEADER).rfind("Client Ver. 1.x :  ", 0), 0u);
-        m_client.Write("version.sah", "minor_version=2\n");
-        ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
-        // A version file without major_version: the record keeps what the last one said.
-        EXPECT_EQ(Shown(dlg, IDC_HEADER).rfind("Client Ver. 3.x :  ", 0), 0u);
-    });
-}
-
 // A load by the button or the timer, of a finished unit (its result file only) or with the work
 // unit file gone: the result completes the state; a failed load restores the previous one and
 // says so in a box (button) or on the message line (timer).
@@ -75,13 +56,6 @@ TEST_F(MainWindowTest, ButtonAndTimerLoadsOfAResultOrOfNothing) {
             EXPECT_EQ(boxes[i].caption, "Vantrel");
         }
     }
-    // A start-up load with the result but no state: the state shows as missing.
-    m_client.Remove("state.sah");
-    m_client.CopyFromData("sah/result.sah", "result.sah");
-    RunMainWindow([&](CInfoDlg& dlg) {
-        EXPECT_EQ(Shown(dlg, IDC_MESSAGE), Text::kAnalysisNotObtained);
-        EXPECT_EQ(dlg.GetWindowText(), m_client.path() + " - Vantrel");
-    });
 }
 
 // Timer export, one tick a minute: exactly one CSV line when a tick sees a new unit, for the

@@ -81,19 +81,4 @@ TEST_F(SimpleViewTest, ShowsProgressAndCpuTimeOrTheFailureText) {
     }
 }
 
-// Shown in place of the main window, the view ignores Enter and Esc; a double click hides it and
-// brings the main window back.
-TEST_F(SimpleViewTest, OnlyADoubleClickLeadsBackToTheMainWindow) {
-    owner.ShowWindow(SW_HIDE);
-    view.SetWindowPos(ZOrder::TopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    EXPECT_TRUE(Headless::PressEnter(view));
-    EXPECT_TRUE(Headless::PressEscape(view));
-    EXPECT_TRUE(view.IsWindowVisible());
-    EXPECT_FALSE(owner.IsWindowVisible());
-
-    ASSERT_TRUE(Headless::DoubleClickButton(view, IDC_INFO));
-    EXPECT_FALSE(view.IsWindowVisible());
-    EXPECT_TRUE(owner.IsWindowVisible());
-}
-
 }  // namespace
