@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "export/export_test_support.h"
 #include "platform/base/atomic_file.h"
 #include "platform/base/cfile.h"
 #include "platform/base/clock.h"
@@ -114,10 +115,7 @@ TEST(AtomicFileTest, ReplacesWholeOrNotAtAll) {
 }
 
 TEST(CTimeTest, LocalTimeTextAndTheSettableClock) {
-    const char* oldTz = std::getenv("TZ");
-    const std::string saved = oldTz ? oldTz : "";
-    ::setenv("TZ", "JST-9", 1);
-    ::tzset();
+    export_test::ScopedTimeZone japan("JST-9");
     // 2040-02-29 03:04:05 UTC, past the 32-bit limit.
     const CTime t(2214097445LL);
     EXPECT_EQ(t.Format("%Y/%m/%d %H:%M:%S"), "2040/02/29 12:04:05");
@@ -128,10 +126,4 @@ TEST(CTimeTest, LocalTimeTextAndTheSettableClock) {
     EXPECT_EQ((CTime::GetCurrentTime() - CTime(1000)).GetTotalSeconds(), 60);
     Clock::UseSystemClock();
     EXPECT_GT(CTime::GetCurrentTime().GetTime(), 1700000000);
-    if (oldTz) {
-        ::setenv("TZ", saved.c_str(), 1);
-    } else {
-        ::unsetenv("TZ");
-    }
-    ::tzset();
 }
