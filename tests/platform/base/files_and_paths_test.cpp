@@ -1,6 +1,4 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
 #include <sys/time.h>
 #include <unistd.h>
 
@@ -65,20 +63,6 @@ TEST(CFileTest, OpenReadWriteAndFailures) {
         EXPECT_EQ(e.m_lOsError, ENOENT);
     }
     EXPECT_THROW(CFile(dir.path().c_str(), CFile::modeRead), CFileException);
-}
-
-TEST(CFileTest, ExclusiveOpenFailsWhileAnotherHolderHasTheFile) {
-    TempDir dir;
-    dir.Write("log.csv", "x\n");
-    const int holder = ::open(dir.File("log.csv").c_str(), O_RDONLY);
-    ASSERT_GE(holder, 0);
-    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
-    const unsigned mode =
-        CFile::modeWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareExclusive;
-    EXPECT_THROW(CFile(dir.File("log.csv").c_str(), mode), CFileException);
-    ::close(holder);
-    CFile file(dir.File("log.csv").c_str(), mode);
-    EXPECT_EQ(file.GetLength(), 2);
 }
 
 TEST(AtomicFileTest, ReplacesWholeOrNotAtAll) {
