@@ -133,7 +133,6 @@ TEST_F(MainWindowTest, WithoutClientFilesTheWindowSaysSo) {
         EXPECT_EQ(Shown(dlg, IDC_LABELS), "");
         EXPECT_EQ(Shown(dlg, IDC_VALUES), "");
         EXPECT_EQ(Shown(dlg, IDC_LASTUPDATE), "最終更新時刻： 2001/09/09 10:46:40");
-        EXPECT_EQ(Headless::TabItems(dlg, IDC_TAB)[4], Text::kTabUser);
         EXPECT_FALSE(Headless::IsEnabled(dlg, IDC_SIMPLE));
         EXPECT_FALSE(Headless::TimerPeriod(dlg, 1));
     });

@@ -79,7 +79,6 @@ TEST_F(MainWindowTest, TheTimerExportsOneLineWhenTheUnitChanges) {
     const std::string text = m_config.Read("log.csv");
     EXPECT_EQ(text.rfind("2001/09/09 10:51:40,\"button.unit\",", 0), 0u) << text;
     EXPECT_NE(text.find(",0.750000,30000.000,40000.000,"), std::string::npos) << text;
-    EXPECT_FALSE(m_client.Exists("log.csv"));
 }
 
 TEST_F(MainWindowTest, ExportButtonAndItsFailures) {

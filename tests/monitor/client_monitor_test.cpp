@@ -42,15 +42,12 @@ TEST_F(ClientMonitorTest, TheVersionFileChoosesTheFileNames) {
     CopyClientFiles("sah");
     CopyClientFiles("txt");
     EXPECT_TRUE(m_monitor.Start());
-    EXPECT_EQ(m_monitor.Version().GetKind(), ClientFileSet::Sah);
     EXPECT_EQ(m_monitor.ClientVersionText(), "3.x");
     EXPECT_EQ(m_monitor.WorkUnit().version, 3);
-    EXPECT_EQ(m_monitor.WorkUnit().directory, CString(m_client.path()));
 
     m_client.Remove("version.sah");
     m_client.Remove("version.txt");
     EXPECT_EQ(Refresh().outcome, Outcome::Refreshed);
-    EXPECT_FALSE(m_monitor.Version().GetKind());
     EXPECT_EQ(m_monitor.ClientVersionText(), "1.x");
     EXPECT_EQ(m_monitor.WorkUnit().version, 1);
 
@@ -189,17 +186,14 @@ TEST_F(ClientMonitorTest, TheGenerationMovesOnlyWithWhatTheLoadsRead) {
     m_client.Write("state.sah", "");
     Refresh();
     EXPECT_TRUE(moved());
-    EXPECT_EQ(m_monitor.State().prog, 0.0);
     m_client.Write("state.sah", state);
     Refresh();
     EXPECT_TRUE(moved());
-    EXPECT_EQ(m_monitor.State().prog, 0.45123456);
 
     const utimbuf written{900000000, 900000000};
     ASSERT_EQ(::utime(m_client.File("work_unit.sah").c_str(), &written), 0);
     Refresh();
     EXPECT_TRUE(moved());
-    EXPECT_EQ(m_monitor.WorkUnit().file_time, 900000000);
     m_client.Remove("state.sah");
     EXPECT_EQ(Refresh().outcome, Outcome::StateMissing);
     EXPECT_TRUE(moved());
