@@ -68,6 +68,11 @@ TEST_F(MainWindowTest, TheSimpleViewReplacesTheMainWindowAndFollowsTheTimer) {
         EXPECT_EQ(view.GetDlgItem(IDC_INFO)->GetWindowText(),
                   "Progress:   50.000%\nCPU Time: 5 hr 33 min 20.500 sec");
         EXPECT_EQ(view.GetDlgItem(IDC_TIME)->GetWindowText(), "2001/09/09 10:48:40");
+        // No state: the failure text under the client's folder.
+        m_client.Remove("state.sah");
+        ASSERT_TRUE(Headless::FireTimer(dlg, 1));
+        EXPECT_EQ(view.GetDlgItem(IDC_INFO)->GetWindowText(), Text::kSimpleViewFailed);
+        EXPECT_EQ(view.GetWindowText(), m_client.path().c_str());
 
         // A double click on the big button swaps back (Enter and Esc leave it: the real-window
         // test).
@@ -126,9 +131,14 @@ TEST_F(MainWindowTest, ATabChangeRebuildsFromTheLastLoadAndIsStoredAtOnce) {
     });
 }
 
+// The simple view too, its time in Japan's zone as the window's.
 TEST_F(MainWindowTest, WithoutClientFilesTheWindowSaysSo) {
     RunMainWindow([&](CInfoDlg& dlg) {
         EXPECT_EQ(dlg.GetWindowText(), "Vantrel");
+        CSimpleViewDlg& view = *dlg.SimpleView();
+        EXPECT_EQ(view.GetWindowText(), "Vantrel");
+        EXPECT_EQ(view.GetDlgItem(IDC_INFO)->GetWindowText(), Text::kSimpleViewFailed);
+        EXPECT_EQ(view.GetDlgItem(IDC_TIME)->GetWindowText(), "2001/09/09 10:46:40");
         EXPECT_EQ(Shown(dlg, IDC_MESSAGE), Text::kWorkUnitNotObtained);
         EXPECT_EQ(Shown(dlg, IDC_LABELS), "");
         EXPECT_EQ(Shown(dlg, IDC_VALUES), "");
