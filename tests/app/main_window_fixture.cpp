@@ -15,14 +15,6 @@ void MainWindowTest::TearDown() {
     m_environment.reset();
 }
 
-void MainWindowTest::CopyClientFiles(const std::string& set) {
-    const char* const names[] = {"version", "work_unit", "state", "user_info"};
-    for (const char* name : names) {
-        const std::string file = std::string(name) + "." + set;
-        m_client.CopyFromData(set + "/" + file, file);
-    }
-}
-
 void MainWindowTest::RunMainWindow(const std::function<void(CInfoDlg&)>& script) {
     m_monitor = std::make_unique<ClientMonitor>(m_client.path().c_str());
     CInfoDlg dlg(*m_monitor);

@@ -22,7 +22,7 @@ protected:
     void TearDown() override;
 
     // Copies the client files of tests/data/<set> ("sah" or "txt") into the client directory.
-    void CopyClientFiles(const std::string& set);
+    void CopyClientFiles(const std::string& set) { m_client.CopyClientFiles(set); }
     // Runs the main window modally on a fresh monitor of the client directory; the script drives
     // it from inside its modal loop.
     void RunMainWindow(const std::function<void(CInfoDlg&)>& script);

@@ -40,10 +40,7 @@ std::string OverviewTest::MakeClient(const std::string& set) {
     m_clients.push_back(std::make_unique<TempDir>());
     const TempDir& client = *m_clients.back();
     if (!set.empty()) {
-        for (const char* name : {"version", "work_unit", "state", "user_info"}) {
-            const std::string file = std::string(name) + "." + set;
-            client.CopyFromData(set + "/" + file, file);
-        }
+        client.CopyClientFiles(set);
     }
     return client.path();
 }

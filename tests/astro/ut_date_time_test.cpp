@@ -1,7 +1,6 @@
 #include "astro/ut_date_time.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cmath>
 #include <cstdint>
@@ -12,6 +11,7 @@
 #include <tuple>
 #include <utility>
 
+#include "export/export_test_support.h"
 #include "platform/base/clock.h"
 
 namespace {
@@ -175,10 +175,7 @@ TEST(UtDateTimeSet, NormalizeTimeFoldsAnyExtraSeconds) {
 
 // The clock is read in UT whatever the local zone; one no calendar can hold shows the epoch.
 TEST(UtDateTimeNow, ReadsTheProgramClockInUt) {
-    const char* zone = getenv("TZ");
-    const std::string previousZone = zone ? zone : "";
-    setenv("TZ", "JST-9", 1);
-    tzset();
+    export_test::ScopedTimeZone japan("JST-9");
     UtDateTime t = Marked();
     Clock::Set(UnixSeconds(2040, 2, 29) + 45296);
     t.SetNow();
@@ -187,8 +184,6 @@ TEST(UtDateTimeNow, ReadsTheProgramClockInUt) {
     t.SetNow();
     EXPECT_EQ(Text(t), "1970/01/01 00:00:00");
     Clock::UseSystemClock();
-    zone ? setenv("TZ", previousZone.c_str(), 1) : unsetenv("TZ");
-    tzset();
 }
 
 }  // namespace

@@ -42,12 +42,6 @@ std::string ReadAll(const std::string& dir) {
            (state.found ? "s" : "-") + (user.found ? "u" : "-");
 }
 
-void PutClientFiles(const TempDir& dir) {
-    for (const char* name : {"version.sah", "work_unit.sah", "state.sah", "user_info.sah"}) {
-        dir.CopyFromData(std::string("sah/") + name, name);
-    }
-}
-
 // A socket bound at path, as a stray daemon could leave one.
 void MakeSocket(const std::string& path) {
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
@@ -75,7 +69,7 @@ TEST(HostileFiles, AFifoSocketOrDeviceIsAClientFileThatCannotBeOpened) {
                 for (const char* kind : {"fifo", "socket", "/dev/zero", "/dev/null"}) {
                     SCOPED_TRACE(std::string(file.name) + " as " + kind);
                     TempDir dir;
-                    PutClientFiles(dir);
+                    dir.CopyClientFiles("sah");
                     dir.Remove(file.name);
                     const std::string path = dir.File(file.name);
                     if (std::string(kind) == "fifo") {
@@ -124,7 +118,7 @@ TEST(HostileFiles, ACsvPathThatIsNoRegularFileFailsTheExport) {
 // at it is cut.
 TEST(HostileFiles, OnlyTheFirstMegabyteOfAHugeClientFileIsRead) {
     TempDir dir;
-    PutClientFiles(dir);
+    dir.CopyClientFiles("sah");
     const std::string path = dir.File("state.sah");
     const std::string head = "prog=0.5\ncpu=100\n";
     constexpr off_t kMegabyte = 1 << 20;
@@ -154,7 +148,7 @@ TEST(HostileFiles, OnlyTheFirstMegabyteOfAHugeClientFileIsRead) {
 // would be the wrong place to read them from.
 TEST(HostileFiles, AClientFolderRemovedUnderTheProgramFailsTheLoad) {
     TempDir root;
-    PutClientFiles(root);
+    root.CopyClientFiles("sah");
     RunInChild(
         [&] {
             if (chroot(root.path().c_str()) != 0 || chdir("/") != 0) {

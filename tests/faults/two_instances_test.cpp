@@ -121,9 +121,7 @@ TEST(TwoInstances, ASymlinkedSettingsFileStaysALink) {
 // SIGXFSZ half-way through the line; the export fails, says so and leaves the log as it was.
 TEST(TwoInstances, AFileSizeLimitFailsTheExportWithoutKillingTheProgram) {
     TempDir client, config, logs;
-    for (const char* name : {"version.sah", "work_unit.sah", "state.sah", "user_info.sah"}) {
-        client.CopyFromData(std::string("sah/") + name, name);
-    }
+    client.CopyClientFiles("sah");
     const std::string log = kTitle23 + "\n" + kSampleLine23 + "\n";
     logs.Write("log.csv", log);
     ASSERT_TRUE(SettingsStore(config.File("Halvorn/Vantrel/settings"))

@@ -1,16 +1,22 @@
 // Every window of the program on the real toolkit, in the locale the run asks for: each text
 // shown whole, the labels beside their values, the graph where the template puts it and only on
-// its tab. A screenshot of each is kept for people to compare between locales.
+// its tab. A screenshot of each is kept for people to compare between locales. Then the settings
+// dialog and the simple view used with the mouse and the keyboard through the X server.
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <wx/arrstr.h>
+#include <wx/button.h>
+#include <wx/eventfilter.h>
 #include <wx/notebook.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "app/about_dlg.h"
 #include "app/info_app.h"
@@ -37,6 +43,22 @@ wxArrayString Rows(wxWindow* text) {
     return rows;
 }
 
+// The keys that reach one top-level window, without taking them.
+struct KeyWatch : wxEventFilter {
+    explicit KeyWatch(wxWindow* watched) : topLevel(watched) { wxEvtHandler::AddFilter(this); }
+    ~KeyWatch() override { wxEvtHandler::RemoveFilter(this); }
+    int FilterEvent(wxEvent& event) override {
+        auto* window = wxDynamicCast(event.GetEventObject(), wxWindow);
+        if (event.GetEventType() == wxEVT_CHAR_HOOK && window &&
+            wxGetTopLevelParent(window) == topLevel) {
+            keys.push_back(static_cast<wxKeyEvent&>(event).GetKeyCode());
+        }
+        return Event_Skip;
+    }
+    wxWindow* topLevel;
+    std::vector<int> keys;
+};
+
 class MainWindowLayout : public testing::Test {
 protected:
     void SetUp() override {
@@ -61,8 +83,16 @@ protected:
         m_app.m_pMainWnd = nullptr;
     }
 
+    // Without a window manager the keyboard follows the pointer.
+    void Click(wxWindow* window, bool twice = false) {
+        ASSERT_NE(window, nullptr);
+        m_user.MouseMove(CentreOnScreen(window));
+        twice ? m_user.MouseDblClick() : m_user.MouseClick();
+    }
+
     TempDir m_client;
     TempDir m_config;
+    wxUIActionSimulator m_user;
     CInfoApp m_app;
     ClientMonitor m_monitor{m_client.path().c_str()};
     CInfoDlg m_dlg{m_monitor};
@@ -109,25 +139,76 @@ TEST_F(MainWindowLayout, EveryTabShowsItsTextsWholeWithTheLabelsBesideTheirValue
     }
 }
 
-TEST_F(MainWindowLayout, TheSettingsDialogTheSimpleViewAndTheAboutBoxShowTheirTextsWhole) {
-    CSettingsDlg settings(m_app.m_strModuleDir, &m_dlg);
-    ASSERT_TRUE(settings.Create(&m_dlg));
-    ShowAndSettle(settings);
-    EXPECT_EQ(settings.GetDlgItem(IDC_INTERVAL)->GetWindowText(), "1440");
-    ExpectEveryTextFits(settings, "settings");
-    settings.DestroyWindow();
-
-    m_dlg.SimpleView()->ShowWindow(SW_SHOWNORMAL);
-    PumpUntil([&] { return WxOf(*m_dlg.SimpleView())->IsShownOnScreen(); });
-    PumpFor(200);
-    ExpectEveryTextFits(*m_dlg.SimpleView(), "simple_view");
-    m_dlg.SimpleView()->ShowWindow(SW_HIDE);
-
+TEST_F(MainWindowLayout, TheAboutBoxShowsItsTextsWhole) {
     CAboutDlg about;
     ASSERT_TRUE(about.Create(&m_dlg));
     ShowAndSettle(about);
     ExpectEveryTextFits(about, "about");
     about.DestroyWindow();
+}
+
+// The settings dialog and the simple view with their texts whole; the interval typed over a
+// selection in the real edit and kept by OK; then the simple view in place of the main window,
+// drawn, staying through Enter and Esc and leaving on a double click.
+TEST_F(MainWindowLayout, TheSettingsDialogAndTheSimpleViewAnswerTheMouseAndTheKeyboard) {
+    CSettingsDlg settings(m_app.m_strModuleDir, &m_dlg);
+    ASSERT_TRUE(settings.Create(&m_dlg));
+    ShowAndSettle(settings);
+    EXPECT_EQ(settings.GetDlgItem(IDC_INTERVAL)->GetWindowText(), "1440");
+    ExpectEveryTextFits(settings, "settings");
+    auto* interval = static_cast<wxTextCtrl*>(WxOf(settings, IDC_INTERVAL));
+    Click(WxOf(settings, IDC_AUTOUPDATE));
+    ASSERT_TRUE(PumpUntil([&] { return !interval->IsEnabled(); })) << "unticked, still enabled";
+    Click(WxOf(settings, IDC_AUTOUPDATE));
+    ASSERT_TRUE(PumpUntil([&] { return interval->IsEnabled(); }));
+    Click(interval);
+    PumpFor(100);
+    m_user.Char('a', wxMOD_CONTROL);
+    m_user.Text("7");
+    ASSERT_TRUE(PumpUntil([&] { return interval->GetValue() == "7"; }))
+        << interval->GetValue().utf8_str().data();
+    Click(WxOf(settings, IDOK));
+    ASSERT_TRUE(PumpUntil([&] { return !WxOf(settings)->IsShown(); })) << "OK left it open";
+    EXPECT_EQ(SettingsStore(SettingsStore::DefaultPath("Halvorn", "Vantrel"))
+                  .GetInt("Timer", "Interval", -1),
+              7);
+    settings.DestroyWindow();
+
+    wxWindow* main = WxOf(m_dlg);
+    wxWindow* view = WxOf(*m_dlg.SimpleView());
+    Click(WxOf(m_dlg, IDC_SIMPLE));
+    ASSERT_TRUE(PumpUntil([&] { return view->IsShownOnScreen() && !main->IsShown(); }));
+    PumpFor(300);
+    ExpectEveryTextFits(*m_dlg.SimpleView(), "simple_view");
+    auto* info = static_cast<wxButton*>(WxOf(*m_dlg.SimpleView(), IDC_INFO));
+    wxWindow* time = WxOf(*m_dlg.SimpleView(), IDC_TIME);
+    // demo/state.sah: prog=0.45123123, cpu=18723.25 s = 5 h 12 min 3.25 s.
+    EXPECT_EQ(info->GetLabel(), "Progress:   45.123%\nCPU Time: 5 hr 12 min 3.250 sec");
+    // Both lines of the big button and the time line below it are drawn: pixels clearly darker
+    // than a light face, as glyphs and their smoothed edges are.
+    const wxRect rect = view->GetScreenRect();
+    const wxImage shot = CaptureScreen(rect);
+    ASSERT_TRUE(shot.IsOk());
+    wxRect upper = AreaIn(rect, info);
+    upper.height /= 2;
+    const wxRect lower(upper.x, upper.y + upper.height, upper.width, upper.height);
+    EXPECT_GT(InkPixels(shot, upper, 450), 100) << "Progress line";
+    EXPECT_GT(InkPixels(shot, lower, 450), 100) << "CPU Time line";
+    EXPECT_GT(InkPixels(shot, AreaIn(rect, time), 450), 50) << "time line";
+
+    KeyWatch keys(view);
+    m_user.MouseMove(CentreOnScreen(time));
+    PumpFor(100);
+    for (const int key : {WXK_ESCAPE, WXK_RETURN}) {
+        m_user.Char(key);
+        ASSERT_TRUE(PumpUntil([&] { return !keys.keys.empty() && keys.keys.back() == key; }))
+            << key << " never reached the simple view";
+        PumpFor(200);
+        EXPECT_TRUE(view->IsShown()) << key << " closed the simple view";
+        EXPECT_FALSE(main->IsShown()) << key << " brought the main window";
+    }
+    Click(info, true);
+    EXPECT_TRUE(PumpUntil([&] { return main->IsShownOnScreen() && !view->IsShown(); }));
 }
 
 }  // namespace

@@ -21,12 +21,7 @@ protected:
     ClientMonitorTest() { Clock::Set(1000000000); }
     ~ClientMonitorTest() override { Clock::UseSystemClock(); }
 
-    void CopyClientFiles(const std::string& set) {
-        for (const char* name : {"version", "work_unit", "state", "user_info"}) {
-            const std::string file = std::string(name) + "." + set;
-            m_client.CopyFromData(set + "/" + file, file);
-        }
-    }
+    void CopyClientFiles(const std::string& set) { m_client.CopyClientFiles(set); }
     // A work unit header of that name, whole.
     void WriteUnit(const std::string& name) {
         m_client.Write("work_unit.sah", "name=" + name + "\nend_seti_header\n");
@@ -47,15 +42,12 @@ TEST_F(ClientMonitorTest, TheVersionFileChoosesTheFileNames) {
     CopyClientFiles("sah");
     CopyClientFiles("txt");
     EXPECT_TRUE(m_monitor.Start());
-    EXPECT_EQ(m_monitor.Version().GetKind(), ClientFileSet::Sah);
     EXPECT_EQ(m_monitor.ClientVersionText(), "3.x");
     EXPECT_EQ(m_monitor.WorkUnit().version, 3);
-    EXPECT_EQ(m_monitor.WorkUnit().directory, CString(m_client.path()));
 
     m_client.Remove("version.sah");
     m_client.Remove("version.txt");
     EXPECT_EQ(Refresh().outcome, Outcome::Refreshed);
-    EXPECT_FALSE(m_monitor.Version().GetKind());
     EXPECT_EQ(m_monitor.ClientVersionText(), "1.x");
     EXPECT_EQ(m_monitor.WorkUnit().version, 1);
 
@@ -78,22 +70,19 @@ TEST_F(ClientMonitorTest, StartLoadsOnlyOnce) {
 }
 
 // Every outcome of a refresh: both files; the state missing (kept missing, or completed from the
-// previous state when the unit is a finished result); nothing found or a work unit caught cut
-// inside its header, both of which keep the previous load, time and all.
+// previous state when the unit is a finished result); no work unit found, which keeps the
+// previous load, time and all. (A work unit cut inside its header is not found: the record's
+// tests.)
 TEST_F(ClientMonitorTest, RefreshOutcomes) {
     CopyClientFiles("sah");
     m_client.Remove("result.sah");
     ASSERT_TRUE(m_monitor.Start());
     const CTime started = m_monitor.TimeUpdate();
 
-    m_client.Write("work_unit.sah", "name=12fe99aa.2345.7890.438086.75\nend_seti_he");
-    EXPECT_EQ(Refresh().outcome, Outcome::Failed);
-    EXPECT_EQ(m_monitor.TimeUpdate(), started);
-    EXPECT_TRUE(m_monitor.WorkUnit().found && m_monitor.State().found);
-
     m_client.Remove("work_unit.sah");
     EXPECT_EQ(Refresh().outcome, Outcome::Failed);
     EXPECT_EQ(m_monitor.TimeUpdate(), started);
+    EXPECT_TRUE(m_monitor.WorkUnit().found);
     EXPECT_EQ(m_monitor.State().prog, 0.45123456);
 
     CopyClientFiles("sah");
@@ -197,17 +186,14 @@ TEST_F(ClientMonitorTest, TheGenerationMovesOnlyWithWhatTheLoadsRead) {
     m_client.Write("state.sah", "");
     Refresh();
     EXPECT_TRUE(moved());
-    EXPECT_EQ(m_monitor.State().prog, 0.0);
     m_client.Write("state.sah", state);
     Refresh();
     EXPECT_TRUE(moved());
-    EXPECT_EQ(m_monitor.State().prog, 0.45123456);
 
     const utimbuf written{900000000, 900000000};
     ASSERT_EQ(::utime(m_client.File("work_unit.sah").c_str(), &written), 0);
     Refresh();
     EXPECT_TRUE(moved());
-    EXPECT_EQ(m_monitor.WorkUnit().file_time, 900000000);
     m_client.Remove("state.sah");
     EXPECT_EQ(Refresh().outcome, Outcome::StateMissing);
     EXPECT_TRUE(moved());

@@ -40,6 +40,13 @@ void TempDir::CopyFromData(const std::string& dataName, const std::string& asNam
     Write(asName, ReadDataFile(dataName));
 }
 
+void TempDir::CopyClientFiles(const std::string& set) const {
+    for (const char* name : {"version", "work_unit", "state", "user_info"}) {
+        const std::string file = std::string(name) + "." + set;
+        CopyFromData(set + "/" + file, file);
+    }
+}
+
 std::string TempDir::Read(const std::string& name) const {
     std::ifstream in(File(name), std::ios::binary);
     std::ostringstream contents;

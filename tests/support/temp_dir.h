@@ -18,6 +18,8 @@ public:
     void Write(const std::string& name, const std::string& contents) const;
     // Copies a file from tests/data.
     void CopyFromData(const std::string& dataName, const std::string& asName) const;
+    // Copies the version, work unit, state and user files of tests/data/<set> ("sah" or "txt").
+    void CopyClientFiles(const std::string& set) const;
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
     void Remove(const std::string& name) const;

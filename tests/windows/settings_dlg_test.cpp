@@ -83,8 +83,14 @@ protected:
 };
 
 // Ticking auto-update on an empty store enables the interval, which must then lie between 1 and
-// 1440 minutes; nothing is written before it does.
-TEST_F(SettingsDlgTest, IntervalMustLieBetweenOneAndOneDay) {
+// 1440 minutes; the path may take 254 bytes in code page 932 (127 kanji, 381 bytes in UTF-8).
+// OK refuses either with a message and the focus on the field; nothing is written before both
+// are right.
+TEST_F(SettingsDlgTest, OkRefusesAnIntervalOutsideOneDayAndAPathOverItsLimit) {
+    std::string kanji;
+    for (int i = 0; i < 127; ++i) {
+        kanji += "漢";
+    }
     EXPECT_EQ(IDOK, Run([&](CDialog& dlg) {
                   EXPECT_EQ("0-0-1000 [] ", Shown(dlg));
                   ASSERT_TRUE(Headless::ClickCheckBox(dlg, IDC_AUTOUPDATE));
@@ -93,11 +99,15 @@ TEST_F(SettingsDlgTest, IntervalMustLieBetweenOneAndOneDay) {
                       ASSERT_TRUE(Headless::TypeText(dlg, IDC_INTERVAL, refused));
                       ExpectRefused(dlg, kIntervalMessage, MB_OK, IDC_INTERVAL);
                   }
-                  EXPECT_FALSE(SettingsFileExists());
                   ASSERT_TRUE(Headless::TypeText(dlg, IDC_INTERVAL, "1440"));
+                  ASSERT_TRUE(Headless::TypeText(dlg, IDC_PATH, kanji + "a"));
+                  ExpectRefused(dlg, "254 文字以内で入力してください。", MB_ICONEXCLAMATION,
+                                IDC_PATH);
+                  EXPECT_FALSE(SettingsFileExists());
+                  ASSERT_TRUE(Headless::TypeText(dlg, IDC_PATH, kanji));
                   ASSERT_TRUE(Headless::PressButton(dlg, IDOK));
               }));
-    EXPECT_EQ("1440 0 0 0 1 0 0 0", StoredInts());
+    EXPECT_EQ("1440 0 0 0 1 0 0 0 " + kanji, StoredInts() + " " + StoredPath().str());
 }
 
 // Unticked options disable their dependants, which keep what they hold but are stored as 0; an
@@ -164,23 +174,6 @@ TEST_F(SettingsDlgTest, OkThatCannotSaveSaysSoAndStaysOpen) {
                   ASSERT_TRUE(Headless::PressButton(dlg, IDCANCEL));
               }));
     EXPECT_EQ("-1 -1 -1 -1 -1 -1 -1 -1", StoredInts());
-}
-
-// 127 kanji take 254 bytes in code page 932 (381 in UTF-8); one byte more is refused.
-TEST_F(SettingsDlgTest, PathLimitCountsCodePage932Characters) {
-    std::string kanji;
-    for (int i = 0; i < 127; ++i) {
-        kanji += "漢";
-    }
-    EXPECT_EQ(IDOK, Run([&](CDialog& dlg) {
-                  ASSERT_TRUE(Headless::TypeText(dlg, IDC_PATH, kanji + "a"));
-                  ExpectRefused(dlg, "254 文字以内で入力してください。", MB_ICONEXCLAMATION,
-                                IDC_PATH);
-                  EXPECT_FALSE(SettingsFileExists());
-                  ASSERT_TRUE(Headless::TypeText(dlg, IDC_PATH, kanji));
-                  ASSERT_TRUE(Headless::PressButton(dlg, IDOK));
-              }));
-    EXPECT_EQ(kanji, StoredPath().str());
 }
 
 }  // namespace

@@ -2,17 +2,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(CStringTest, FormatFollowsPrintf) {
-    CString s;
-    s.Format("%d hr %02d min %02.3lf sec", 5, 7, 3.25);
-    EXPECT_EQ(s, "5 hr 07 min 3.250 sec");
-    s.AppendFormat(" (%.3lf%%)", 45.1234);
-    EXPECT_EQ(s, "5 hr 07 min 3.250 sec (45.123%)");
-    // Longer than the small stack buffer.
-    s.Format("%s", std::string(1000, 'x').c_str());
-    EXPECT_EQ(s.GetLength(), 1000);
-}
-
 TEST(CStringTest, TrimCutsOnlySingleByteWhiteSpace) {
     CString s(" \t\r\n\v\fkey \xE3\x80\x80\r\n");
     s.TrimLeft();
@@ -37,7 +26,6 @@ TEST(CStringTest, PositionsAndCutsCountBytes) {
     EXPECT_EQ(s.Mid(100), "");
     EXPECT_EQ(s.Left(-1), "");
     EXPECT_EQ(CString(nullptr), "");
-    EXPECT_EQ(CString("a") + "b" + CString("c"), "abc");
     EXPECT_LT(ByteCompare("10", "3"), 0);
     EXPECT_GT(ByteCompare("\xE3", "3"), 0);
 }

@@ -69,4 +69,6 @@ TEST(QuickFormat, WritesWhatPrintfWrites) {
     text.Format("%04X|%s|%.1f", 300u, "x", 2.25);
     text.AppendFormat("|%e", 1.0);
     EXPECT_EQ("012C|x|2.2|1.000000e+00", text.str());
+    text.Format("%s%s", std::string(600, 'a').c_str(), std::string(600, 'b').c_str());
+    EXPECT_EQ(std::string(600, 'a') + std::string(600, 'b'), text.str());
 }
