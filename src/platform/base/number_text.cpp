@@ -159,13 +159,3 @@ int WriteUnsigned(char* buffer, unsigned long long value, bool hexadecimal) {
     }
     return length;
 }
-
-void AppendFixed(CString& text, double value, int decimals) {
-    char buffer[kNumberTextMax];
-    text.Append(buffer, WriteFixed(buffer, value, decimals));
-}
-
-void AppendInteger(CString& text, long long value) {
-    char buffer[24];
-    text.Append(buffer, WriteInteger(buffer, value));
-}

@@ -3,11 +3,6 @@
 // byte for byte (both are exact: the decimal rounding of the double's own binary value).
 #pragma once
 
-#include <cstdint>
-#include <string>
-
-#include "platform/base/cstring.h"
-
 // The most bytes any of the writers below writes: the sign, the 309 digits of the largest double,
 // the point and 17 decimals.
 inline constexpr int kNumberTextMax = 340;
@@ -19,7 +14,3 @@ int WriteFixed(char* buffer, double value, int decimals);
 int WriteInteger(char* buffer, long long value);
 // Writes value as "%llu", or "%llX" with upper-case hexadecimal digits; returns the bytes written.
 int WriteUnsigned(char* buffer, unsigned long long value, bool hexadecimal);
-
-// The same, appended.
-void AppendFixed(CString& text, double value, int decimals);
-void AppendInteger(CString& text, long long value);
