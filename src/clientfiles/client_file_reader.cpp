@@ -23,26 +23,30 @@ void OpenClientFile(CFile& file, CString& directory, const char* name) {
     }
 }
 
-ClientText::ClientText(size_t capacity) {
-    try {
-        m_bytes.reset(new char[capacity + 1]);
-    } catch (const std::bad_alloc&) {
-        throw CMemoryException();
+void ClientText::Reserve(size_t capacity) {
+    if (capacity < kInlineBytes) {
+        m_data = m_inline;
+    } else {
+        try {
+            m_heap.reset(new char[capacity + 1]);
+        } catch (const std::bad_alloc&) {
+            throw CMemoryException();
+        }
+        m_data = m_heap.get();
     }
-    m_bytes[0] = '\0';
+    SetSize(0);
 }
 
 void ClientText::SetSize(size_t size) {
     m_size = size;
-    m_bytes[size] = '\0';
+    m_data[size] = '\0';
 }
 
-ClientText ReadClientFile(CFile& file, std::int64_t length) {
+void ReadClientFile(CFile& file, std::int64_t length, ClientText& text) {
     const size_t wanted =
         static_cast<size_t>(std::clamp<std::int64_t>(length, 0, kMaxClientFileBytes));
-    ClientText text(wanted);
+    text.Reserve(wanted);
     // A file the client is shortening meanwhile gives fewer bytes.
     text.SetSize(file.Read(text.data(), wanted));
     file.Close();
-    return text;
 }

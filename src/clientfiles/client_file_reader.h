@@ -29,28 +29,36 @@ void OpenClientFile(CFile& file, CString& directory, const char* name);
 inline constexpr std::int64_t kMaxClientFileBytes = 1 << 20;
 
 // A client file's text: the bytes read, then a zero byte, so the text always ends in one. The
-// bytes are not zeroed first: only those read and the one after them are ever looked at.
+// bytes are not zeroed first: only those read and the one after them are ever looked at. Real
+// client files fit the buffer inside the object, so a read takes no block from the heap.
 class ClientText {
 public:
-    ClientText() = default;
-    // Room for capacity bytes and the zero byte after them. Raises CMemoryException.
-    explicit ClientText(size_t capacity);
+    ClientText() { m_inline[0] = '\0'; }
+    ClientText(const ClientText&) = delete;
+    ClientText& operator=(const ClientText&) = delete;
 
-    char* data() { return m_bytes.get(); }
-    const char* data() const { return m_bytes ? m_bytes.get() : ""; }
+    // Room for capacity bytes and the zero byte after them; the text is then empty. Raises
+    // CMemoryException.
+    void Reserve(size_t capacity);
+    char* data() { return m_data; }
+    const char* data() const { return m_data; }
     // The bytes read, without the zero byte.
     size_t size() const { return m_size; }
-    std::string_view view() const { return std::string_view(data(), m_size); }
+    std::string_view view() const { return std::string_view(m_data, m_size); }
     void SetSize(size_t size);
 
 private:
-    std::unique_ptr<char[]> m_bytes;
+    static constexpr size_t kInlineBytes = 4096;
+    // cppcheck-suppress uninitMemberVarPrivate
+    char m_inline[kInlineBytes];
+    std::unique_ptr<char[]> m_heap;
+    char* m_data = m_inline;
     size_t m_size = 0;
 };
 
-// Reads up to length bytes (at most kMaxClientFileBytes) and closes the file. Raises
+// Reads up to length bytes (at most kMaxClientFileBytes) into text and closes the file. Raises
 // CFileException or CMemoryException.
-ClientText ReadClientFile(CFile& file, std::int64_t length);
+void ReadClientFile(CFile& file, std::int64_t length, ClientText& text);
 
 // Runs one read attempt; false when it raised a file or memory failure.
 template <typename Attempt>
@@ -79,7 +87,8 @@ bool ReadWholeClientFile(CString& directory, const char* name, Parse parse, OnEm
             onEmpty();
             return;
         }
-        ClientText text = ReadClientFile(file, length);
+        ClientText text;
+        ReadClientFile(file, length, text);
         parse(text);
     });
 }

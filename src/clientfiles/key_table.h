@@ -162,8 +162,8 @@ public:
     void Parse(std::string_view text, Record& record, const KeyLookup<Record>& keys,
                std::string_view endMarker = {}) {
         if (m_valid && text == m_text) {
-            for (const KeyField<Record>* field : m_stored) {
-                field->rule->copy(record, m_values);
+            for (const CopyValue copy : m_copies) {
+                copy(record, m_values);
             }
             return;
         }
@@ -171,8 +171,10 @@ public:
         ++m_parses;
         m_stored.clear();
         ParseKeyLines(text.data(), record, keys, endMarker, &m_stored);
+        m_copies.clear();
         for (const KeyField<Record>* field : m_stored) {
             field->rule->copy(m_values, record);
+            m_copies.push_back(field->rule->copy);
         }
         m_text.assign(text.data(), text.size());
         m_valid = true;
@@ -190,7 +192,11 @@ private:
     bool m_valid = false;
     std::uint64_t m_parses = 0;
     std::string m_text;
+    using CopyValue = void (*)(Record& to, const Record& from);
+
     std::vector<const KeyField<Record>*> m_stored;
+    // The stored fields' copies, in order: a text read again runs these alone.
+    std::vector<CopyValue> m_copies;
     Record m_values;
 };
 

@@ -89,7 +89,7 @@ void WorkUnitInfo::Read(ClientFileSet files, ParseMemo<WorkUnitInfo>* memo) {
             return;
         }
         lastWrite = status.m_mtime;
-        text = ReadClientFile(file, std::min<std::int64_t>(status.m_size, kMaxWorkUnitBytes));
+        ReadClientFile(file, std::min<std::int64_t>(status.m_size, kMaxWorkUnitBytes), text);
     });
     if (statusMissing) {
         return;
@@ -104,7 +104,7 @@ void WorkUnitInfo::Read(ClientFileSet files, ParseMemo<WorkUnitInfo>* memo) {
         const bool fromResult = Guarded([&] {
             CFile file;
             OpenClientFile(file, directory, ClientFileName(files, "result.txt", "result.sah"));
-            text = ReadClientFile(file, file.GetLength());
+            ReadClientFile(file, file.GetLength(), text);
         });
         if (!fromResult || IsCutInsideHeader(text, kMaxClientFileBytes)) {
             return;
