@@ -5,19 +5,14 @@
 #include "platform/base/paths.h"
 
 void OpenClientFile(CFile& file, CString& directory, const char* name) {
-    // A full path without "." or ".." parts is opened as it stands, so the directory stays: the
-    // monitor's, after the first read.
-    const bool plain = IsPlainAbsolutePath(directory.str());
     // modeRead is 0, as in every file API of its kind: written for the reader, not the compiler.
     // cppcheck-suppress badBitmaskCheck
     file.Open(JoinPath(directory, name), CFile::modeRead | CFile::shareDenyNone);
-    if (plain) {
-        return;
-    }
     const std::string& path = file.GetFilePath().str();
     const size_t slash = path.rfind(kPathSeparator);
     const std::string_view opened =
         slash != std::string::npos && slash > 0 ? std::string_view(path).substr(0, slash) : "";
+    // After the first read the directory is already the opened file's: most loads keep it.
     if (opened != directory.str()) {
         directory = CString(std::string(opened));
     }

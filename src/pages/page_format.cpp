@@ -2,6 +2,7 @@
 
 #include "astro/ut_date_time.h"
 #include "pages/duration.h"
+#include "platform/base/number_text.h"
 #include "res/strings.h"
 
 namespace {
@@ -13,8 +14,25 @@ constexpr double kHoursPerSecond = 1 / 3600.0;
 }  // namespace
 
 void AppendDuration(CString& text, double seconds) {
+    // "%d hr %02d min %02.3lf sec", written directly: the progress page shows two on every
+    // refresh. A width of 2 never pads a number with three decimals.
     const DurationFields d = SplitDuration(seconds);
-    text.AppendFormat("%d hr %02d min %02.3lf sec", d.hours, d.minutes, d.seconds);
+    char buffer[3 * kNumberTextMax];
+    char* at = buffer + WriteInteger(buffer, d.hours);
+    const auto put = [&at](const char* literal) {
+        for (; *literal; ++literal) {
+            *at++ = *literal;
+        }
+    };
+    put(" hr ");
+    if (d.minutes >= 0 && d.minutes < 10) {
+        *at++ = '0';
+    }
+    at += WriteInteger(at, d.minutes);
+    put(" min ");
+    at += WriteFixed(at, d.seconds, 3);
+    put(" sec");
+    text.Append(buffer, static_cast<int>(at - buffer));
 }
 
 void AppendElapsed(CString& text, std::int64_t seconds, ElapsedWording wording) {

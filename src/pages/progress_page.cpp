@@ -37,7 +37,7 @@ bool NamesAnalysisItems(const ClientVersion& version) {
 // CTime is 64-bit: adding a 32-bit count never overflows, and dates past January 2038 still show.
 void AppendPrediction(CString& text, const CTime& timeUpdate, std::int32_t remaining,
                       std::int64_t sinceReceipt, bool withSuffix) {
-    text += CTime(timeUpdate.GetTime() + remaining).Format(kLocalMinutesPattern);
+    CTime(timeUpdate.GetTime() + remaining).AppendFormat(text, kLocalMinutesPattern);
     if (withSuffix) {
         AppendElapsed(text, remaining + sinceReceipt, ElapsedWording::kAfterReceipt);
     } else {

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <utility>
 
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/client_version.h"
 #include "clientfiles/user_info.h"
 #include "clientfiles/work_unit_info.h"
+#include "pages/duration.h"
+#include "pages/page_format.h"
 #include "pages/page_test_support.h"
 
 using namespace page_test;
@@ -70,4 +74,19 @@ TEST(DisplayFrame, HeaderAndTitle) {
     state.cpu = 18723.25;
     EXPECT_EQ("/home/taro/seti (45.123%) - Vantrel", BuildTitle(wu, state));
     EXPECT_EQ("Progress = 45.123 % , CPU Time = 18723.250 sec", BuildHeader("", state));
+}
+
+// A duration reads as printf writes "%d hr %02d min %02.3lf sec" of its split, whatever the
+// seconds: minutes under ten padded, negative parts, NaN and counts beyond 32 bits.
+TEST(PageFormat, DurationsReadAsPrintfWritesThem) {
+    for (const double seconds : {0.0, 3.25, 599.9996, 3600.0, 18723.25, 86399.5, -65.5, -3723.0,
+                                 1e12, -1e12, std::nan(""), -std::nan(""), HUGE_VAL}) {
+        const DurationFields d = SplitDuration(seconds);
+        char expected[128];
+        std::snprintf(expected, sizeof expected, "%d hr %02d min %02.3lf sec", d.hours, d.minutes,
+                      d.seconds);
+        CString text = "x";
+        AppendDuration(text, seconds);
+        EXPECT_EQ(text, CString("x") + expected) << seconds;
+    }
 }
