@@ -54,21 +54,18 @@ public:
 
     void Run() {
         RunScenario(
-            [this](const std::string& line) { return Perform(line); },
+            [this](const std::string& action, std::istringstream& in) {
+                return Perform(action, in);
+            },
             [this](const std::string& action, const std::string& error) { Print(action, error); },
             [this] { return m_closed; });
     }
 
 private:
-    std::string Perform(const std::string& line) {
-        std::istringstream in(line);
-        std::string action;
-        in >> action;
+    std::string Perform(const std::string& action, std::istringstream& in) {
         const auto press = [&](int id) {
             return Headless::PressButton(m_dlg, id) ? "" : "the button is not usable";
         };
-        if (action == "show")
-            return "";
         if (action == "refresh")
             return press(IDC_REFRESH);
         if (action == "export")

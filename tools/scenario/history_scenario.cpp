@@ -40,7 +40,8 @@ public:
     explicit HistoryScenario(CHistoryDlg& dlg) : m_dlg(dlg) {}
 
     void Run() {
-        RunScenario([this](const std::string& line) { return Perform(line); },
+        RunScenario([this](const std::string& action,
+                           std::istringstream& in) { return Perform(action, in); },
                     [this](const std::string& action, const std::string& error) {
                         Print(action == "start" ? "history" : action, error);
                     },
@@ -48,14 +49,8 @@ public:
     }
 
 private:
-    std::string Perform(const std::string& line) {
-        std::istringstream in(line);
-        std::string action;
-        in >> action;
+    std::string Perform(const std::string& action, std::istringstream& in) {
         int number = -1;
-        if (action == "show") {
-            return "";
-        }
         if (action == "sort" && in >> number) {
             return Headless::ClickListHeader(m_dlg, IDC_HISTORY_LIST, number) ? "" : "no column";
         }

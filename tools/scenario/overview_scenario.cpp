@@ -25,7 +25,9 @@ public:
         // The first loads come in before the first print, so that a scenario starts from them.
         Settle();
         RunScenario(
-            [this](const std::string& line) { return Perform(line); },
+            [this](const std::string& action, std::istringstream& in) {
+                return Perform(action, in);
+            },
             [this](const std::string& action, const std::string& error) { Print(action, error); },
             [this] { return Headless::ModalEnded(m_dlg); });
     }
@@ -44,14 +46,8 @@ private:
         return Headless::PressButton(m_dlg, id) ? "" : "the button is not usable";
     }
 
-    std::string Perform(const std::string& line) {
-        std::istringstream in(line);
-        std::string action;
-        in >> action;
+    std::string Perform(const std::string& action, std::istringstream& in) {
         int number = -1;
-        if (action == "show") {
-            return "";
-        }
         if (action == "wait") {
             Settle();
             return "";

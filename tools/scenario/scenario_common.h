@@ -22,7 +22,8 @@
 std::optional<std::string> PerformCommonAction(const std::string& action, std::istringstream& in);
 
 // Reads one action a line from standard input until it ends or done() holds, prints the state
-// after the start and after each action.
+// after the start and after each action. perform gets the action's first word and the rest of
+// its line; "show" only prints.
 template <typename Perform, typename Print, typename Done>
 void RunScenario(Perform perform, Print print, Done done) {
     std::string line;
@@ -31,7 +32,10 @@ void RunScenario(Perform perform, Print print, Done done) {
         if (line.empty() || line[0] == '#') {
             continue;
         }
-        print(line, perform(line));
+        std::istringstream in(line);
+        std::string action;
+        in >> action;
+        print(line, action == "show" ? std::string() : perform(action, in));
     }
 }
 
