@@ -97,9 +97,14 @@ bool UtDateTime::SetJulianDate(double jd) {
     if (y < kFirstYear || y > kLastYear) {
         return false;
     }
-    return SetDateTime(static_cast<std::uint16_t>(y), static_cast<std::int8_t>(m),
-                       static_cast<std::int8_t>(d), static_cast<std::int8_t>(s / 3600),
-                       static_cast<std::int8_t>(s % 3600 / 60), static_cast<std::int8_t>(s % 60));
+    // A date from its day number and a second of the day: nothing for SetDateTime to fold.
+    year = static_cast<std::uint16_t>(y);
+    month = static_cast<std::int8_t>(m);
+    day = static_cast<std::int8_t>(d);
+    hour = static_cast<std::int8_t>(s / 3600);
+    minute = static_cast<std::int8_t>(s % 3600 / 60);
+    second = static_cast<std::int8_t>(s % 60);
+    return true;
 }
 
 bool UtDateTime::IsValidDateTime(std::uint16_t year, std::int8_t month, std::int8_t /*day*/,
