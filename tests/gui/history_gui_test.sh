@@ -8,12 +8,6 @@ source "$(dirname "$0")/real_program.sh"
 cp "$demo/history.csv" "$work/history.csv"
 export XDG_CONFIG_HOME="$work/config"
 
-fail() {
-    echo "FAIL: $*"
-    cat "$work/out.log" 2>/dev/null || true
-    exit 1
-}
-
 "$program" --history "$work/history.csv" >"$work/out.log" 2>&1 &
 pid=$!
 window=""
@@ -34,12 +28,5 @@ blue=$(convert "$shot" -fx '(b>0.59 && r<0.55 && b-r>0.23) ? 1 : 0' -format '%[f
 echo "history: $(identify -format '%w x %h' "$shot"), ${blue%.*} unit pixels: $shot"
 [ "${blue%.*}" -gt 500 ] || fail "the sky map shows no units"
 
-"$close_window" "$window"
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end when its window was closed"
-wait "$pid" || fail "the program exited with status $?"
-pid=""
+end_program "$window" ""
 echo "PASS"

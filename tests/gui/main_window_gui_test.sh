@@ -12,12 +12,6 @@ export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/Halvorn/Vantrel"
 title_pattern="^$(printf '%s' "$work/client" | sed 's/[][\.*^$/]/\\&/g') \([0-9]+\.[0-9]{3}%\) - Vantrel$"
 
-fail() {
-    echo "FAIL: $*"
-    cat "$work/out.log" 2>/dev/null || true
-    exit 1
-}
-
 for tab in 0 1 2 3 4; do
     printf '[TAB]\nOFSET=int:%d\n' "$tab" >"$XDG_CONFIG_HOME/Halvorn/Vantrel/settings"
     (cd "$work/client" && exec "$program") >"$work/out.log" 2>&1 &
@@ -47,15 +41,6 @@ for tab in 0 1 2 3 4; do
         [ "$red" -eq 0 ] || fail "tab $tab shows the graph ($red red pixels)"
     fi
 
-    "$close_window" "$window"
-    for _ in $(seq 1 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
-        fail "tab $tab: the program did not end when its window was closed"
-    fi
-    wait "$pid" || fail "tab $tab: the program exited with status $?"
-    pid=""
+    end_program "$window" "tab $tab: "
 done
 echo "PASS"

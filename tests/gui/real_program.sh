@@ -1,5 +1,6 @@
 # Sourced by the real-program tests: their arguments (the program, the demo folder, where
-# screenshots go), a work folder and the program's process, both cleaned up however the test ends.
+# screenshots go), a work folder and the program's process, both cleaned up however the test ends;
+# how a test fails, and how it ends the program.
 program=$1
 demo=$2
 shots=${3:-.}
@@ -12,3 +13,24 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    cat "$work/out.log" 2>/dev/null || true
+    exit 1
+}
+
+# Closes the program's window by its close box; the program must end, with status 0. $1: the
+# window; $2: what the failure messages begin with.
+end_program() {
+    "$close_window" "$1"
+    for _ in $(seq 1 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "$2the program did not end when its window was closed"
+    fi
+    wait "$pid" || fail "$2the program exited with status $?"
+    pid=""
+}
