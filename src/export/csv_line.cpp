@@ -1,13 +1,13 @@
 #include "export/csv_line.h"
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 #include <utility>
 
 #include "astro/ut_date_time.h"
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/work_unit_info.h"
-#include "platform/base/number_text.h"
+#include "platform/base/text_writer.h"
 
 namespace {
 
@@ -29,69 +29,61 @@ constexpr const char* kNewFormTitles[] = {
 
 // The recording time in UT, or nothing when the Julian date is absent (0) or outside the years
 // UtDateTime accepts: showing the export's own clock there would pass it off as a recording time.
-// Returns the end of what it wrote.
-char* WriteRecordedTime(char* at, double julianDate) {
+void PutRecordedTime(TextWriter& text, double julianDate) {
     UtDateTime ut{};
     if (!ut.SetJulianDate(julianDate)) {
-        return at;
+        return;
     }
     // "%04d/%02d/%02d %02d:%02d:%02d": the year lies in 1984..2049.
-    const auto put = [&at](char separator, int field) {
-        *at++ = separator;
-        *at++ = static_cast<char>('0' + field / 10);
-        *at++ = static_cast<char>('0' + field % 10);
+    const auto put = [&text](char separator, int field) {
+        char* const at = text.Room(3);
+        at[0] = separator;
+        at[1] = static_cast<char>('0' + field / 10);
+        at[2] = static_cast<char>('0' + field % 10);
+        text.Advance(3);
     };
-    at += WriteInteger(at, ut.year);
+    text.Integer(ut.year);
     put('/', ut.month);
     put('/', ut.day);
     put(' ', ut.hour);
     put(':', ut.minute);
     put(':', ut.second);
-    return at;
 }
-
-// The columns after the unit's file time, numbers and one date, written into one buffer on the
-// stack and appended to the line at once.
-class NumberColumns {
-public:
-    void Fixed(double value, int decimals) {
-        *m_at++ = ',';
-        m_at += WriteFixed(m_at, value, decimals);
-    }
-    void Integer(long long value) {
-        *m_at++ = ',';
-        m_at += WriteInteger(m_at, value);
-    }
-    void RecordedTime(double julianDate) {
-        *m_at++ = ',';
-        m_at = WriteRecordedTime(m_at, julianDate);
-    }
-    void AppendTo(CString& line) const { line.Append(m_text, static_cast<int>(m_at - m_text)); }
-
-private:
-    // 25 columns in the new layout, each at most a comma and a number.
-    static constexpr int kMaxColumns = 25;
-    // Not zeroed: only the bytes written are ever read.
-    // cppcheck-suppress uninitMemberVarPrivate
-    char m_text[kMaxColumns * (1 + kNumberTextMax)];
-    char* m_at = m_text;
-};
 
 // A field between double quotes doubles the quotes inside it, so that a spreadsheet (or any
 // reader of RFC 4180) finds the same columns whatever the unit's name holds.
-void AppendQuotedField(CString& line, const CString& text) {
-    line += '"';
-    const std::string& bytes = text.str();
-    size_t start = 0;
-    for (size_t quote = bytes.find('"'); quote != std::string::npos;
-         quote = bytes.find('"', start)) {
-        line.Append(bytes.data() + start, static_cast<int>(quote + 1 - start));
-        line += '"';
-        start = quote + 1;
+void PutQuotedField(TextWriter& text, const CString& field) {
+    text.Put('"');
+    std::string_view rest = field.str();
+    for (size_t quote = rest.find('"'); quote != std::string_view::npos; quote = rest.find('"')) {
+        text.Put(rest.substr(0, quote + 1));
+        text.Put('"');
+        rest.remove_prefix(quote + 1);
     }
-    line.Append(bytes.data() + start, static_cast<int>(bytes.size() - start));
-    line += '"';
+    text.Put(rest);
+    text.Put('"');
 }
+
+// The columns after the unit's file time, each after a comma.
+class NumberColumns {
+public:
+    explicit NumberColumns(TextWriter& text) : m_text(text) {}
+    void Fixed(double value, int decimals) {
+        m_text.Put(',');
+        m_text.Fixed(value, decimals);
+    }
+    void Integer(long long value) {
+        m_text.Put(',');
+        m_text.Integer(value);
+    }
+    void RecordedTime(double julianDate) {
+        m_text.Put(',');
+        PutRecordedTime(m_text, julianDate);
+    }
+
+private:
+    TextWriter& m_text;
+};
 
 }  // namespace
 
@@ -113,15 +105,15 @@ CString FormatCsvLine(const CTime& updateTime, const WorkUnitInfo& wu, const Ana
                       bool newForm, const char* lineEnd) {
     // The numbers are written as "%.3lf", "%.6lf", "%d" would write them, column by column.
     CString line;
-    line.Preallocate(320);  // a line of the new layout holds about 280 bytes
-    updateTime.AppendFormat(line, kLocalTimePattern);
-    line += ',';
-    AppendQuotedField(line, wu.name);
-    line += ',';
+    TextWriter text(line);
+    updateTime.AppendFormat(text, kLocalTimePattern);
+    text.Put(',');
+    PutQuotedField(text, wu.name);
+    text.Put(',');
     if (wu.file_time != 0) {
-        CTime(wu.file_time).AppendFormat(line, kLocalTimePattern);
+        CTime(wu.file_time).AppendFormat(text, kLocalTimePattern);
     }
-    NumberColumns columns;
+    NumberColumns columns(text);
     columns.Integer(wu.version);
     // The log has always shown the splitter version as a signed number: ffffffff reads -1.
     columns.Integer(static_cast<std::int32_t>(wu.splitter_version));
@@ -151,7 +143,7 @@ CString FormatCsvLine(const CTime& updateTime, const WorkUnitInfo& wu, const Ana
         columns.Fixed(state.bs_chirp_rate, 6);
         columns.Fixed(state.bg_chirp_rate, 6);
     }
-    columns.AppendTo(line);
-    line += lineEnd;
+    text.Put(lineEnd);
+    text.Flush();
     return line;
 }

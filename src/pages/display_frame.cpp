@@ -9,12 +9,14 @@
 CString BuildLastUpdateLine(const CTime& timeUpdate, const CString& timeText,
                             const WorkUnitInfo& wu) {
     CString line;
-    line.Preallocate(96);  // the prefix, the time and the elapsed hours, grown once
-    line += Text::kLastUpdatePrefix;
-    line += timeText;
-    if (wu.found && wu.file_time != 0) {
-        AppendElapsed(line, (timeUpdate - CTime(wu.file_time)).GetTotalSeconds(),
-                      ElapsedWording::kElapsed);
+    {
+        TextWriter text(line);
+        text.Put(Text::kLastUpdatePrefix);
+        text.Put(timeText);
+        if (wu.found && wu.file_time != 0) {
+            PutElapsed(text, (timeUpdate - CTime(wu.file_time)).GetTotalSeconds(),
+                       ElapsedWording::kElapsed);
+        }
     }
     return line;
 }

@@ -2,7 +2,6 @@
 
 #include "astro/ut_date_time.h"
 #include "pages/duration.h"
-#include "platform/base/number_text.h"
 #include "res/strings.h"
 
 namespace {
@@ -13,46 +12,36 @@ constexpr double kHoursPerSecond = 1 / 3600.0;
 
 }  // namespace
 
-void AppendDuration(CString& text, double seconds) {
+void PutDuration(TextWriter& text, double seconds) {
     // "%d hr %02d min %02.3lf sec", written directly: the progress page shows two on every
     // refresh. A width of 2 never pads a number with three decimals.
     const DurationFields d = SplitDuration(seconds);
-    char buffer[3 * kNumberTextMax];
-    char* at = buffer + WriteInteger(buffer, d.hours);
-    const auto put = [&at](const char* literal) {
-        for (; *literal; ++literal) {
-            *at++ = *literal;
-        }
-    };
-    put(" hr ");
+    text.Integer(d.hours);
+    text.Put(" hr ");
     if (d.minutes >= 0 && d.minutes < 10) {
-        *at++ = '0';
+        text.Put('0');
     }
-    at += WriteInteger(at, d.minutes);
-    put(" min ");
-    at += WriteFixed(at, d.seconds, 3);
-    put(" sec");
-    text.Append(buffer, static_cast<int>(at - buffer));
+    text.Integer(d.minutes);
+    text.Put(" min ");
+    text.Fixed(d.seconds, 3);
+    text.Put(" sec");
 }
 
-void AppendElapsed(CString& text, std::int64_t seconds, ElapsedWording wording) {
+void AppendDuration(CString& text, double seconds) {
+    TextWriter writer(text);
+    PutDuration(writer, seconds);
+}
+
+void PutElapsed(TextWriter& text, std::int64_t seconds, ElapsedWording wording) {
     const double count = static_cast<double>(seconds);
     const bool inDays = seconds > kSecondsPerDay;
-    switch (wording) {
-        case ElapsedWording::kElapsed:
-            if (inDays) {
-                text.AppendFormat(Text::kElapsedDaysFormat, count * kDaysPerSecond);
-            } else {
-                text.AppendFormat(Text::kElapsedHoursFormat, count * kHoursPerSecond);
-            }
-            break;
-        case ElapsedWording::kAfterReceipt:
-            if (inDays) {
-                text.AppendFormat(Text::kAfterReceiptDaysFormat, count * kDaysPerSecond);
-            } else {
-                text.AppendFormat(Text::kAfterReceiptHoursFormat, count * kHoursPerSecond);
-            }
-            break;
+    const bool afterReceipt = wording == ElapsedWording::kAfterReceipt;
+    text.Put(afterReceipt ? Text::kAfterReceiptOpen : Text::kElapsedOpen);
+    text.Fixed(count * (inDays ? kDaysPerSecond : kHoursPerSecond), 3);
+    if (afterReceipt) {
+        text.Put(inDays ? Text::kAfterReceiptDaysClose : Text::kAfterReceiptHoursClose);
+    } else {
+        text.Put(inDays ? Text::kElapsedDaysClose : Text::kElapsedHoursClose);
     }
 }
 

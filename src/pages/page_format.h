@@ -6,20 +6,22 @@
 
 #include "astro/ut_date_time.h"
 #include "platform/base/cstring.h"
+#include "platform/base/text_writer.h"
 
 inline constexpr char kLocalSecondsPattern[] = "%Y/%m/%d %H:%M:%S";
 inline constexpr char kLocalMinutesPattern[] = "%Y/%m/%d %H:%M";
 
-// Appends "%d hr %02d min %02.3lf sec" for a duration in seconds.
+// Writes "%d hr %02d min %02.3lf sec" for a duration in seconds.
+void PutDuration(TextWriter& text, double seconds);
 void AppendDuration(CString& text, double seconds);
 
-// Appends the elapsed text of a whole-second count: days above one day, hours otherwise (so
+// Writes the elapsed text of a whole-second count: days above one day, hours otherwise (so
 // exactly one day and negative counts show in hours).
 enum class ElapsedWording {
     kElapsed,       // " (%.3lf day 経過)" on the last-update line
     kAfterReceipt,  // " (受信から %.3lf day 経過後)\n" on the progress page
 };
-void AppendElapsed(CString& text, std::int64_t seconds, ElapsedWording wording);
+void PutElapsed(TextWriter& text, std::int64_t seconds, ElapsedWording wording);
 
 // The six UT fields of a Julian date, widened for printf; nothing when UtDateTime refuses it.
 struct UtFields {

@@ -23,9 +23,11 @@ std::optional<std::int32_t> TruncToInt32(double value) {
     return static_cast<std::int32_t>(value);
 }
 
-void AppendCpuDuration(CString& text, double seconds) {
-    AppendDuration(text, seconds);
-    text.AppendFormat(" (%.3lf sec)\n", seconds);
+void PutCpuDuration(TextWriter& text, double seconds) {
+    PutDuration(text, seconds);
+    text.Put(" (");
+    text.Fixed(seconds, 3);
+    text.Put(" sec)\n");
 }
 
 // Byte order, so "3", "3.1" and "4" qualify and "2" and "10" don't.
@@ -35,13 +37,13 @@ bool NamesAnalysisItems(const ClientVersion& version) {
 
 // "<local time> (受信から ... 経過後)\n" for a completion `remaining` seconds after the load.
 // CTime is 64-bit: adding a 32-bit count never overflows, and dates past January 2038 still show.
-void AppendPrediction(CString& text, const CTime& timeUpdate, std::int32_t remaining,
-                      std::int64_t sinceReceipt, bool withSuffix) {
+void PutPrediction(TextWriter& text, const CTime& timeUpdate, std::int32_t remaining,
+                   std::int64_t sinceReceipt, bool withSuffix) {
     CTime(timeUpdate.GetTime() + remaining).AppendFormat(text, kLocalMinutesPattern);
     if (withSuffix) {
-        AppendElapsed(text, remaining + sinceReceipt, ElapsedWording::kAfterReceipt);
+        PutElapsed(text, remaining + sinceReceipt, ElapsedWording::kAfterReceipt);
     } else {
-        text += "\n";
+        text.Put('\n');
     }
 }
 
@@ -69,36 +71,35 @@ std::optional<std::int32_t> RemainingCpuSeconds(const AnalysisState& state) {
     return TruncToInt32(total - state.cpu);
 }
 
-PageText BuildProgressPage(const ProgressInputs& in) {
-    PageText page;
-    page.labels = Text::kProgressLabels;
+namespace {
+
+// The values column of a page whose analysis state was found.
+void PutValues(TextWriter& v, const ProgressInputs& in) {
     const AnalysisState& state = in.state;
-    if (!state.found) {
-        return page;
-    }
-    CString& v = page.values;
-    v.AppendFormat("%.3lf %%\n", state.prog * 100);
-    AppendCpuDuration(v, state.cpu);
-    v += NamesAnalysisItems(in.version) ? GetAnalysisItems(in.wu.angle_range, state.fl) : "--";
-    v += "\n";
+    v.Fixed(state.prog * 100, 3);
+    v.Put(" %\n");
+    PutCpuDuration(v, state.cpu);
+    v.Put(NamesAnalysisItems(in.version) ? GetAnalysisItems(in.wu.angle_range, state.fl) : "--");
+    v.Put('\n');
 
     const std::optional<double> u = Utilisation(in);
     if (u) {
-        v.AppendFormat("%.1lf %%\n", *u * 100);
+        v.Fixed(*u * 100, 1);
+        v.Put(" %\n");
     } else {
-        v += "NaN\n";
+        v.Put("NaN\n");
     }
-    v += "\n";
+    v.Put('\n');
 
     if (state.prog == 0.0) {
-        v += "NaN\nNaN\nNaN\n";
-        return page;
+        v.Put("NaN\nNaN\nNaN\n");
+        return;
     }
     const double total = state.cpu / state.prog;
     if (TruncToInt32(total)) {
-        AppendCpuDuration(v, total);
+        PutCpuDuration(v, total);
     } else {
-        v += "NaN\n";
+        v.Put("NaN\n");
     }
 
     // Seconds since the work unit file was written; 0 when that time is unknown.
@@ -106,9 +107,9 @@ PageText BuildProgressPage(const ProgressInputs& in) {
         in.wu.file_time != 0 ? (in.timeUpdate - CTime(in.wu.file_time)).GetTotalSeconds() : 0;
     const std::optional<std::int32_t> remaining = RemainingCpuSeconds(state);
     if (remaining) {
-        AppendPrediction(v, in.timeUpdate, *remaining, sinceReceipt, sinceReceipt > 0);
+        PutPrediction(v, in.timeUpdate, *remaining, sinceReceipt, sinceReceipt > 0);
     } else {
-        v += "NaN\n";
+        v.Put("NaN\n");
     }
 
     // Prediction 2 assumes the client keeps getting the measured share of the machine.
@@ -116,9 +117,20 @@ PageText BuildProgressPage(const ProgressInputs& in) {
         remaining && u && *u > 0 ? TruncToInt32(*remaining / *u) : std::nullopt;
     if (remaining2) {
         // Counted from the load even when the receipt time is unknown.
-        AppendPrediction(v, in.timeUpdate, *remaining2, sinceReceipt, true);
+        PutPrediction(v, in.timeUpdate, *remaining2, sinceReceipt, true);
     } else {
-        v += "NaN\n";
+        v.Put("NaN\n");
+    }
+}
+
+}  // namespace
+
+PageText BuildProgressPage(const ProgressInputs& in) {
+    PageText page;
+    page.labels = Text::kProgressLabels;
+    if (in.state.found) {
+        TextWriter values(page.values);
+        PutValues(values, in);
     }
     return page;
 }

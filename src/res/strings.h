@@ -46,8 +46,10 @@ inline constexpr char kTabUserWithNameFormat[] = "ユーザ情報 (%s)";
 
 // The lines around the pages.
 inline constexpr char kLastUpdatePrefix[] = "最終更新時刻： ";
-inline constexpr char kElapsedDaysFormat[] = " (%.3lf day 経過)";
-inline constexpr char kElapsedHoursFormat[] = " (%.3lf hr 経過)";
+// " (%.3lf day 経過)" or " (%.3lf hr 経過)": the text around the number.
+inline constexpr char kElapsedOpen[] = " (";
+inline constexpr char kElapsedDaysClose[] = " day 経過)";
+inline constexpr char kElapsedHoursClose[] = " hr 経過)";
 
 // Page labels.
 inline constexpr char kWorkUnitLabels[] =
@@ -64,8 +66,10 @@ inline constexpr char kUserLabels[] =
     "\n\n結果送信数/日：\nCPU Time/WU：\nCPU Time/日：";
 
 // Page values with Japanese in them.
-inline constexpr char kAfterReceiptDaysFormat[] = " (受信から %.3lf day 経過後)\n";
-inline constexpr char kAfterReceiptHoursFormat[] = " (受信から %.3lf hr 経過後)\n";
+// " (受信から %.3lf day 経過後)\n" or " (受信から %.3lf hr 経過後)\n": the text around the number.
+inline constexpr char kAfterReceiptOpen[] = " (受信から ";
+inline constexpr char kAfterReceiptDaysClose[] = " day 経過後)\n";
+inline constexpr char kAfterReceiptHoursClose[] = " hr 経過後)\n";
 inline constexpr char kAsOfFormat[] = " (%04d/%02d/%02d %02d:%02d:%02d UT 時点)\n";
 inline constexpr char kAsOfUnknownDate[] = " (----/--/-- --:--:-- UT 時点)\n";  // no usable date
 

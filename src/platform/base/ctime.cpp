@@ -22,14 +22,14 @@ char* PutTwoDigits(char* at, int value) {
 // which costs as much as all the rest of a CSV line: the length written, or 0 when the pattern
 // holds another conversion, the year is not four digits or the text would not fit, and strftime
 // then writes it.
-size_t FormatDirectly(const char* pattern, const struct tm& local, char (&text)[128]) {
+size_t FormatDirectly(const char* pattern, const struct tm& local, char* text) {
     const int year = local.tm_year + 1900;
     if (year < 1000 || year > 9999) {
         return 0;
     }
     char* at = text;
     for (const char* p = pattern; *p; ++p) {
-        if (at + 4 > text + sizeof text) {
+        if (at + 4 > text + CTime::kFormatMax) {
             return 0;
         }
         if (*p != '%') {
@@ -70,24 +70,33 @@ CString CTime::Format(const char* pattern) const {
     return text;
 }
 
-void CTime::AppendFormat(CString& text, const char* pattern) const {
+int CTime::WriteFormat(char* buffer, const char* pattern) const {
     if (m_time < std::numeric_limits<time_t>::min() ||
         m_time > std::numeric_limits<time_t>::max()) {
-        return;
+        return 0;
     }
     const time_t t = static_cast<time_t>(m_time);
     struct tm local {};
     if (!localtime_r(&t, &local)) {
-        return;
+        return 0;
     }
-    char buffer[128];
     size_t n = FormatDirectly(pattern, local, buffer);
     if (n == 0) {
         // The patterns are the callers' own literals, passed through.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-        n = std::strftime(buffer, sizeof buffer, pattern, &local);
+        n = std::strftime(buffer, kFormatMax, pattern, &local);
 #pragma GCC diagnostic pop
     }
-    text.Append(buffer, static_cast<int>(n));
+    return static_cast<int>(n);
+}
+
+void CTime::AppendFormat(CString& text, const char* pattern) const {
+    char buffer[kFormatMax];
+    text.Append(buffer, WriteFormat(buffer, pattern));
+}
+
+void CTime::AppendFormat(TextWriter& text, const char* pattern) const {
+    char* const room = text.Room(kFormatMax);
+    text.Advance(WriteFormat(room, pattern));
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/base/cstring.h"
+#include "platform/base/text_writer.h"
 
 class CTimeSpan {
 public:
@@ -31,6 +32,8 @@ public:
     CString Format(const char* pattern) const;
     // The same text appended to text, which saves a line built of many parts a string of its own.
     void AppendFormat(CString& text, const char* pattern) const;
+    void AppendFormat(TextWriter& text, const char* pattern) const;
+    static constexpr int kFormatMax = 128;
 
     friend constexpr CTimeSpan operator-(const CTime& a, const CTime& b) {
         return CTimeSpan(a.m_time - b.m_time);
@@ -43,5 +46,8 @@ public:
     }
 
 private:
+    // The local-time text into buffer (kFormatMax bytes); returns its length, 0 when there is none.
+    int WriteFormat(char* buffer, const char* pattern) const;
+
     std::int64_t m_time = 0;
 };

@@ -34,13 +34,13 @@ constexpr char kDigitPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-// The number of decimal digits of value.
+// The number of decimal digits of value: from its bit length (1233 / 4096 is just above log10 2),
+// which gives the count or one more, and one comparison.
 int DigitCount(std::uint64_t value) {
-    int count = 1;
-    while (count < 20 && value >= kPowersOf10[count]) {
-        ++count;
-    }
-    return count;
+    value |= 1;  // 0 has one digit too; no power of 10 above 1 is odd
+    const int bits = 64 - __builtin_clzll(value);
+    const int guess = (bits * 1233) >> 12;  // 0 to 19
+    return guess + (value >= kPowersOf10[guess] ? 1 : 0);
 }
 
 // Writes value in decimal so that its digits end at end; returns where they start.
@@ -70,6 +70,21 @@ int WriteSignedDigits(char* buffer, bool negative, std::uint64_t value) {
     const int digits = DigitCount(value);
     WriteDigits(buffer + digits, value);
     return digits + (negative ? 1 : 0);
+}
+
+// Writes the last count decimal digits of value (value < 10^count) so that they end at end,
+// leading zeros included.
+void WriteDigitsPadded(char* end, std::uint64_t value, int count) {
+    for (; count >= 2; count -= 2) {
+        const std::uint64_t pair = value % 100;
+        value /= 100;
+        end -= 2;
+        end[0] = kDigitPairs[2 * pair];
+        end[1] = kDigitPairs[2 * pair + 1];
+    }
+    if (count == 1) {
+        end[-1] = static_cast<char>('0' + value);
+    }
 }
 
 // The exact "%.<decimals>f" of a finite value below 2^53, printf's answer: the integer part is
@@ -114,13 +129,8 @@ int WriteFixedQuickly(char* buffer, double value, int decimals) {
     int length = WriteSignedDigits(buffer, std::signbit(value), integer);
     if (decimals > 0) {
         buffer[length++] = '.';
-        // The decimals with their leading zeros: decimalsPart < 10^decimals.
-        char* const end = buffer + length + decimals;
-        char* start = WriteDigits(end, decimalsPart);
-        while (start > buffer + length) {
-            *--start = '0';
-        }
         length += decimals;
+        WriteDigitsPadded(buffer + length, decimalsPart, decimals);
     }
     return length;
 }

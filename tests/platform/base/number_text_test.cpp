@@ -23,7 +23,7 @@ std::string Printf(double value, int decimals) {
 
 // Ties (0.125 to two decimals rounds to even), negative zero, values that round to zero from
 // below, the edges of the exact path (2^53) and beyond it, infinities and NaN, and a spread of
-// random values of every magnitude: the same text as "%.*f" for 0, 2, 3 and 6 decimals.
+// random values of every magnitude: the same text as "%.*f" for 0 to 3, 6 and 17 decimals.
 // (Integers, extremes included: the quick-format test.)
 TEST(NumberText, FixedDecimalsAsPrintfWritesThem) {
     std::vector<double> values = {0.0,
@@ -60,7 +60,7 @@ TEST(NumberText, FixedDecimalsAsPrintfWritesThem) {
         values.push_back(value);
     }
     for (const double value : values) {
-        for (const int decimals : {0, 2, 3, 6}) {
+        for (const int decimals : {0, 1, 2, 3, 6, 17}) {
             char text[kNumberTextMax];
             const int length = WriteFixed(text, value, decimals);
             ASSERT_EQ(Printf(value, decimals), std::string(text, length)) << decimals;

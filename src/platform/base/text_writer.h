@@ -1,0 +1,72 @@
+// TextWriter: a text put together field by field in a buffer on the stack and appended to a
+// CString in large pieces. The progress page and the CSV line are built on every refresh or
+// export, and growing a string one field at a time cost more than writing the fields.
+#pragma once
+
+#include <cstring>
+#include <string_view>
+
+#include "platform/base/cstring.h"
+#include "platform/base/number_text.h"
+
+class TextWriter {
+public:
+    // What is written ends up appended to text, at the latest when the writer goes. The buffer is
+    // not zeroed: only the bytes written are ever read.
+    // cppcheck-suppress uninitMemberVar
+    explicit TextWriter(CString& text) : m_text(text) {}
+    ~TextWriter() { Flush(); }
+    TextWriter(const TextWriter&) = delete;
+    TextWriter& operator=(const TextWriter&) = delete;
+
+    void Put(char ch) {
+        Reserve(1);
+        *m_at++ = ch;
+    }
+    void Put(std::string_view text) {
+        if (text.size() > kSize) {
+            Flush();
+            m_text.Append(text.data(), static_cast<int>(text.size()));
+            return;
+        }
+        Reserve(static_cast<int>(text.size()));
+        std::memcpy(m_at, text.data(), text.size());
+        m_at += text.size();
+    }
+    void Put(const char* text) { Put(std::string_view(text)); }
+    void Put(const CString& text) { Put(std::string_view(text.str())); }
+    // "%.<decimals>f" and "%lld", as number_text.h writes them.
+    void Fixed(double value, int decimals) {
+        Reserve(kNumberTextMax);
+        m_at += WriteFixed(m_at, value, decimals);
+    }
+    void Integer(long long value) {
+        Reserve(kNumberTextMax);
+        m_at += WriteInteger(m_at, value);
+    }
+    // Room for up to bytes (at most 1024) that the caller writes itself, then tells how many.
+    char* Room(int bytes) {
+        Reserve(bytes);
+        return m_at;
+    }
+    void Advance(int written) { m_at += written; }
+
+    // Appends what is in the buffer to the text now.
+    void Flush() {
+        m_text.Append(m_buffer, static_cast<int>(m_at - m_buffer));
+        m_at = m_buffer;
+    }
+
+private:
+    static constexpr int kSize = 1024;
+
+    void Reserve(int bytes) {
+        if (m_buffer + kSize - m_at < bytes) {
+            Flush();
+        }
+    }
+
+    CString& m_text;
+    char m_buffer[kSize];
+    char* m_at = m_buffer;
+};
