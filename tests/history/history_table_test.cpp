@@ -108,8 +108,6 @@ TEST(HistoryTable, CellsAreWrittenAsTheObservationPageAndTheLogWriteThem) {
     unit.bg_power = 0.1234567;
     LogUnit unknown = unit;
     unknown.recorded = kNoTime;
-    unknown.start_ra = 0.0;
-    unknown.start_dec = -0.5;
     unknown.logged -= 1;
     HistoryTable table;
     const std::vector<LogUnit> units = {unit, unknown};
@@ -123,8 +121,6 @@ TEST(HistoryTable, CellsAreWrittenAsTheObservationPageAndTheLogWriteThem) {
     EXPECT_EQ(table.CellText(0, HistoryColumn::kScore), "3.250000");
     EXPECT_EQ(table.CellText(0, HistoryColumn::kPower), "0.123457");
     EXPECT_EQ(table.CellText(1, HistoryColumn::kRecorded), "----/--/-- --:--:--");
-    EXPECT_EQ(table.CellText(1, HistoryColumn::kPosition),
-              "00 hr 00 min 00 sec R.A., +0 deg -30 min 00 sec Dec.");
 }
 
 }  // namespace
