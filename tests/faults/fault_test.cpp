@@ -86,7 +86,8 @@ void CheckCsvCuts(const TempDir& dir) {
     }
 }
 
-// Every file size limit from nothing to room for both plot files, over old files or none.
+// Every file size limit from nothing to room for both plot files, over old files or none: with
+// room, both are replaced whole and no temporary file stays.
 void CheckPlotCuts(const TempDir& dir) {
     const std::string dat = FormatPlotData(SampleState()).str();
     const std::string plt = FormatPlotScript(SampleWorkUnit(kUnit), SampleState()).str();
