@@ -39,28 +39,21 @@ TEST(SkyAnglesHms, SplitsRightAscension) {
 // degree) between -1 and 0; a full degree carried away from zero; whole turns dropped before the
 // degrees are taken modulo 90. 38.123456 is 38 deg 444.44"; 5.016556 is 5 deg 59.6".
 TEST(SkyAnglesDms, SplitsDeclination) {
-    const std::pair<double, const char*> cases[] = {
-        {0.0, "0 0 0"},
-        {12.5, "12 30 0"},
-        {-12.5, "-12 30 0"},
-        {38.123456, "38 7 24"},
-        {-38.123456, "-38 7 24"},
-        {-1.0, "-1 0 0"},
-        {5.016556, "5 1 0"},
-        {-5.016556, "-5 1 0"},
-        {-0.5, "0 -30 0"},
-        {-0.123, "0 -7 -22"},
-        {-0.9999999, "0 -59 -59"},
-        {-0.016639, "0 0 -59"},
-        {12.9999999, "13 0 0"},
-        {-12.9999999, "-13 0 0"},
-        {0.9999999, "1 0 0"},
-        {-1.9999999, "-2 0 0"},
-        {372.5, "12 30 0"},
-        {3.6e8 + 12.5, "12 30 0"},
+    const std::pair<double, const char*> signs[] = {
+        {0.0, "0 0 0"},         {12.5, "12 30 0"},         {-12.5, "-12 30 0"},
+        {38.123456, "38 7 24"}, {-38.123456, "-38 7 24"},  {-1.0, "-1 0 0"},
+        {5.016556, "5 1 0"},    {-5.016556, "-5 1 0"},     {-0.5, "0 -30 0"},
+        {-0.123, "0 -7 -22"},   {-0.9999999, "0 -59 -59"}, {-0.016639, "0 0 -59"},
+    };
+    const std::pair<double, const char*> carriesAndTurns[] = {
+        {12.9999999, "13 0 0"},      {-12.9999999, "-13 0 0"}, {0.9999999, "1 0 0"},
+        {-1.9999999, "-2 0 0"},      {372.5, "12 30 0"},       {3.6e8 + 12.5, "12 30 0"},
         {-3.6e8 - 12.5, "-12 30 0"},
     };
-    for (const auto& [degrees, shown] : cases) {
+    for (const auto& [degrees, shown] : signs) {
+        EXPECT_EQ(Shown(DegreesToDms, degrees), shown) << degrees;
+    }
+    for (const auto& [degrees, shown] : carriesAndTurns) {
         EXPECT_EQ(Shown(DegreesToDms, degrees), shown) << degrees;
     }
 }
