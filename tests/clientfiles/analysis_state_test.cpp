@@ -9,7 +9,9 @@
 #include "clientfiles/work_unit_info.h"
 #include "support/temp_dir.h"
 
-TEST(AnalysisStateTest, ReadsEveryKeyOfARealFile) {
+// A real file, then a partial one (what it lacks stays), an empty one (all cleared), odd
+// bg_pot keys, and none (the last values stay).
+TEST(AnalysisStateTest, RealPartialEmptyAndMissingFiles) {
     TempDir dir;
     dir.CopyFromData("sah/state.sah", "state.sah");
     AnalysisState state(dir.path().c_str());
@@ -25,13 +27,6 @@ TEST(AnalysisStateTest, ReadsEveryKeyOfARealFile) {
                  "8192 18723.25 0.45123456 23.456789 1.234567 1.5 0.512345 3.141593 "
                  "1.414214 27 -0.75 4 1");
     EXPECT_NEAR(state.GetBgPot(27), 4.141593, 0.11);  // the Gaussian's peak
-}
-
-TEST(AnalysisStateTest, APartialFileKeepsTheRestAndAnEmptyFileClearsAll) {
-    TempDir dir;
-    dir.CopyFromData("sah/state.sah", "state.sah");
-    AnalysisState state(dir.path().c_str());
-    state.Read(ClientFileSet::Sah);
     const double pot10 = state.GetBgPot(10);
 
     dir.Write("state.sah", "prog=0.5\ncpu=100\n");

@@ -1,7 +1,7 @@
 // The exports read by the programs they are written for: Python's csv module and gnuplot.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <string.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <set>
@@ -18,42 +18,10 @@ using namespace export_test;
 namespace {
 
 constexpr const char* kGnuplot = "/usr/bin/gnuplot";
-constexpr const char* kUnit = "07ja99ab.9999.1234.56.7";
 
-// Runs a program in dir without a shell (arguments are passed as they are, whatever they hold),
-// with HOME there too; its exit status (-1 when it did not exit) and its output, both streams.
+// A program run in dir, with HOME there too, so no file of the user's takes part.
 int Exec(const TempDir& dir, const std::vector<std::string>& argv, std::string& output) {
-    output.clear();
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) {
-        return -1;
-    }
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(pipeFds[1], 1);
-        dup2(pipeFds[1], 2);
-        close(pipeFds[0]);
-        if (chdir(dir.path().c_str()) != 0) {
-            _exit(127);
-        }
-        setenv("HOME", dir.path().c_str(), 1);
-        std::vector<char*> args;
-        for (const std::string& arg : argv) {
-            args.push_back(const_cast<char*>(arg.c_str()));
-        }
-        args.push_back(nullptr);
-        execv(args[0], args.data());
-        _exit(127);
-    }
-    close(pipeFds[1]);
-    char buffer[4096];
-    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
-        output.append(buffer, static_cast<size_t>(n));
-    }
-    close(pipeFds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return dir.Run(argv, output, [&] { setenv("HOME", dir.path().c_str(), 1); });
 }
 
 // gnuplot's other notes (a missing font, say) are allowed.
@@ -99,10 +67,9 @@ TEST(CsvExportReadBack, EveryRecordHasAllItsFieldsInBothLayouts) {
 
 // Work-unit names made to attack the script: closing its strings, back-quoted commands, macros,
 // the names gnuplot reads as commands ("|...") or special files. Run as the user would (gnuplot
-// NAME.plt in the CSV folder), and with the two GIF lines taken in, the script runs nothing and
-// writes nothing but the picture its own lines name; it still plots the data, into a PNG and,
-// once its two commented lines are taken in, the GIF it names. A name beginning
-// with "<" gets no files at all, since gnuplot runs "gnuplot '<cmd.plt'" as a command.
+// NAME.plt in the CSV folder), into a PNG, and with its two GIF lines taken in, the script runs
+// nothing and writes only the picture it names. A name beginning with "<" gets no files at all,
+// since gnuplot runs "gnuplot '<cmd.plt'" as a command.
 TEST(PlotGnuplot, NoUnitNameMakesTheScriptRunOrWriteAnything) {
     if (access(kGnuplot, X_OK) != 0) {
         GTEST_SKIP() << kGnuplot << " is missing (scripts/install-deps installs it)";

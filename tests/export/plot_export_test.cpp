@@ -53,21 +53,6 @@ TEST(PlotExport, DataAndScriptTexts) {
         FormatPlotScript(SampleWorkUnit(kUnit), state).str());
 }
 
-// Both files go beside the CSV file; a later export replaces them whole and leaves no
-// temporary file.
-TEST(PlotExport, WritesBothFilesBesideTheCsvFileAndReplacesThem) {
-    TempDir dir;
-    AnalysisState state = SampleState();
-    for (double power : {2.5, 7.0}) {
-        state.bg_power = power;
-        state.bg_pot[0] = power;
-        ASSERT_TRUE(WritePlotFiles(dir.File("log.csv"), SampleWorkUnit(kUnit), state));
-        EXPECT_EQ(Names({kDat, kPlt}), ListDirectory(dir.path()));
-        EXPECT_EQ(FormatPlotData(state).str(), dir.Read(kDat));
-        EXPECT_EQ(FormatPlotScript(SampleWorkUnit(kUnit), state).str(), dir.Read(kPlt));
-    }
-}
-
 // The plot files go to the folder the CSV file is in as the file system resolves it: through a
 // link followed by "..", that is the link target's parent, not the folder the link is in.
 TEST(PlotExport, PlotFilesGoWhereTheCsvFileIs) {

@@ -45,3 +45,10 @@ void SkipChild(const std::string& why) {
     std::fflush(nullptr);
     _exit(kSkipped);
 }
+
+void SetFileSizeLimit(unsigned long long bytes) {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = bytes == RLIM_INFINITY ? limit.rlim_max : static_cast<rlim_t>(bytes);
+    EXPECT_EQ(0, setrlimit(RLIMIT_FSIZE, &limit));
+}

@@ -2,6 +2,8 @@
 // child, so nothing leaks into the other tests.
 #pragma once
 
+#include <sys/resource.h>
+
 #include <functional>
 #include <string>
 
@@ -12,3 +14,7 @@ void RunInChild(const std::function<void()>& body, unsigned timeLimitSeconds = 0
 
 // Ends the child, skipping the test; the reason goes to the output.
 [[noreturn]] void SkipChild(const std::string& why);
+
+// Sets the soft file size limit; RLIM_INFINITY sets it back to the hard one. A write past it
+// fails with EFBIG where SIGXFSZ is ignored; elsewhere the signal ends the process.
+void SetFileSizeLimit(unsigned long long bytes);

@@ -3,7 +3,6 @@
 // change the process (limits, signals, user) run in a forked child so nothing leaks.
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,14 +27,6 @@
 using namespace export_test;
 
 namespace {
-
-// RLIM_INFINITY: back to the hard limit. SIGXFSZ must be ignored, so writes fail with EFBIG.
-void SetFileSizeLimit(unsigned long long bytes) {
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = bytes == RLIM_INFINITY ? limit.rlim_max : static_cast<rlim_t>(bytes);
-    EXPECT_EQ(0, setrlimit(RLIMIT_FSIZE, &limit));
-}
 
 // The whole file, or "<missing>".
 std::string Contents(const TempDir& dir, const std::string& name) {
@@ -95,7 +86,8 @@ void CheckCsvCuts(const TempDir& dir) {
     }
 }
 
-// Every file size limit from nothing to room for both plot files, over old files or none.
+// Every file size limit from nothing to room for both plot files, over old files or none: with
+// room, both are replaced whole and no temporary file stays.
 void CheckPlotCuts(const TempDir& dir) {
     const std::string dat = FormatPlotData(SampleState()).str();
     const std::string plt = FormatPlotScript(SampleWorkUnit(kUnit), SampleState()).str();

@@ -119,22 +119,13 @@ TEST(HostileFiles, ACsvPathThatIsNoRegularFileFailsTheExport) {
 TEST(HostileFiles, OnlyTheFirstMegabyteOfAHugeClientFileIsRead) {
     TempDir dir;
     dir.CopyClientFiles("sah");
-    const std::string path = dir.File("state.sah");
     const std::string head = "prog=0.5\ncpu=100\n";
-    constexpr off_t kMegabyte = 1 << 20;
-    {
-        const int fd = open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-        ASSERT_GE(fd, 0);
-        ASSERT_EQ(static_cast<ssize_t>(head.size()), write(fd, head.data(), head.size()));
-        // Zero bytes end the text where they start, so the rest must be printable filler.
-        const std::string filler(kMegabyte - head.size() - 8, '#');
-        ASSERT_EQ(static_cast<ssize_t>(filler.size()), write(fd, filler.data(), filler.size()));
-        // "\nfl=12345" crosses the limit after "\nfl=1234"; "cpu=7" lies past it.
-        const std::string tail = "\nfl=12345\ncpu=7\n";
-        ASSERT_EQ(static_cast<ssize_t>(tail.size()), write(fd, tail.data(), tail.size()));
-        ASSERT_EQ(1, pwrite(fd, "\n", 1, 256 * kMegabyte));
-        close(fd);
-    }
+    constexpr size_t kMegabyte = 1 << 20;
+    // Zero bytes end the text where they start, so up to the limit the filler is printable.
+    // "\nfl=12345" crosses the limit after "\nfl=1234"; "cpu=7" lies past it.
+    dir.Write("state.sah",
+              head + std::string(kMegabyte - head.size() - 8, '#') + "\nfl=12345\ncpu=7\n");
+    std::filesystem::resize_file(dir.File("state.sah"), 256 * kMegabyte);
     AnalysisState state(dir.path().c_str());
     state.Read(ClientFileSet::Sah);
     ASSERT_TRUE(state.found);

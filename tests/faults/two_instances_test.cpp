@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -127,35 +126,17 @@ TEST(TwoInstances, AFileSizeLimitFailsTheExportWithoutKillingTheProgram) {
     ASSERT_TRUE(SettingsStore(config.File("Halvorn/Vantrel/settings"))
                     .WriteString("Export", "Path", logs.File("log.csv").c_str()));
     client.Write("actions", "export\n");
-    int output[2];
-    ASSERT_EQ(0, pipe(output));
-    const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
+    std::string json;
+    const int status = client.Run({VANTREL_SCENARIO_PROGRAM}, json, [&] {
         // Room for 40 more bytes: the line needs more. Pipes have no size limit.
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = log.size() + 40;
-        const int actions = open(client.File("actions").c_str(), O_RDONLY);
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0 || chdir(client.path().c_str()) != 0 ||
-            actions < 0 || dup2(actions, 0) < 0 || dup2(output[1], 1) < 0) {
+        SetFileSizeLimit(log.size() + 40);
+        const int actions = open("actions", O_RDONLY);
+        if (actions < 0 || dup2(actions, 0) < 0) {
             _exit(126);
         }
         setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
-        execl(VANTREL_SCENARIO_PROGRAM, VANTREL_SCENARIO_PROGRAM, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(output[1]);
-    std::string json;
-    char buffer[4096];
-    for (ssize_t n; (n = read(output[0], buffer, sizeof buffer)) > 0;) {
-        json.append(buffer, static_cast<size_t>(n));
-    }
-    close(output[0]);
-    int status = 0;
-    ASSERT_EQ(pid, waitpid(pid, &status, 0));
-    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-    EXPECT_EQ(0, WEXITSTATUS(status));
+    });
+    EXPECT_EQ(0, status) << "128 and more: ended by a signal";
     EXPECT_NE(std::string::npos,
               json.find("\"messageBoxes\":[{\"text\":\"エクスポートできませんでした\""))
         << json;

@@ -83,6 +83,9 @@ TEST(CsvLogLine, OlderLinesAndOddNumbersAreRead) {
 }
 
 TEST(CsvLogLine, NumbersReadAsTheCLibraryReadsThem) {
+    const auto cpuOf = [](const std::string& text) {
+        return ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", text)).cpu;
+    };
     // "%.Nf" texts of many sizes, as the log writes them: strtod is the reference.
     unsigned seed = 12345;
     for (int i = 0; i < 5000; ++i) {
@@ -91,22 +94,20 @@ TEST(CsvLogLine, NumbersReadAsTheCLibraryReadsThem) {
                              std::pow(10.0, static_cast<int>(seed % 13) - 6);
         char text[64];
         std::snprintf(text, sizeof text, "%.*f", static_cast<int>(seed / 7 % 7), value);
-        const LogUnit unit = ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", text));
-        ASSERT_EQ(unit.cpu, std::strtod(text, nullptr)) << text;
+        ASSERT_EQ(cpuOf(text), std::strtod(text, nullptr)) << text;
     }
     // Either side of 15 digits, where the digits stop fitting a double exactly; a point with
     // nothing on one side; a negative zero.
     for (const char* text :
          {"999999999999999", "9999999999999999", "0.000000000000001", "1.0000000000000001",
           "123456789.0123456", ".5", "5.", "-.5", "-0.000"}) {
-        const double cpu = ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", text)).cpu;
+        const double cpu = cpuOf(text);
         const double reference = std::strtod(text, nullptr);
         EXPECT_EQ(cpu, reference) << text;
         EXPECT_EQ(std::signbit(cpu), std::signbit(reference)) << text;
     }
-    EXPECT_EQ(ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", "12345678901234567.25")).cpu,
-              12345678901234567.25);
-    EXPECT_TRUE(std::isinf(ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", "-inf")).cpu));
+    EXPECT_EQ(cpuOf("12345678901234567.25"), 12345678901234567.25);
+    EXPECT_TRUE(std::isinf(cpuOf("-inf")));
 }
 
 // The line with the first occurrence of from replaced.

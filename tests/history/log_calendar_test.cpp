@@ -1,9 +1,9 @@
 // The log's dates as numbers, checked against the C library's calendar, and the week boundary.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
 #include <time.h>
 
+#include "export/export_test_support.h"
 #include "history/log_calendar.h"
 
 namespace {
@@ -41,13 +41,8 @@ TEST(LogCalendar, WeeksStartOnMondayAtMidnightOfTheWallClock) {
     EXPECT_EQ(WeekIndex(*ParseLogTime("1969/12/28 23:59:59")), -1);
 
     // The wall clock is the zone's: Tokyo is 9 hours ahead of UT, all year.
-    const char* previous = getenv("TZ");
-    const std::string saved = previous ? previous : "";
-    setenv("TZ", "Asia/Tokyo", 1);
-    tzset();
+    export_test::ScopedTimeZone tokyo("Asia/Tokyo");
     EXPECT_EQ(LocalWallClock(monday - 9 * 3600), monday);
-    previous ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
-    tzset();
 }
 
 }  // namespace

@@ -168,41 +168,34 @@ TEST_F(ClientMonitorTest, TheGenerationMovesOnlyWithWhatTheLoadsRead) {
     CopyClientFiles("sah");
     ASSERT_TRUE(m_monitor.Start());
     std::uint64_t last = m_monitor.Generation();
-    const auto moved = [&] {
+    // A refresh of that outcome; whether it moved the generation.
+    const auto refreshMoves = [&](Outcome outcome = Outcome::Refreshed) {
+        EXPECT_EQ(Refresh().outcome, outcome);
         const bool changed = m_monitor.Generation() != last;
         last = m_monitor.Generation();
         return changed;
     };
-    Refresh();
-    EXPECT_FALSE(moved());
+    EXPECT_FALSE(refreshMoves());
     const std::string state = m_client.Read("state.sah");
     m_client.Write("state.sah", state);  // rewritten, the same bytes
-    Refresh();
-    EXPECT_FALSE(moved());
+    EXPECT_FALSE(refreshMoves());
 
     m_client.Write("user_info.sah", "nresults=7\n");
-    Refresh();
-    EXPECT_TRUE(moved());
+    EXPECT_TRUE(refreshMoves());
     m_client.Write("state.sah", "");
-    Refresh();
-    EXPECT_TRUE(moved());
+    EXPECT_TRUE(refreshMoves());
     m_client.Write("state.sah", state);
-    Refresh();
-    EXPECT_TRUE(moved());
+    EXPECT_TRUE(refreshMoves());
 
     const utimbuf written{900000000, 900000000};
     ASSERT_EQ(::utime(m_client.File("work_unit.sah").c_str(), &written), 0);
-    Refresh();
-    EXPECT_TRUE(moved());
+    EXPECT_TRUE(refreshMoves());
     m_client.Remove("state.sah");
-    EXPECT_EQ(Refresh().outcome, Outcome::StateMissing);
-    EXPECT_TRUE(moved());
+    EXPECT_TRUE(refreshMoves(Outcome::StateMissing));
     m_client.Write("state.sah", state);
-    Refresh();
-    EXPECT_TRUE(moved());
+    EXPECT_TRUE(refreshMoves());
     m_client.Remove("work_unit.sah");
-    EXPECT_EQ(Refresh().outcome, Outcome::Failed);
-    EXPECT_TRUE(moved());
+    EXPECT_TRUE(refreshMoves(Outcome::Failed));
 }
 
 }  // namespace

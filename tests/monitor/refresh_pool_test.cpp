@@ -4,10 +4,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <functional>
+#include <future>
 #include <memory>
-#include <mutex>
 #include <thread>
 
 #include "monitor/refresh_pool.h"
@@ -15,25 +14,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-// A gate the stuck jobs wait at; shared with them, since they may outlive the test's scope.
-struct Gate {
-    std::mutex mutex;
-    std::condition_variable opened;
-    bool open = false;
-
-    void Wait() {
-        std::unique_lock<std::mutex> lock(mutex);
-        opened.wait(lock, [&] { return open; });
-    }
-    void Open() {
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            open = true;
-        }
-        opened.notify_all();
-    }
-};
 
 bool WaitFor(const std::function<bool()>& done) {
     const auto deadline = std::chrono::steady_clock::now() + 10s;
@@ -47,11 +27,12 @@ bool WaitFor(const std::function<bool()>& done) {
 }
 
 TEST(RefreshPool, StuckThreadsAreReplacedAndTheOtherJobsGoOn) {
-    auto gate = std::make_shared<Gate>();
+    std::promise<void> gate;  // the stuck jobs wait until it is set
+    const std::shared_future<void> opened = gate.get_future().share();
     auto done = std::make_shared<std::atomic<int>>(0);
     RefreshPool pool(2, 50ms);
     for (int i = 0; i < 2; ++i) {
-        pool.Submit([gate] { gate->Wait(); });
+        pool.Submit([opened] { opened.wait(); });
     }
     for (int i = 0; i < 5; ++i) {
         pool.Submit([done] { ++*done; });
@@ -62,7 +43,7 @@ TEST(RefreshPool, StuckThreadsAreReplacedAndTheOtherJobsGoOn) {
     EXPECT_EQ(pool.WorkingThreads(), 2u);
     ASSERT_TRUE(WaitFor([&] { return *done == 5; }));
     // A stuck thread that finishes its job ends: the pool stays at its size.
-    gate->Open();
+    gate.set_value();
     EXPECT_TRUE(WaitFor([] { return RefreshPool::StuckThreadsRunning() == 0; }));
     EXPECT_EQ(pool.WorkingThreads(), 2u);
 }
@@ -82,14 +63,15 @@ TEST(RefreshPool, ABatchWakesNoThreadUntilItCloses) {
 }
 
 TEST(RefreshPool, ItsEndWaitsForNoJobThatHangs) {
-    auto gate = std::make_shared<Gate>();
+    std::promise<void> gate;
+    const std::shared_future<void> opened = gate.get_future().share();
     auto finished = std::make_shared<std::atomic<bool>>(false);
     const auto start = std::chrono::steady_clock::now();
     {
         // A bound far away: the job is not yet counted as stuck when the pool ends.
         RefreshPool pool(1, 1h);
-        pool.Submit([gate, finished] {
-            gate->Wait();
+        pool.Submit([opened, finished] {
+            opened.wait();
             *finished = true;
         });
         std::this_thread::sleep_for(20ms);
@@ -97,7 +79,7 @@ TEST(RefreshPool, ItsEndWaitsForNoJobThatHangs) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
     EXPECT_FALSE(*finished);
     EXPECT_EQ(RefreshPool::StuckThreadsRunning(), 1u);
-    gate->Open();
+    gate.set_value();
     EXPECT_TRUE(WaitFor([] { return RefreshPool::StuckThreadsRunning() == 0; }));
     EXPECT_TRUE(*finished) << "left to finish alone";
 }

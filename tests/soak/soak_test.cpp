@@ -14,6 +14,7 @@
 #include <iostream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <thread>
 
 #include "app/info_dlg.h"
@@ -35,25 +36,16 @@ long long FromEnvironment(const char* name, long long fallback) {
     return value > 0 ? value : fallback;
 }
 
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-bool IsOneOf(const std::string& text, const std::vector<std::string>& names) {
-    return std::find(names.begin(), names.end(), text) != names.end();
-}
-
 // The messages a refresh may leave while the CSV file can be written. kNothingToExport only when
 // no load of a finished unit ever found its state file whole.
 bool IsKnownMessage(const std::string& message) {
-    for (const char* known :
-         {"", Text::kInfoNotObtained, Text::kWorkUnitNotObtained, Text::kAnalysisNotObtained,
-          Text::kUserNotObtained, Text::kNothingToExport}) {
-        if (message == known) {
-            return true;
-        }
-    }
-    return false;
+    const std::string known[] = {"",
+                                 Text::kInfoNotObtained,
+                                 Text::kWorkUnitNotObtained,
+                                 Text::kAnalysisNotObtained,
+                                 Text::kUserNotObtained,
+                                 Text::kNothingToExport};
+    return std::find(std::begin(known), std::end(known), message) != std::end(known);
 }
 
 // Empty when the window shows texts built from one consistent load of records the client
@@ -63,7 +55,8 @@ std::string CheckWindow(CInfoDlg& dlg, const ClientMonitor& monitor, const std::
     const WorkUnitInfo& wu = monitor.WorkUnit();
     const AnalysisState& state = monitor.State();
     // A torn work unit or result is not read at all: every name shown is one the client wrote.
-    if (!wu.found || wu.directory.str() != clientDir || !IsOneOf(wu.name.str(), names) ||
+    if (!wu.found || wu.directory.str() != clientDir ||
+        std::find(names.begin(), names.end(), wu.name.str()) == names.end() ||
         !(wu.type == "seti_wu" || wu.type == "result")) {
         return "work unit \"" + wu.name.str() + "\" of type \"" + wu.type.str() + "\" in " +
                wu.directory.str();
@@ -95,7 +88,7 @@ std::string CheckWindow(CInfoDlg& dlg, const ClientMonitor& monitor, const std::
     const char* labels[] = {Text::kWorkUnitLabels, Text::kObservationLabels, Text::kAnalysisLabels,
                             Text::kProgressLabels, Text::kUserLabels};
     const std::string shownLabels = Headless::TextOf(dlg, IDC_LABELS).str();
-    if (tab < 0 || tab > 4 || !StartsWith(shownLabels, labels[tab])) {
+    if (tab < 0 || tab > 4 || shownLabels.rfind(labels[tab], 0) != 0) {
         return "tab " + std::to_string(tab) + " shows the labels \"" + shownLabels + "\"";
     }
     // The third line of the work unit page is the unit's name.
@@ -107,21 +100,6 @@ std::string CheckWindow(CInfoDlg& dlg, const ClientMonitor& monitor, const std::
     return {};
 }
 
-// Fields of a CSV line, split at the commas outside double quotes; quotes stay.
-std::vector<std::string> SplitCsvFields(const std::string& line) {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (char ch : line) {
-        quoted ^= ch == '"';
-        if (ch == ',' && !quoted) {
-            fields.emplace_back();
-        } else {
-            fields.back() += ch;
-        }
-    }
-    return fields;
-}
-
 // Problems in the LF log of the basic layout: every line whole with its 23 fields and line end
 // after the title; each naming one of the client's units, later than the line before, so none
 // twice; progress within 0..1, CPU time not negative; plot files beside each line with a
@@ -131,12 +109,16 @@ std::string CheckCsvLog(const TempDir& dir, const std::vector<std::string>& name
     const std::string log = dir.Read("export.csv");
     std::string problems = log.empty() || log.back() == '\n' ? "" : "the log ends inside a line\n";
     size_t next = 0;  // index in names of the earliest unit the next line may name
-    size_t start = 0;
-    for (int number = 1; start < log.size(); ++number) {
-        const size_t end = std::min(log.find('\n', start), log.size());
-        const std::string line = log.substr(start, end - start);
-        start = end + 1;
-        const std::vector<std::string> fields = SplitCsvFields(line);
+    std::istringstream lines(log);
+    int number = 0;
+    for (std::string line; std::getline(lines, line);) {
+        ++number;
+        // The simulator's unit names hold no comma.
+        std::vector<std::string> fields;
+        std::istringstream in(line);
+        for (std::string field; std::getline(in, field, ',');) {
+            fields.push_back(field);
+        }
         const std::string where = "line " + std::to_string(number) + ": ";
         if (fields.size() != 23 || line.find('\r') != std::string::npos) {
             problems += where + line + "\n";

@@ -1,7 +1,9 @@
 // A temporary directory for one test, removed with everything in it at the end.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 class TempDir {
 public:
@@ -23,6 +25,10 @@ public:
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
     void Remove(const std::string& name) const;
+    // Runs argv[0] without a shell in this folder, after setup() in the child; its exit status
+    // (128 + the signal that ended it) and all it wrote to both output streams.
+    int Run(const std::vector<std::string>& argv, std::string& output,
+            const std::function<void()>& setup = {}) const;
 
 private:
     std::string m_path;
