@@ -4,7 +4,6 @@
 // dialog and the simple view used with the mouse and the keyboard through the X server.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
