@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/info_dlg.h"
-#include "app/program_environment.h"
+#include "app/program_fixture.h"
 #include "monitor/client_monitor.h"
 
 class MainWindowTest : public ProgramTest {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/overview_dlg.h"
-#include "app/program_environment.h"
+#include "app/program_fixture.h"
 #include "support/hanging_reader.h"
 
 class OverviewTest : public ProgramTest {
