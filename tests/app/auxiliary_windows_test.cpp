@@ -131,30 +131,26 @@ TEST_F(MainWindowTest, ATabChangeRebuildsFromTheLastLoadAndIsStoredAtOnce) {
     });
 }
 
-// The simple view too, its time in Japan's zone as the window's.
-TEST_F(MainWindowTest, WithoutClientFilesTheWindowSaysSo) {
-    RunMainWindow([&](CInfoDlg& dlg) {
-        EXPECT_EQ(dlg.GetWindowText(), "Vantrel");
-        CSimpleViewDlg& view = *dlg.SimpleView();
-        EXPECT_EQ(view.GetWindowText(), "Vantrel");
-        EXPECT_EQ(view.GetDlgItem(IDC_INFO)->GetWindowText(), Text::kSimpleViewFailed);
-        EXPECT_EQ(view.GetDlgItem(IDC_TIME)->GetWindowText(), "2001/09/09 10:46:40");
-        EXPECT_EQ(Shown(dlg, IDC_MESSAGE), Text::kWorkUnitNotObtained);
-        EXPECT_EQ(Shown(dlg, IDC_LABELS), "");
-        EXPECT_EQ(Shown(dlg, IDC_VALUES), "");
-        EXPECT_EQ(Shown(dlg, IDC_LASTUPDATE), "最終更新時刻： 2001/09/09 10:46:40");
-        EXPECT_FALSE(Headless::IsEnabled(dlg, IDC_SIMPLE));
-        EXPECT_FALSE(Headless::TimerPeriod(dlg, 1));
-    });
-}
-
-// Started where there are no client files, on any tab, the window shows no graph until a load
-// finds the files.
-TEST_F(MainWindowTest, TheGraphShowsOnlyOnceTheAnalysisPageHasData) {
+// Without client files, on any tab, the window says so and shows no graph, and the simple view
+// says so too, its time in Japan's zone as the window's. The graph comes with the first load
+// that finds the files.
+TEST_F(MainWindowTest, WithoutClientFilesTheWindowSaysSoAndShowsNoGraph) {
     for (int tab = 4; tab >= 0; --tab) {
+        SCOPED_TRACE(tab);
         m_app->WriteProfileInt("TAB", "OFSET", tab);
         RunMainWindow([&](CInfoDlg& dlg) {
-            EXPECT_FALSE(Headless::IsShown(dlg, IDC_GRAPH)) << "started on tab " << tab;
+            EXPECT_FALSE(Headless::IsShown(dlg, IDC_GRAPH));
+            EXPECT_EQ(dlg.GetWindowText(), "Vantrel");
+            CSimpleViewDlg& view = *dlg.SimpleView();
+            EXPECT_EQ(view.GetWindowText(), "Vantrel");
+            EXPECT_EQ(view.GetDlgItem(IDC_INFO)->GetWindowText(), Text::kSimpleViewFailed);
+            EXPECT_EQ(view.GetDlgItem(IDC_TIME)->GetWindowText(), "2001/09/09 10:46:40");
+            EXPECT_EQ(Shown(dlg, IDC_MESSAGE), Text::kWorkUnitNotObtained);
+            EXPECT_EQ(Shown(dlg, IDC_LABELS), "");
+            EXPECT_EQ(Shown(dlg, IDC_VALUES), "");
+            EXPECT_EQ(Shown(dlg, IDC_LASTUPDATE), "最終更新時刻： 2001/09/09 10:46:40");
+            EXPECT_FALSE(Headless::IsEnabled(dlg, IDC_SIMPLE));
+            EXPECT_FALSE(Headless::TimerPeriod(dlg, 1));
         });
     }
     m_app->WriteProfileInt("TAB", "OFSET", 2);

@@ -1,4 +1,4 @@
-// The command line: which window on which folders, and the answers a terminal user gets.
+// The command line: which window on which folders or log, and the answers a terminal user gets.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,53 +8,48 @@
 
 namespace {
 
-struct Parsed {
-    StartRequest request;
-    std::optional<CommandLineAnswer> answer;
-};
-
-Parsed Parse(const std::vector<std::string>& args) {
-    Parsed parsed;
-    parsed.answer = ParseCommandLine(args, parsed.request);
-    return parsed;
-}
-
-TEST(CommandLine, TheNumberOfFoldersChoosesTheWindow) {
-    const Parsed none = Parse({});
-    EXPECT_FALSE(none.answer);
-    EXPECT_EQ(none.request.window, StartRequest::Window::Main);
-    EXPECT_TRUE(none.request.folders.empty());
-
-    const Parsed one = Parse({"/srv/seti"});
-    EXPECT_EQ(one.request.window, StartRequest::Window::Main);
-    EXPECT_EQ(one.request.folders, (std::vector<CString>{"/srv/seti"}));
-
-    const Parsed three = Parse({"a", "b", "c"});
-    EXPECT_EQ(three.request.window, StartRequest::Window::Overview);
-    EXPECT_EQ(three.request.folders.size(), 3u);
-
-    const Parsed stored = Parse({"--clients"});
-    EXPECT_FALSE(stored.answer);
-    EXPECT_EQ(stored.request.window, StartRequest::Window::Overview);
-    EXPECT_TRUE(stored.request.storedClients);
-
-    // After "--" a folder may start with a dash; "-" alone is a folder too.
-    const Parsed dashed = Parse({"--", "-odd", "--clients"});
-    EXPECT_FALSE(dashed.answer);
-    EXPECT_EQ(dashed.request.folders, (std::vector<CString>{"-odd", "--clients"}));
-    EXPECT_FALSE(dashed.request.storedClients);
-    EXPECT_EQ(Parse({"-"}).request.folders, (std::vector<CString>{"-"}));
+TEST(CommandLine, TheArgumentsChooseTheWindowAndItsFoldersOrLog) {
+    using Window = StartRequest::Window;
+    const struct {
+        std::vector<std::string> args;
+        Window window;
+        std::vector<CString> folders;
+        bool stored;
+        const char* log;
+    } cases[] = {
+        {{}, Window::Main, {}, false, ""},
+        {{"/srv/seti"}, Window::Main, {"/srv/seti"}, false, ""},
+        {{"a", "b", "c"}, Window::Overview, {"a", "b", "c"}, false, ""},
+        {{"--clients"}, Window::Overview, {}, true, ""},
+        // After "--" a folder may start with a dash; "-" alone is a folder too.
+        {{"--", "-odd", "--clients"}, Window::Overview, {"-odd", "--clients"}, false, ""},
+        {{"-"}, Window::Main, {"-"}, false, ""},
+        {{"--history", "/srv/log.csv"}, Window::History, {}, false, "/srv/log.csv"},
+        {{"--history=old.csv"}, Window::History, {}, false, "old.csv"},
+        {{"--history"}, Window::History, {}, false, ""},  // the log the settings name
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        StartRequest request;
+        EXPECT_FALSE(ParseCommandLine(c.args, request));
+        EXPECT_EQ(request.window, c.window);
+        EXPECT_EQ(request.folders, c.folders);
+        EXPECT_EQ(request.storedClients, c.stored);
+        EXPECT_EQ(request.historyLog, c.log);
+    }
 }
 
 // (--version, and both answers from the real program: command_line_exit_test.sh.)
 TEST(CommandLine, HelpAnswersOnStandardOutput) {
     for (const char* help : {"--help", "-h"}) {
-        const Parsed parsed = Parse({"/srv/seti", help});
-        ASSERT_TRUE(parsed.answer) << help;
-        EXPECT_EQ(parsed.answer->status, 0);
-        EXPECT_FALSE(parsed.answer->toStderr);
-        for (const char* part : {"Usage: vantrel [DIR]", "--clients", "--version", "-h, --help"}) {
-            EXPECT_NE(parsed.answer->text.find(part), std::string::npos) << part;
+        StartRequest request;
+        const auto answer = ParseCommandLine({"/srv/seti", help}, request);
+        ASSERT_TRUE(answer) << help;
+        EXPECT_EQ(answer->status, 0);
+        EXPECT_FALSE(answer->toStderr);
+        for (const char* part :
+             {"Usage: vantrel [DIR]", "--clients", "--history [FILE]", "--version", "-h, --help"}) {
+            EXPECT_NE(answer->text.find(part), std::string::npos) << part;
         }
     }
 }
@@ -65,16 +60,19 @@ TEST(CommandLine, WrongArgumentsEndWithStatusTwoAndSayWhatIsWrong) {
         {{"-x", "/srv"}, "vantrel: unknown option '-x'\n"},
         {{"--version=2"}, "vantrel: option '--version' takes no value\n"},
         {{"--clients", "/srv/a"}, "vantrel: --clients takes no folders"},
+        {{"--history", "a.csv", "/srv/client"}, "vantrel: --history opens a log"},
+        {{"--history", "--clients"}, "vantrel: --history opens a log"},
         // The first wrong argument wins over a later --help.
         {{"--bogus", "--help"}, "vantrel: unknown option '--bogus'\n"},
     };
     for (const auto& [args, start] : wrong) {
-        const Parsed parsed = Parse(args);
-        ASSERT_TRUE(parsed.answer) << start;
-        EXPECT_EQ(parsed.answer->status, 2);
-        EXPECT_TRUE(parsed.answer->toStderr);
-        EXPECT_EQ(parsed.answer->text.rfind(start, 0), 0u) << parsed.answer->text;
-        EXPECT_NE(parsed.answer->text.find("Try 'vantrel --help'"), std::string::npos);
+        StartRequest request;
+        const auto answer = ParseCommandLine(args, request);
+        ASSERT_TRUE(answer) << start;
+        EXPECT_EQ(answer->status, 2);
+        EXPECT_TRUE(answer->toStderr);
+        EXPECT_EQ(answer->text.rfind(start, 0), 0u) << answer->text;
+        EXPECT_NE(answer->text.find("Try 'vantrel --help'"), std::string::npos);
     }
 }
 

@@ -2,18 +2,12 @@
 
 #include <chrono>
 #include <fstream>
-#include <regex>
-#include <sstream>
 #include <thread>
 
-#include "platform/base/clock.h"
 #include "platform/headless/headless.h"
 #include "res/resource.h"
 
-void OverviewTest::SetUp() {
-    m_environment = std::make_unique<ScopedProgramEnvironment>(m_config.path(), m_data.path());
-    m_app = std::make_unique<CInfoApp>();
-    m_app->SetRegistryKey("Halvorn");
+OverviewTest::OverviewTest() {
     m_app->WriteProfileString("Export", "Path", m_data.File("export.csv").c_str());
     m_options.bound = std::chrono::milliseconds(300);
     m_options.threads = 2;
@@ -32,8 +26,6 @@ void OverviewTest::TearDown() {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     m_app->m_pMainWnd = nullptr;
-    m_app.reset();
-    m_environment.reset();
 }
 
 std::string OverviewTest::MakeClient(const std::string& set) {
@@ -47,20 +39,8 @@ std::string OverviewTest::MakeClient(const std::string& set) {
 
 void OverviewTest::StartNewUnit(const std::string& folder, const std::string& name, double prog,
                                 double cpu) {
-    std::ifstream in(folder + "/work_unit.sah");
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string unit =
-        std::regex_replace(text.str(), std::regex("\nname=[^\n]*"), "\nname=" + name);
-    std::ofstream(folder + "/work_unit.sah") << unit;
-    std::ifstream stateIn(folder + "/state.sah");
-    std::stringstream state;
-    state << stateIn.rdbuf();
-    std::string updated = std::regex_replace(state.str(), std::regex("\nprog=[^\n]*"),
-                                             "\nprog=" + std::to_string(prog));
-    updated =
-        std::regex_replace(updated, std::regex("\ncpu=[^\n]*"), "\ncpu=" + std::to_string(cpu));
-    std::ofstream(folder + "/state.sah") << updated;
+    std::ofstream(folder + "/work_unit.sah") << "name=" << name << "\nend_seti_header\n";
+    std::ofstream(folder + "/state.sah") << "prog=" << prog << "\ncpu=" << cpu << "\n";
 }
 
 COverviewDlg& OverviewTest::Open(const std::vector<std::string>& folders, bool keepInSettings) {

@@ -2,22 +2,17 @@
 // settings store, a fixed clock and a short bound for refreshes that hang.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/info_app.h"
 #include "app/overview_dlg.h"
-#include "app/program_environment.h"
-#include "export/export_test_support.h"
+#include "app/program_fixture.h"
 #include "support/hanging_reader.h"
-#include "support/temp_dir.h"
 
-class OverviewTest : public ::testing::Test {
+class OverviewTest : public ProgramTest {
 protected:
-    void SetUp() override;
+    OverviewTest();
     void TearDown() override;
 
     // A client folder with the files of tests/data/<set>; the empty set makes an empty folder.
@@ -33,13 +28,7 @@ protected:
     std::string CsvLog() const;
 
     std::vector<std::unique_ptr<TempDir>> m_clients;
-    TempDir m_config;
-    TempDir m_data;
-    std::unique_ptr<CInfoApp> m_app;
     std::unique_ptr<COverviewDlg> m_dlg;
     HangingReader m_hanging;
     COverviewDlg::Options m_options;
-
-private:
-    std::unique_ptr<ScopedProgramEnvironment> m_environment;
 };

@@ -2,7 +2,6 @@
 // folders that hang, the folder list and the main window opened on a client.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -16,8 +15,13 @@
 
 namespace {
 
-size_t Lines(const std::string& text) {
-    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+// How often what occurs in text.
+size_t Count(const std::string& text, const std::string& what) {
+    size_t count = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++count;
+    }
+    return count;
 }
 
 }  // namespace
@@ -107,7 +111,7 @@ TEST_F(OverviewTest, EachFinishedUnitIsLoggedOnceWhicheverWindowsAreOpen) {
         // Nothing new to see: no line.
         ASSERT_TRUE(Headless::FireTimer(dlg, 1));
         Settle();
-        EXPECT_EQ(Lines(CsvLog()), 1u + 3u * static_cast<size_t>(round)) << CsvLog();
+        EXPECT_EQ(Count(CsvLog(), "\n"), 1u + 3u * static_cast<size_t>(round)) << CsvLog();
     }
     EXPECT_EQ(Headless::TextOf(*window, IDC_HEADER)
                   .str()
@@ -116,11 +120,7 @@ TEST_F(OverviewTest, EachFinishedUnitIsLoggedOnceWhicheverWindowsAreOpen) {
     // Each unit once, under its own name.
     const std::string log = CsvLog();
     for (const char* unit : {"\"12fe99aa.2345.7890.438086.75\"", "\"unit.1\"", "\"unit.2\""}) {
-        size_t count = 0;
-        for (size_t at = log.find(unit); at != std::string::npos; at = log.find(unit, at + 1)) {
-            ++count;
-        }
-        EXPECT_EQ(count, 3u) << unit;
+        EXPECT_EQ(Count(log, unit), 3u) << unit;
     }
     // The history reads the one log every client writes.
     Headless::QueueModal([](CDialog& history) {

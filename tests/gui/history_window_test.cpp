@@ -3,8 +3,6 @@
 // map, and the charts show the units. A screenshot is kept as vantrel_history_<locale>.png.
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -12,7 +10,8 @@
 #include <wx/notebook.h>
 #include <wx/uiaction.h>
 
-#include "platform/wx/text_fit.h"
+#include "charts/chart_pixels.h"
+#include "gui/window_shots.h"
 #include "platform/wx/wx_test_support.h"
 #include "res/resource.h"
 #include "support/temp_dir.h"
@@ -25,8 +24,7 @@ int CountPixels(const wxImage& image, bool red) {
     int count = 0;
     const unsigned char* p = image.GetData();
     for (int i = 0, n = image.GetWidth() * image.GetHeight(); i < n; ++i, p += 3) {
-        count += red ? (p[0] > 180 && p[1] < 110 && p[2] < 110)
-                     : (p[2] > 150 && p[0] < 140 && p[1] < 170 && p[2] - p[0] > 60);
+        count += red ? chart_test::IsHighlight(p) : chart_test::IsUnitColour(p);
     }
     return count;
 }
@@ -39,15 +37,7 @@ TEST(HistoryWindowGui, TheDemoLogInTablesAndChartsWithEveryTextWhole) {
     ShowAndSettle(dlg);
     PumpFor(300);
 
-    wxWindow* top = WxOf(dlg);
-    const wxImage shot = CaptureScreen(top->GetScreenRect());
-    ASSERT_TRUE(shot.IsOk());
-    EXPECT_TRUE(shot.SaveFile(std::string(VANTREL_GUI_SCREENSHOT_DIR) + "/vantrel_history_" +
-                                  std::setlocale(LC_MESSAGES, nullptr) + ".png",
-                              wxBITMAP_TYPE_PNG));
-    for (const Misfit& misfit : TextsThatDoNotFit(top, shot)) {
-        ADD_FAILURE() << misfit.why;
-    }
+    ExpectEveryTextFits(dlg, "history");
 
     auto* list = static_cast<wxListCtrl*>(WxOf(dlg, IDC_HISTORY_LIST));
     ASSERT_EQ(list->GetItemCount(), static_cast<int>(dlg.Log().Units().size()));

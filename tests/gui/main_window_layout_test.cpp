@@ -4,15 +4,14 @@
 // dialog and the simple view used with the mouse and the keyboard through the X server.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <wx/arrstr.h>
 #include <wx/button.h>
-#include <wx/eventfilter.h>
 #include <wx/notebook.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -42,22 +41,6 @@ wxArrayString Rows(wxWindow* text) {
     }
     return rows;
 }
-
-// The keys that reach one top-level window, without taking them.
-struct KeyWatch : wxEventFilter {
-    explicit KeyWatch(wxWindow* watched) : topLevel(watched) { wxEvtHandler::AddFilter(this); }
-    ~KeyWatch() override { wxEvtHandler::RemoveFilter(this); }
-    int FilterEvent(wxEvent& event) override {
-        auto* window = wxDynamicCast(event.GetEventObject(), wxWindow);
-        if (event.GetEventType() == wxEVT_CHAR_HOOK && window &&
-            wxGetTopLevelParent(window) == topLevel) {
-            keys.push_back(static_cast<wxKeyEvent&>(event).GetKeyCode());
-        }
-        return Event_Skip;
-    }
-    wxWindow* topLevel;
-    std::vector<int> keys;
-};
 
 class MainWindowLayout : public testing::Test {
 protected:
@@ -196,12 +179,17 @@ TEST_F(MainWindowLayout, TheSettingsDialogAndTheSimpleViewAnswerTheMouseAndTheKe
     EXPECT_GT(InkPixels(shot, lower, 450), 100) << "CPU Time line";
     EXPECT_GT(InkPixels(shot, AreaIn(rect, time), 450), 50) << "time line";
 
-    KeyWatch keys(view);
+    // The keys that reach the simple view, left for it to take.
+    const auto keys = std::make_shared<std::vector<int>>();
+    view->Bind(wxEVT_CHAR_HOOK, [keys](wxKeyEvent& event) {
+        keys->push_back(event.GetKeyCode());
+        event.Skip();
+    });
     m_user.MouseMove(CentreOnScreen(time));
     PumpFor(100);
     for (const int key : {WXK_ESCAPE, WXK_RETURN}) {
         m_user.Char(key);
-        ASSERT_TRUE(PumpUntil([&] { return !keys.keys.empty() && keys.keys.back() == key; }))
+        ASSERT_TRUE(PumpUntil([&] { return !keys->empty() && keys->back() == key; }))
             << key << " never reached the simple view";
         PumpFor(200);
         EXPECT_TRUE(view->IsShown()) << key << " closed the simple view";

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <string>

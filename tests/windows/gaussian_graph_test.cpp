@@ -8,7 +8,6 @@
 #include "platform/ui/cdialog.h"
 #include "res/resource.h"
 #include "res/templates.h"
-#include "windows/window_test_support.h"
 
 namespace {
 
@@ -33,7 +32,7 @@ struct Span {
     bool is = true;
 };
 
-class GaussianGraphTest : public WindowTest {
+class GaussianGraphTest : public testing::Test {
 protected:
     GaussianGraphTest() { host.Create(); }
 

@@ -8,14 +8,17 @@
 #include <string>
 #include <tuple>
 
+#include "export/export_test_support.h"
 #include "platform/headless/headless.h"
+#include "platform/ui/cwinapp.h"
 #include "res/resource.h"
-#include "windows/window_test_support.h"
+#include "support/temp_dir.h"
 
 namespace {
 
 constexpr char kIntervalMessage[] = "1から1440の値を入力して下さい";
 constexpr char kEverythingOn[] = "45 1 1 1 0 1 1 1";
+constexpr char kSettingsFile[] = "Halvorn/Vantrel/settings";
 
 // The integer settings, and the check boxes that show them after the auto-update box.
 const std::pair<const char*, const char*> kKeys[] = {
@@ -24,8 +27,14 @@ const std::pair<const char*, const char*> kKeys[] = {
 const int kBoxes[] = {IDC_AUTOUPDATE, IDC_DIFFEXPORT, IDC_SIMPLEENABLE, IDC_TOPMOST,
                       IDC_LFCODE,     IDC_NOTITLE,    IDC_NEWFORMAT,    IDC_PLOT};
 
-class SettingsDlgTest : public WindowTest {
+class SettingsDlgTest : public testing::Test {
 protected:
+    SettingsDlgTest() {
+        m_app.SetRegistryKey("Halvorn");
+        Headless::Reset();
+    }
+    ~SettingsDlgTest() override { Headless::Reset(); }
+
     // Runs the dialog with the script as the user; returns how it ended.
     int Run(Headless::ModalScript script) {
         Headless::QueueModal(std::move(script));
@@ -33,6 +42,9 @@ protected:
         return dialog.DoModal();
     }
 
+    const TempDir m_config;
+    const export_test::ScopedEnv m_configHome{"XDG_CONFIG_HOME", m_config.path()};
+    CWinApp m_app{"Vantrel"};
     // The file browser's first folder, made when the browser opens.
     const TempDir m_data;
     const std::string m_browseDir = m_data.File("Halvorn/Vantrel");
@@ -42,7 +54,7 @@ protected:
         std::string line;
         for (const auto& [section, key] : kKeys) {
             line +=
-                (line.empty() ? "" : " ") + std::to_string(app().GetProfileInt(section, key, -1));
+                (line.empty() ? "" : " ") + std::to_string(m_app.GetProfileInt(section, key, -1));
         }
         return line;
     }
@@ -51,24 +63,26 @@ protected:
         int value = 0;
         for (const auto& [section, key] : kKeys) {
             if (in >> value) {
-                app().WriteProfileInt(section, key, value);
+                m_app.WriteProfileInt(section, key, value);
             }
         }
-        app().WriteProfileString("Export", "Path", path);
+        m_app.WriteProfileString("Export", "Path", path);
     }
-    CString StoredPath() { return app().GetProfileString("Export", "Path", "<absent>"); }
+    CString StoredPath() { return m_app.GetProfileString("Export", "Path", "<absent>"); }
 
     // The check boxes, enabled ones as 0/1 and disabled ones as -/+; the interval, in brackets
     // when disabled; the path.
     static std::string Shown(CWnd& dlg) {
         std::string line;
         for (int id : kBoxes) {
-            const bool on = CheckOf(dlg, id) == BST_CHECKED;
-            line += EnabledOf(dlg, id) ? (on ? '1' : '0') : (on ? '+' : '-');
+            const CWnd* box = dlg.GetDlgItem(id);
+            const bool on = box && box->GetNative()->GetCheck() == BST_CHECKED;
+            line += Headless::IsEnabled(dlg, id) ? (on ? '1' : '0') : (on ? '+' : '-');
         }
-        const std::string interval = TextOf(dlg, IDC_INTERVAL).str();
-        line += EnabledOf(dlg, IDC_INTERVAL) ? " " + interval + " " : " [" + interval + "] ";
-        return line + TextOf(dlg, IDC_PATH).str();
+        const std::string interval = Headless::TextOf(dlg, IDC_INTERVAL).str();
+        line +=
+            Headless::IsEnabled(dlg, IDC_INTERVAL) ? " " + interval + " " : " [" + interval + "] ";
+        return line + Headless::TextOf(dlg, IDC_PATH).str();
     }
 
     // OK is refused with a message; the dialog stays open with the focus where the fault is.
@@ -103,7 +117,7 @@ TEST_F(SettingsDlgTest, OkRefusesAnIntervalOutsideOneDayAndAPathOverItsLimit) {
                   ASSERT_TRUE(Headless::TypeText(dlg, IDC_PATH, kanji + "a"));
                   ExpectRefused(dlg, "254 文字以内で入力してください。", MB_ICONEXCLAMATION,
                                 IDC_PATH);
-                  EXPECT_FALSE(SettingsFileExists());
+                  EXPECT_FALSE(m_config.Exists(kSettingsFile));
                   ASSERT_TRUE(Headless::TypeText(dlg, IDC_PATH, kanji));
                   ASSERT_TRUE(Headless::PressButton(dlg, IDOK));
               }));
@@ -124,9 +138,9 @@ TEST_F(SettingsDlgTest, OkWritesWhatItShowsAndCancelNothing) {
         {kEverythingOn, "/a.csv", "024567e", "0+0+1000 [45] ", nullptr},
     };
     for (const auto& c : cases) {
-        ClearSettings();
+        m_config.Remove(kSettingsFile);
         Store(c.stored, c.path);
-        const std::string before = SettingsBytes();
+        const std::string before = m_config.Read(kSettingsFile);
         EXPECT_EQ(c.written ? IDOK : IDCANCEL, Run([&](CDialog& dlg) {
                       for (const char* a = c.script; *a; ++a) {
                           if (*a == 'b' || *a == 'x') {
@@ -146,7 +160,7 @@ TEST_F(SettingsDlgTest, OkWritesWhatItShowsAndCancelNothing) {
         if (c.written) {
             EXPECT_EQ(c.written, StoredInts() + " " + StoredPath().str()) << c.script;
         } else {
-            EXPECT_EQ(before, SettingsBytes());
+            EXPECT_EQ(before, m_config.Read(kSettingsFile));
         }
     }
     // Open .csv in the browser's folder, now made, hiding read-only files (4), confirming
@@ -162,7 +176,10 @@ TEST_F(SettingsDlgTest, OkWritesWhatItShowsAndCancelNothing) {
 // A store that can't be written: OK says so instead of closing as if all was saved, and keeps the
 // dialog open with what the user set, so that Cancel is a choice the user makes knowingly.
 TEST_F(SettingsDlgTest, OkThatCannotSaveSaysSoAndStaysOpen) {
-    BlockSettingsFolder();
+    // A file where the settings folder would be: the store can be read (defaults) but never
+    // written, as a folder of another user's would be, even for root.
+    std::filesystem::create_directories(m_config.File("Halvorn"));
+    m_config.Write("Halvorn/Vantrel", "in the way\n");
     EXPECT_EQ(IDCANCEL, Run([&](CDialog& dlg) {
                   ASSERT_TRUE(Headless::ClickCheckBox(dlg, IDC_SIMPLEENABLE));
                   ASSERT_TRUE(Headless::PressButton(dlg, IDOK));

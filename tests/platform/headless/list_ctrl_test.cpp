@@ -1,7 +1,8 @@
-// The headless list control: rows as data a test reads, and the clicks a user makes on it.
+// The headless list controls: rows as data a test reads, rows an owner-data list asks the program
+// for, and the clicks a user makes on them.
 #include <gtest/gtest.h>
 
-#include <utility>
+#include <tuple>
 #include <vector>
 
 #include "platform/headless/headless.h"
@@ -11,44 +12,63 @@
 namespace {
 
 constexpr int kListId = 1060;
+constexpr int kOwnerDataId = 1061;
 
 const DialogTemplate kListDialog{
     960,
     "一覧",
-    {300, 120},
+    {300, 220},
     "ＭＳ Ｐゴシック",
     9,
     kCaption | kSystemMenu | kVisible,
     {
         {kListId, ControlKind::List, "", DialogRect(5, 5, 290, 90), kStyleNone},
-        {IDOK, ControlKind::Button, "終了", DialogRect(245, 100, 50, 14), kDefaultButton},
+        {kOwnerDataId, ControlKind::List, "", DialogRect(5, 100, 290, 90), kOwnerData},
+        {IDOK, ControlKind::Button, "終了", DialogRect(245, 200, 50, 14), kDefaultButton},
     }};
 
-// Records the list's notifications as (code, row, column).
+// Records the lists' notifications as (code, row, column), and gives the owner-data list's cells
+// as the column's letter and the row ("b2"), the rows reversed when asked.
 class ListDialog : public CDialog {
 public:
     ListDialog() : CDialog(kListDialog) {}
 
     static const MessageMap* GetThisMessageMap() {
-        static const MessageMap map{CDialog::GetThisMessageMap(),
-                                    {
-                                        MapNotify(LVN_COLUMNCLICK, kListId, &ListDialog::OnNotify),
-                                        MapNotify(LVN_ITEMCHANGED, kListId, &ListDialog::OnNotify),
-                                        MapNotify(NM_DBLCLK, kListId, &ListDialog::OnNotify),
-                                    }};
+        static const MessageMap map{
+            CDialog::GetThisMessageMap(),
+            {
+                MapNotify(LVN_COLUMNCLICK, kListId, &ListDialog::OnNotify),
+                MapNotify(LVN_ITEMCHANGED, kListId, &ListDialog::OnNotify),
+                MapNotify(NM_DBLCLK, kListId, &ListDialog::OnNotify),
+                MapNotify(LVN_ITEMCHANGED, kOwnerDataId, &ListDialog::OnNotify),
+                MapNotify(LVN_GETDISPINFO, kOwnerDataId, &ListDialog::OnGetDispInfo),
+            }};
         return &map;
     }
 
     CListCtrl list;
+    CListCtrl ownerData;
     std::vector<std::tuple<UINT, int, int>> notes;
+    bool reversed = false;
+    int asked = 0;
 
 protected:
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kListId, list); }
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Control(pDX, kListId, list);
+        DDX_Control(pDX, kOwnerDataId, ownerData);
+    }
 
 private:
     void OnNotify(NMLISTVIEW* view, LRESULT* result) {
         notes.emplace_back(view->hdr.code, view->iItem, view->iSubItem);
+        *result = 0;
+    }
+    void OnGetDispInfo(NMLVDISPINFO* info, LRESULT* result) {
+        ++asked;
+        const int rows = ownerData.GetItemCount();
+        const int row = reversed ? rows - 1 - info->item.iItem : info->item.iItem;
+        info->item.text.Format("%c%d", 'a' + info->item.iSubItem, row);
         *result = 0;
     }
 };
@@ -73,8 +93,6 @@ protected:
 // 0..100, none below 0. (Rows, texts and bars as the overview sets them: the overview's tests.)
 TEST_F(HeadlessList, CellsOutsideTheListAreRefusedAndBarsHeldInRange) {
     CListCtrl& list = dialog.list;
-    EXPECT_TRUE(list.SetItemText(2, 1, "45.123 %"));
-    EXPECT_EQ(list.GetItemText(2, 1), "45.123 %");
     EXPECT_FALSE(list.SetItemText(3, 0, "x"));
     EXPECT_FALSE(list.SetItemText(0, 2, "x"));
     EXPECT_FALSE(list.SetItemText(-1, 0, "x"));
@@ -125,6 +143,38 @@ TEST_F(HeadlessList, TheSelectionFollowsItsRowAndOnlyTheUserIsReported) {
     EXPECT_FALSE(Headless::ClickListHeader(dialog, kListId, 0));
     EXPECT_FALSE(Headless::DoubleClickListRow(dialog, kListId, 0));
     EXPECT_TRUE(dialog.notes.empty());
+}
+
+// The program keeps the rows and the list asks for each cell's text; a new count or order shows
+// at once.
+TEST_F(HeadlessList, OwnerDataRowsComeFromTheProgramInItsOrder) {
+    CListCtrl& list = dialog.ownerData;
+    list.InsertColumn(0, "A");
+    list.InsertColumn(1, "B");
+    list.SetItemCountEx(3);
+    EXPECT_EQ(list.GetItemCount(), 3);
+    EXPECT_EQ(Headless::ListRows(dialog, kOwnerDataId),
+              (std::vector<std::vector<CString>>{{"a0", "b0"}, {"a1", "b1"}, {"a2", "b2"}}));
+    EXPECT_EQ(list.GetItemText(2, 1), "b2");
+    EXPECT_EQ(list.GetItemText(3, 0), "");  // no such row: the program is not asked
+    EXPECT_EQ(list.GetItemText(0, 2), "");
+    const int asked = dialog.asked;
+    list.GetItemText(-1, 0);
+    EXPECT_EQ(dialog.asked, asked);
+    // Rows the program keeps can't be inserted one by one.
+    EXPECT_EQ(list.InsertItem(0, "x"), -1);
+
+    dialog.reversed = true;
+    list.SetItemCountEx(3);
+    EXPECT_EQ(list.GetItemText(0, 0), "a2");
+
+    EXPECT_TRUE(Headless::ClickListRow(dialog, kOwnerDataId, 2));
+    EXPECT_EQ(dialog.notes, (std::vector<std::tuple<UINT, int, int>>{{LVN_ITEMCHANGED, 2, 0}}));
+    EXPECT_EQ(list.GetSelectedItem(), 2);
+    // Fewer rows: a selection past them goes.
+    list.SetItemCountEx(2);
+    EXPECT_EQ(list.GetSelectedItem(), -1);
+    EXPECT_FALSE(Headless::ClickListRow(dialog, kOwnerDataId, 2));
 }
 
 }  // namespace

@@ -20,7 +20,6 @@
 
 #include "platform/ui/cdc.h"
 #include "platform/ui/controls.h"
-#include "platform/wx/wx_file_filter.h"
 #include "platform/wx/wx_painter.h"
 #include "wx_test_support.h"
 
