@@ -117,5 +117,11 @@ bool OverviewRowLess(const OverviewRow& a, const OverviewRow& b, int column, boo
     }
     const size_t at =
         column >= 0 && column < kOverviewColumnCount ? static_cast<size_t>(column) : 0;
-    return PlainLess(std::strcmp(a.texts[at].GetString(), b.texts[at].GetString()), 0, ascending);
+    const CString& textA = a.texts[at];
+    const CString& textB = b.texts[at];
+    // An empty text (no work unit yet) is no value: it stays last, as in the number columns.
+    if (textA.IsEmpty() || textB.IsEmpty()) {
+        return !textA.IsEmpty() && textB.IsEmpty();
+    }
+    return PlainLess(std::strcmp(textA.GetString(), textB.GetString()), 0, ascending);
 }

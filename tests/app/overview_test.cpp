@@ -72,10 +72,11 @@ TEST_F(OverviewTest, HeaderClicksSortTheRows) {
     ASSERT_TRUE(Headless::ClickListHeader(dlg, IDC_CLIENTS, kProgressColumn));
     EXPECT_EQ(Column(kFolderColumn), (std::vector<std::string>{b, a, none}));
     ASSERT_TRUE(Headless::ClickListHeader(dlg, IDC_CLIENTS, kWorkUnitColumn));
+    // A client without a work unit stays last, whichever the order.
     EXPECT_EQ(Column(kWorkUnitColumn),
-              (std::vector<std::string>{"", "12fe99aa.2345.7890.438086.75", "aaa.unit"}));
+              (std::vector<std::string>{"12fe99aa.2345.7890.438086.75", "aaa.unit", ""}));
     // The selection stays with its client when the rows move.
-    ASSERT_TRUE(Headless::ClickListRow(dlg, IDC_CLIENTS, 2));
+    ASSERT_TRUE(Headless::ClickListRow(dlg, IDC_CLIENTS, 1));
     ASSERT_TRUE(Headless::ClickListHeader(dlg, IDC_CLIENTS, kWorkUnitColumn));
     EXPECT_EQ(
         Column(kFolderColumn)[static_cast<size_t>(Headless::SelectedListRow(dlg, IDC_CLIENTS))], b);

@@ -76,11 +76,16 @@ TEST(OverviewRow, RowsWithoutAValueComeLastWhicheverTheOrder) {
     low.status = ClientStatus::NoClientFiles;
     high.status = ClientStatus::Running;
     EXPECT_TRUE(OverviewRowLess(high, low, kStatusColumn, true));
-    low.texts[kFolderColumn] = "/a";
-    high.texts[kFolderColumn] = "/b";
+    low.texts[kFolderColumn] = low.texts[kWorkUnitColumn] = "/a";
+    high.texts[kFolderColumn] = high.texts[kWorkUnitColumn] = "/b";
     EXPECT_TRUE(OverviewRowLess(low, high, kFolderColumn, true));
     EXPECT_TRUE(OverviewRowLess(high, low, kFolderColumn, false));
     EXPECT_FALSE(OverviewRowLess(low, low, kFolderColumn, false));
+    // A client without a work unit has no name to sort by.
+    for (const bool ascending : {true, false}) {
+        EXPECT_TRUE(OverviewRowLess(low, none, kWorkUnitColumn, ascending));
+        EXPECT_FALSE(OverviewRowLess(none, high, kWorkUnitColumn, ascending));
+    }
 }
 
 }  // namespace
