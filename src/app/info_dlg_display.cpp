@@ -71,12 +71,14 @@ bool CInfoDlg::UpdateDisplay() {
     }
     if (recordsChanged || tabChanged) {
         ShowPageControls(tab);
-    }
-    // The progress page counts from the time of the load: built on every update.
-    if (recordsChanged || tabChanged || tab == kProgressTab) {
         PageText page = BuildPage(tab);
         m_strLabels = std::move(page.labels);
         m_strValues = std::move(page.values);
+    } else if (tab == kProgressTab) {
+        // The progress page counts from the time of the load: its values are written again on
+        // every update, into the string that holds them.
+        m_strValues.Empty();
+        AppendProgressValues(m_strValues, ProgressInputsOf(m_monitor));
     }
     m_builtGeneration = generation;
     m_shownTab = tab;

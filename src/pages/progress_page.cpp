@@ -125,12 +125,16 @@ void PutValues(TextWriter& v, const ProgressInputs& in) {
 
 }  // namespace
 
+void AppendProgressValues(CString& values, const ProgressInputs& in) {
+    if (in.state.found) {
+        TextWriter text(values);
+        PutValues(text, in);
+    }
+}
+
 PageText BuildProgressPage(const ProgressInputs& in) {
     PageText page;
     page.labels = Text::kProgressLabels;
-    if (in.state.found) {
-        TextWriter values(page.values);
-        PutValues(values, in);
-    }
+    AppendProgressValues(page.values, in);
     return page;
 }

@@ -22,6 +22,8 @@ struct ProgressInputs {
 };
 
 PageText BuildProgressPage(const ProgressInputs& in);
+// The page's values column appended to values: what moves with the clock while the records stay.
+void AppendProgressValues(CString& values, const ProgressInputs& in);
 
 // The share of wall time the client got since the baseline, capped at 1; nothing when there is
 // no earlier load of this unit to measure from.
