@@ -30,7 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr UINT_PTR kCollectTimer = 2;
+constexpr UINT_PTR kCollectTimer = IDT_COLLECT;
 
 // N client folders beside the first one BenchClientDir makes, and the program's settings store.
 class ClientFolders {
@@ -78,11 +78,11 @@ void BM_OverviewRefresh(benchmark::State& state) {
     ClientFolders folders(clients);
 
     // The floor: a main window on each client, as 256 programs would show them.
-    std::vector<std::unique_ptr<ClientMonitor>> monitors;
+    std::vector<std::unique_ptr<ClientSession>> sessions;
     std::vector<std::unique_ptr<CInfoDlg>> singles;
     for (const CString& folder : folders.folders()) {
-        monitors.push_back(std::make_unique<ClientMonitor>(folder));
-        singles.push_back(std::make_unique<CInfoDlg>(*monitors.back()));
+        sessions.push_back(std::make_unique<ClientSession>(folder));
+        singles.push_back(std::make_unique<CInfoDlg>(*sessions.back()));
         singles.back()->Create();
     }
 
@@ -146,7 +146,7 @@ void BM_OverviewWithAHangingFolder(benchmark::State& state) {
         while (*hanging && monitor.Directory().str() == hung) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        return ClientRefresher::Read(monitor, first);
+        return ClientSession::Read(monitor, first);
     };
     COverviewDlg overview(folders.folders(), false, options);
     folders.app().m_pMainWnd = &overview;

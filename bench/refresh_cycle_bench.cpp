@@ -12,7 +12,7 @@
 #include "app/info_dlg.h"
 #include "client_dir.h"
 #include "clientfiles/work_unit_info.h"
-#include "monitor/client_monitor.h"
+#include "monitor/client_session.h"
 #include "plain_io.h"
 #include "platform/base/clock.h"
 #include "platform/headless/headless.h"
@@ -67,8 +67,9 @@ void BM_RefreshCycle(benchmark::State& state) {
     CInfoApp app;
     app.SetRegistryKey("Halvorn");
     app.m_strModuleDir = dir.root().c_str();
-    ClientMonitor monitor(dir.client().c_str());
-    CInfoDlg dlg(monitor);
+    ClientSession session(dir.client().c_str());
+    const ClientMonitor& monitor = session.Monitor();
+    CInfoDlg dlg(session);
     app.m_pMainWnd = &dlg;
     double floorSeconds = 0;
     double wholeFilesSeconds = 0;

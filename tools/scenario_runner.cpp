@@ -80,7 +80,7 @@ private:
             return press(id);
         }
         if (action == "timer") {
-            return Headless::FireTimer(m_dlg, 1) ? "" : "no timer runs";
+            return Headless::FireTimer(m_dlg, IDT_REFRESH) ? "" : "no timer runs";
         }
         if (action == "tab") {
             int index = -1;
@@ -130,7 +130,7 @@ private:
                 json.String(tab.str());
             }
             json.EndArray().Field("selectedTab", Headless::SelectedTab(m_dlg, IDC_TAB));
-            const auto period = Headless::TimerPeriod(m_dlg, 1);
+            const auto period = Headless::TimerPeriod(m_dlg, IDT_REFRESH);
             json.Key("timerPeriodMs");
             period ? json.Int(*period) : json.Null();
             json.BeginArray("controls");

@@ -1,23 +1,15 @@
 #include "app/client_dlg.h"
 
 #include "res/resource.h"
+#include "res/strings.h"
 
-namespace {
-
-// The main window's refresh timer, which the overview's timer replaces here.
-constexpr UINT_PTR kOwnRefreshTimer = 1;
-
-}  // namespace
-
-CClientDlg::CClientDlg(ClientMonitor& monitor, CWnd* overview, Callbacks callbacks)
-    : CInfoDlg(monitor, overview), m_callbacks(std::move(callbacks)) {}
+CClientDlg::CClientDlg(ClientSession& session, CWnd* overview, Callbacks callbacks)
+    : CInfoDlg(session, overview), m_callbacks(std::move(callbacks)) {}
 
 const MessageMap* CClientDlg::GetThisMessageMap() {
     static const MessageMap map{CInfoDlg::GetThisMessageMap(),
                                 {
-                                    MapButtonClicked(IDC_REFRESH, &CClientDlg::OnRefreshClient),
                                     MapButtonClicked(IDC_SETTINGS, &CClientDlg::OnSettingsChanged),
-                                    MapTimer(&CClientDlg::OnTimerIgnored),
                                     MapClose(&CClientDlg::OnCloseWindow),
                                 }};
     return &map;
@@ -25,39 +17,32 @@ const MessageMap* CClientDlg::GetThisMessageMap() {
 
 bool CClientDlg::OnInitDialog() {
     CInfoDlg::OnInitDialog();
-    StopOwnTimer();
+    // Opened on a client the last refresh could not read: its old load is not shown as live.
+    ShowWhetherRead();
     return true;
 }
 
-void CClientDlg::StopOwnTimer() {
-    KillTimer(kOwnRefreshTimer);
+void CClientDlg::ShowWhetherRead() {
+    const ClientSession& session = Session();
+    if (session.Condition().status == ClientStatus::NotResponding ||
+        session.LastOutcome() == ClientMonitor::Outcome::Failed) {
+        ShowMessage(Text::kInfoNotObtained);
+    }
 }
 
-void CClientDlg::OnRefreshClient() {
-    if (m_callbacks.refresh) {
-        m_callbacks.refresh();
-    }
+void CClientDlg::OnSessionStatusChanged(const ClientSession&) {
+    ShowWhetherRead();
 }
 
 void CClientDlg::OnSettingsChanged() {
     OnSettings();
-    StopOwnTimer();
     if (m_callbacks.settingsChanged) {
         m_callbacks.settingsChanged();
     }
 }
 
-void CClientDlg::ShowOverviewRefresh(ClientMonitor::Outcome outcome, bool fromButton) {
-    ShowRefresh(outcome, fromButton);
-}
-
-void CClientDlg::ReloadSettings() {
-    LoadSettings();
-    StopOwnTimer();
-}
-
 void CClientDlg::OnCloseWindow() {
-    // Timer, simple view and the window itself, as the main window closes; the program goes on.
+    // Simple view and the window itself, as the main window closes; the program goes on.
     OnClose();
     if (m_callbacks.closed) {
         m_callbacks.closed();

@@ -1,7 +1,7 @@
 // CClientDlg: the main window opened from the clients overview on one of its clients. It shows
-// the overview's copy of that client's monitor, which the overview refreshes off the interface
-// thread on its own timer: this window has no timer, its refresh button asks the overview, and
-// closing it closes this window alone.
+// the client's session, which the overview refreshes off the interface thread on its own
+// timer: this window has no timer, its refresh button asks the session, and closing it closes
+// this window alone.
 #pragma once
 
 #include <functional>
@@ -11,18 +11,15 @@
 class CClientDlg : public CInfoDlg {
 public:
     struct Callbacks {
-        std::function<void()> refresh;          // the refresh button: refresh this client now
         std::function<void()> settingsChanged;  // the settings dialog ended with OK
         std::function<void()> closed;           // the window went; it may be deleted later
     };
 
-    // monitor: the overview's copy of the client's monitor, loaded already.
-    CClientDlg(ClientMonitor& monitor, CWnd* overview, Callbacks callbacks);
+    // session: the overview's session of the client, refreshed on its pool.
+    CClientDlg(ClientSession& session, CWnd* overview, Callbacks callbacks);
 
-    // Shows a refresh the overview made: the pages, or what failed.
-    void ShowOverviewRefresh(ClientMonitor::Outcome outcome, bool fromButton);
     // Takes the settings again after another window's settings dialog changed them.
-    void ReloadSettings();
+    void ReloadSettings() { LoadSettings(); }
 
     static const MessageMap* GetThisMessageMap();
 
@@ -30,13 +27,13 @@ protected:
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
     bool OnInitDialog() override;
     void OnOK() override { OnCloseWindow(); }
+    void OnSessionStatusChanged(const ClientSession& session) override;
 
 private:
-    void OnRefreshClient();
     void OnSettingsChanged();
-    void OnTimerIgnored(UINT_PTR) {}
     void OnCloseWindow();
-    void StopOwnTimer();
+    // Says so when the session's last refresh did not read the client.
+    void ShowWhetherRead();
 
     Callbacks m_callbacks;
 };

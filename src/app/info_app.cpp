@@ -4,7 +4,7 @@
 
 #include "app/info_dlg.h"
 #include "app/overview_dlg.h"
-#include "monitor/client_monitor.h"
+#include "monitor/client_session.h"
 #include "platform/base/cfile.h"
 #include "platform/base/paths.h"
 #include "res/settings.h"
@@ -57,8 +57,8 @@ void CInfoApp::RunOverview() {
 }
 
 void CInfoApp::RunMainWindow(const CString& folder) {
-    ClientMonitor monitor(folder);
-    CInfoDlg dlg(monitor, nullptr);
+    ClientSession session(folder);
+    CInfoDlg dlg(session, nullptr);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

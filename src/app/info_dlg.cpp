@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/about_dlg.h"
+#include "app/unit_export.h"
 #include "pages/display_frame.h"
 #include "pages/user_tab_caption.h"
 #include "platform/ui/cwinapp.h"
@@ -12,18 +13,17 @@
 #include "res/templates.h"
 #include "windows/history_dlg.h"
 
-namespace {
-
-constexpr UINT_PTR kRefreshTimerId = 1;
-
-}  // namespace
-
-CInfoDlg::CInfoDlg(ClientMonitor& monitor, CWnd* parent)
+CInfoDlg::CInfoDlg(ClientSession& session, CWnd* parent)
     : CDialog(LoadDialogTemplate(IDD_VANTREL_DIALOG), parent),
-      m_monitor(monitor),
-      m_hIcon(LoadIconResource(IDR_MAINFRAME)) {}
+      m_session(session),
+      m_monitor(session.Monitor()),
+      m_hIcon(LoadIconResource(IDR_MAINFRAME)) {
+    m_session.AddObserver(this);
+}
 
-CInfoDlg::~CInfoDlg() = default;
+CInfoDlg::~CInfoDlg() {
+    m_session.RemoveObserver(this);
+}
 
 const MessageMap* CInfoDlg::GetThisMessageMap() {
     static const MessageMap map{CDialog::GetThisMessageMap(),
@@ -103,8 +103,14 @@ void CInfoDlg::LoadSettings() {
     m_settings = Settings::Load(*AfxGetApp());
     m_btnSimple.EnableWindow(m_settings.m_bSimpleEnable);
     m_strExportPath = m_settings.ExportPath();
+    // A session the overview refreshes follows the overview's timer and settings.
+    if (m_session.DrivenByPool()) {
+        return;
+    }
+    // The refresh button never logs.
+    m_session.SetLogRule(UnitLogRule(m_settings, false));
     const std::optional<UINT> period = CurrentTimerPeriod();
-    m_nTimerID = period ? SetTimer(kRefreshTimerId, *period) : 0;
+    m_nTimerID = period ? SetTimer(IDT_REFRESH, *period) : 0;
 }
 
 std::optional<UINT> CInfoDlg::CurrentTimerPeriod() const {

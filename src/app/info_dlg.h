@@ -1,13 +1,14 @@
-// CInfoDlg: the main window. It shows one client's monitor: loads it on start, on the refresh
-// button and on the timer, exports what the monitor says the client has finished, and shows the
-// selected tab's page.
+// CInfoDlg: the main window. It shows one client session: asks it to load on start, on the
+// refresh button and on the timer, and shows what each refresh came to and the selected tab's
+// page. The session decides whether a refresh logs the unit the client replaced. On a session
+// the clients overview refreshes (a client window) it has no timer of its own.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 
-#include "monitor/client_monitor.h"
+#include "monitor/client_session.h"
 #include "pages/page_text.h"
 #include "pages/simple_view_text.h"
 #include "platform/ui/cdialog.h"
@@ -16,10 +17,10 @@
 #include "windows/gaussian_graph.h"
 #include "windows/simple_view_dlg.h"
 
-class CInfoDlg : public CDialog {
+class CInfoDlg : public CDialog, private ClientSession::Observer {
 public:
-    // The window shows and refreshes monitor, which outlives it.
-    explicit CInfoDlg(ClientMonitor& monitor, CWnd* parent = nullptr);
+    // The window shows and refreshes session, which outlives it.
+    explicit CInfoDlg(ClientSession& session, CWnd* parent = nullptr);
     ~CInfoDlg() override;
 
     static const MessageMap* GetThisMessageMap();
@@ -50,14 +51,19 @@ protected:
     // Shows what a refresh of the monitor came to; false when it failed and the previous load
     // was kept (a message box for the button, the message line for the timer).
     bool ShowRefresh(ClientMonitor::Outcome outcome, bool fromButton);
+    // The message line alone, over the pages as they are.
+    void ShowMessage(const char* text);
+    const ClientSession& Session() const { return m_session; }
     // Rebuilds the title, the lines and the selected tab's page from the monitor's load.
     bool UpdateDisplay();
 
-    // Appends a line for the records to the CSV log (and the plot files when set). From the
-    // timer, failures go to the message line instead of a message box.
-    bool ExportCsv(const CTime& updateTime, const WorkUnitInfo& wu, const AnalysisState& state,
-                   bool fromTimer = false);
+    // Appends a line for the records to the CSV log (and the plot files when set); a message
+    // box says when there was nothing to write.
+    bool ExportCsv(const CTime& updateTime, const WorkUnitInfo& wu, const AnalysisState& state);
     bool ExportPlot(const WorkUnitInfo& wu, const AnalysisState& state);
+
+    void OnSessionRefreshed(const ClientSession& session,
+                            const ClientSession::Report& report) override;
 
 private:
     // The refresh timer's period for the interval; none for 0 or less.
@@ -67,7 +73,9 @@ private:
     void ShowPageControls(int tab);
     PageText BuildPage(int tab) const;
 
-    ClientMonitor& m_monitor;
+    ClientSession& m_session;
+    // The session's shown load: the same object for the session's life.
+    const ClientMonitor& m_monitor;
     CGaussianGraph m_wndGraph;
     CTabCtrl m_tab;
     CButton m_btnSimple;

@@ -11,7 +11,7 @@ void CInfoDlg::OnExport() {
 }
 
 bool CInfoDlg::ExportCsv(const CTime& updateTime, const WorkUnitInfo& wu,
-                         const AnalysisState& state, bool fromTimer) {
+                         const AnalysisState& state) {
     switch (AppendUnitLine(m_settings, m_strExportPath, updateTime, wu, state)) {
         case CsvExportResult::Written:
             if (m_settings.m_bPlot) {
@@ -19,17 +19,9 @@ bool CInfoDlg::ExportCsv(const CTime& updateTime, const WorkUnitInfo& wu,
             }
             return true;
         case CsvExportResult::NothingToExport:
-            // An unattended refresh must not stop at a message box.
-            if (fromTimer) {
-                m_strMessage = Text::kNothingToExport;
-            } else {
-                MessageBox(Text::kNothingToExport, Text::kAppName, MB_OK);
-            }
+            MessageBox(Text::kNothingToExport, Text::kAppName, MB_OK);
             return false;
         case CsvExportResult::Failed:
-            if (fromTimer) {
-                m_strMessage = Text::kExportFailed;
-            }
             return false;
     }
     return false;

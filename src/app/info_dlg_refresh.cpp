@@ -1,18 +1,17 @@
-// The load of the client files and the refresh cycle on the button and the timer: the monitor
-// loads, the window shows what it found and logs the unit the client has replaced.
+// The load of the client files and the refresh cycle on the button and the timer: the session
+// loads and decides what to log, the window shows what each refresh came to.
 #include "app/info_dlg.h"
 #include "res/strings.h"
 
 bool CInfoDlg::LoadAll() {
-    return m_monitor.Start();
+    return m_session.Start();
 }
 
 void CInfoDlg::OnRefresh() {
     if (m_nTimerID != 0) {
         KillTimer(m_nTimerID);
     }
-    // The refresh button never exports.
-    ShowRefresh(m_monitor.Refresh().outcome, true);
+    m_session.Refresh(ClientSession::Cause::Button);
     // The next automatic refresh comes one full period after this one.
     if (m_nTimerID != 0) {
         m_nTimerID = SetTimer(m_nTimerID, CurrentTimerPeriod().value_or(0));
@@ -20,13 +19,21 @@ void CInfoDlg::OnRefresh() {
 }
 
 void CInfoDlg::OnTimer(UINT_PTR nIDEvent) {
-    const ClientMonitor::RefreshResult result = m_monitor.Refresh();
-    // One line per finished work unit: the last data seen of the unit just replaced.
-    if (ShowRefresh(result.outcome, false) && m_settings.m_bExportOnTimer && result.replaced &&
-        !ExportCsv(result.replaced->time, result.replaced->wu, result.replaced->state, true)) {
-        UpdateData(false);
-    }
+    m_session.Refresh(ClientSession::Cause::Timer);
     CDialog::OnTimer(nIDEvent);
+}
+
+void CInfoDlg::OnSessionRefreshed(const ClientSession&, const ClientSession::Report& report) {
+    const bool fromButton = report.cause == ClientSession::Cause::Button;
+    if (!ShowRefresh(report.outcome, fromButton)) {
+        return;
+    }
+    // The line of the unit just replaced could not be written: the message line says so.
+    if (report.logged == ClientSession::UnitLog::NothingToLog) {
+        ShowMessage(Text::kNothingToExport);
+    } else if (report.logged == ClientSession::UnitLog::Failed) {
+        ShowMessage(Text::kExportFailed);
+    }
 }
 
 bool CInfoDlg::ShowRefresh(ClientMonitor::Outcome outcome, bool fromButton) {
@@ -40,8 +47,12 @@ bool CInfoDlg::ShowRefresh(ClientMonitor::Outcome outcome, bool fromButton) {
         MessageBox(Text::kInfoNotObtained, Text::kAppName, MB_OK);
         UpdateDisplay();
     } else {
-        m_strMessage = Text::kInfoNotObtained;
-        UpdateData(false);
+        ShowMessage(Text::kInfoNotObtained);
     }
     return false;
+}
+
+void CInfoDlg::ShowMessage(const char* text) {
+    m_strMessage = text;
+    UpdateData(false);
 }

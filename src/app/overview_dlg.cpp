@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "app/unit_export.h"
 #include "platform/base/paths.h"
 #include "platform/ui/cwinapp.h"
 #include "platform/ui/folder_dialog.h"
@@ -11,12 +12,6 @@
 #include "res/templates.h"
 #include "windows/history_dlg.h"
 #include "windows/settings_dlg.h"
-
-namespace {
-
-constexpr UINT_PTR kRefreshTimerId = 1;
-
-}  // namespace
 
 unsigned DefaultRefreshThreads() {
     const unsigned cores = std::thread::hardware_concurrency();
@@ -29,7 +24,8 @@ COverviewDlg::COverviewDlg(std::vector<CString> folders, bool keepInSettings, Op
       m_options(std::move(options)),
       m_bKeepInSettings(keepInSettings),
       m_initialFolders(std::move(folders)),
-      m_pool(std::make_unique<RefreshPool>(m_options.threads, m_options.bound)) {}
+      m_pool(std::make_unique<RefreshPool>(m_options.threads, m_options.bound,
+                                           m_options.startThread)) {}
 
 COverviewDlg::~COverviewDlg() {
     // The clients' windows before the list they were opened from.
@@ -88,23 +84,29 @@ void COverviewDlg::LoadSettings() {
     }
     m_settings = Settings::Load(*AfxGetApp());
     const std::optional<UINT> period = m_settings.TimerPeriod();
-    m_nTimerID = period ? SetTimer(kRefreshTimerId, *period) : 0;
+    m_nTimerID = period ? SetTimer(IDT_REFRESH, *period) : 0;
+    // Here every refresh of a client logs the unit it saw replaced, its window's button too.
+    for (const auto& client : m_clients) {
+        client->session.SetLogRule(UnitLogRule(m_settings, true));
+    }
 }
 
 OverviewClient& COverviewDlg::AddClient(const CString& folder) {
-    m_clients.push_back(std::make_unique<OverviewClient>(folder, m_options.reader));
+    m_clients.push_back(std::make_unique<OverviewClient>(folder, *m_pool, m_options.reader));
+    ClientSession& session = m_clients.back()->session;
+    session.SetLogRule(UnitLogRule(m_settings, true));
+    session.AddObserver(this);
     return *m_clients.back();
 }
 
-void COverviewDlg::SaveFolders() {
+void COverviewDlg::KeepFolder(const CString& folder, bool kept) {
     if (!m_bKeepInSettings) {
         return;
     }
-    std::vector<CString> folders;
-    for (const auto& client : m_clients) {
-        folders.push_back(client->folder);
-    }
-    if (!SaveClientFolders(*AfxGetApp(), folders)) {
+    // Another overview may have changed the list meanwhile: only this change is applied to it.
+    const bool saved = kept ? AddKeptClientFolder(*AfxGetApp(), folder)
+                            : RemoveKeptClientFolder(*AfxGetApp(), folder);
+    if (!saved) {
         m_strMessage = Text::kClientFoldersNotSaved;
     }
 }
@@ -118,14 +120,15 @@ void COverviewDlg::OnAddClient() {
     m_strMessage.Empty();
     const std::optional<CString> folder = ResolvedDirectory(dlg.GetPathName());
     const bool listed =
-        folder && std::any_of(m_clients.begin(), m_clients.end(),
-                              [&](const auto& client) { return client->folder == *folder; });
+        folder && std::any_of(m_clients.begin(), m_clients.end(), [&](const auto& client) {
+            return client->session.Directory() == *folder;
+        });
     if (!folder || listed) {
         // The same folder twice would be refreshed, and its units logged, twice.
         m_strMessage = folder ? Text::kFolderAlreadyListed : Text::kNotAFolder;
     } else {
-        BeginRefresh(AddClient(*folder), false);
-        SaveFolders();
+        AddClient(*folder).session.Refresh(ClientSession::Cause::Timer);
+        KeepFolder(*folder, true);
     }
     ShowRows();
 }
@@ -136,11 +139,12 @@ void COverviewDlg::OnRemoveClient() {
         return;
     }
     m_strMessage.Empty();
+    const CString folder = selected->session.Directory();
     // A refresh still running keeps what it needs and ends alone.
     m_clients.erase(std::find_if(m_clients.begin(), m_clients.end(),
                                  [&](const auto& client) { return client.get() == selected; }));
     m_listClients.SetSelectedItem(-1);
-    SaveFolders();
+    KeepFolder(folder, false);
     ShowRows();
 }
 
@@ -168,6 +172,10 @@ void COverviewDlg::SettingsChanged() {
 void COverviewDlg::OnClose() {
     if (m_nTimerID != 0) {
         KillTimer(m_nTimerID);
+    }
+    if (m_collectPeriod) {
+        KillTimer(IDT_COLLECT);
+        m_collectPeriod.reset();
     }
     for (const auto& client : m_clients) {
         client->window.reset();

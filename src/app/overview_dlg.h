@@ -1,12 +1,13 @@
-// COverviewDlg: the clients overview. One row per client folder: its work unit, progress, CPU
+// COverviewDlg: the clients overview. One row per client session: its work unit, progress, CPU
 // time, predicted end, utilisation and status. Every client refreshes on the one timer of the
 // settings, each on a worker thread, so a folder that hangs shows "not responding" while the
-// others go on and the window keeps answering. Each client logs the unit it has replaced once,
-// from the refresh that saw the change. A double click opens the main window on a client.
+// others go on and the window keeps answering. Each session logs the unit its client has
+// replaced. A double click opens the main window on a client.
 #pragma once
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/overview_client.h"
@@ -17,7 +18,7 @@
 
 unsigned DefaultRefreshThreads();
 
-class COverviewDlg : public CDialog {
+class COverviewDlg : public CDialog, private ClientSession::Observer {
 public:
     struct Options {
         // How long a refresh may run before its client shows as not responding.
@@ -25,7 +26,8 @@ public:
         // As many as the machine has cores, at least two, so that one slow folder does not
         // hold the others up until the bound.
         unsigned threads = DefaultRefreshThreads();
-        ClientRefresher::Reader reader;  // null: the plain reader
+        ClientSession::Reader reader;            // null: the plain reader
+        RefreshPool::ThreadStarter startThread;  // null: std::thread
     };
 
     // keepInSettings: additions and removals are saved as the kept list (--clients).
@@ -33,7 +35,7 @@ public:
                  CWnd* parent = nullptr);
     ~COverviewDlg() override;
 
-    // Whether a refresh still runs that has not yet run past the bound.
+    // Whether a refresh is queued or runs that has not yet run past the bound.
     bool RefreshesPending() const;
     // The main window opened on the client of a row, or null.
     CClientDlg* ClientWindow(int row) const;
@@ -65,13 +67,18 @@ private:
     // The settings changed in a settings dialog: this window's copy and each client window's.
     void SettingsChanged();
     OverviewClient& AddClient(const CString& folder);
-    void SaveFolders();
+    // The kept list of --clients, with this window's one change.
+    void KeepFolder(const CString& folder, bool kept);
     // Starts a refresh of every client whose last one has ended.
     void BeginRefreshAll();
-    void BeginRefresh(OverviewClient& client, bool fromButton);
     // Takes the refreshes that have ended, marks the ones past the bound and shows the rows.
     void CollectRefreshes();
-    void TakeReport(OverviewClient& client, RefreshReport report);
+    // Takes refreshes in often while any may still come within the bound, seldom while only
+    // late ones are out, and not at all when none is.
+    void ScheduleCollecting();
+    void OnSessionRefreshed(const ClientSession& session,
+                            const ClientSession::Report& report) override;
+    void OnSessionRefreshBegun(const ClientSession& session) override;
     void OpenClientWindow(OverviewClient& client);
     void DeleteClosedWindows();
     // The rows in the chosen order, each cell written only when it changed.
@@ -81,16 +88,16 @@ private:
     Options m_options;
     bool m_bKeepInSettings;
     std::vector<CString> m_initialFolders;
-    std::vector<std::unique_ptr<OverviewClient>> m_clients;
-    // Declared after the clients: the pool's threads end before the clients go.
+    // Before the clients, whose sessions refresh on it; its threads may outlive them all.
     std::unique_ptr<RefreshPool> m_pool;
+    std::vector<std::unique_ptr<OverviewClient>> m_clients;
     std::vector<OverviewClient*> m_rowClients;  // the client of each row
     std::vector<int> m_columnWidest;            // bytes of each column's longest text
     CListCtrl m_listClients;
     CString m_strMessage;
     Settings m_settings;
     UINT_PTR m_nTimerID = 0;
-    bool m_bCollecting = false;
+    std::optional<UINT> m_collectPeriod;
     int m_nSortColumn = -1;  // -1: the order the folders were given in
     bool m_bSortAscending = true;
 };

@@ -1,27 +1,18 @@
 // The overview's refreshes: started on the timer or the refresh button, run on the pool's
-// threads, and taken in on a short collecting timer while any is under way.
+// threads, and taken in on a collecting timer while any is under way.
+#include <algorithm>
+
 #include "app/overview_dlg.h"
-#include "app/unit_export.h"
+#include "res/resource.h"
 #include "res/strings.h"
 
 namespace {
 
-constexpr UINT_PTR kCollectTimerId = 2;
-// Often enough that a row follows its refresh at once; the timer runs only while refreshes do.
+// Often enough that a row follows its refresh at once, while one may still come in time.
 constexpr UINT kCollectPeriodMs = 100;
-
-ClientStatus StatusOf(const RefreshReport& report) {
-    const bool finished = report.monitor.WorkUnit().type == "result";
-    switch (report.outcome) {
-        case ClientMonitor::Outcome::Refreshed:
-            return finished ? ClientStatus::Finished : ClientStatus::Running;
-        case ClientMonitor::Outcome::StateMissing:
-            return finished ? ClientStatus::Finished : ClientStatus::Unreadable;
-        case ClientMonitor::Outcome::Failed:
-            break;
-    }
-    return report.noClientFiles ? ClientStatus::NoClientFiles : ClientStatus::Unreadable;
-}
+// While only refreshes past the bound are out: each row comes back within a second of its
+// folder answering, without waking the program ten times a second for a dead mount.
+constexpr UINT kLateCollectPeriodMs = 1000;
 
 }  // namespace
 
@@ -37,7 +28,7 @@ void COverviewDlg::OnRefresh() {
 }
 
 void COverviewDlg::OnTimer(UINT_PTR nIDEvent) {
-    if (nIDEvent == kCollectTimerId) {
+    if (nIDEvent == IDT_COLLECT) {
         CollectRefreshes();
     } else {
         BeginRefreshAll();
@@ -47,64 +38,60 @@ void COverviewDlg::OnTimer(UINT_PTR nIDEvent) {
 void COverviewDlg::BeginRefreshAll() {
     const RefreshPool::Batch batch(*m_pool);
     for (const auto& client : m_clients) {
-        BeginRefresh(*client, false);
+        // A client whose last refresh still runs is not asked again.
+        client->session.Refresh(ClientSession::Cause::Timer);
     }
 }
 
-void COverviewDlg::BeginRefresh(OverviewClient& client, bool fromButton) {
-    ClientRefresher::ExportReplaced exportReplaced;
-    if (m_settings.m_bExportOnTimer) {
-        exportReplaced = [settings = m_settings](const UnitLoad& unit) {
-            return ExportFinishedUnit(settings, unit);
-        };
-    }
-    // A client whose last refresh still runs is not asked again.
-    if (client.refresher.Begin(*m_pool, std::move(exportReplaced), fromButton) && !m_bCollecting) {
-        m_bCollecting = SetTimer(kCollectTimerId, kCollectPeriodMs) != 0;
+void COverviewDlg::OnSessionRefreshBegun(const ClientSession&) {
+    if (m_collectPeriod != kCollectPeriodMs) {
+        m_collectPeriod = SetTimer(IDT_COLLECT, kCollectPeriodMs) != 0
+                              ? std::optional<UINT>(kCollectPeriodMs)
+                              : std::nullopt;
     }
 }
 
 bool COverviewDlg::RefreshesPending() const {
-    for (const auto& client : m_clients) {
-        const auto running = client->refresher.RunningFor();
-        if (running && *running <= m_options.bound) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(m_clients.begin(), m_clients.end(),
+                       [](const auto& client) { return client->session.Pending(); });
 }
 
 void COverviewDlg::CollectRefreshes() {
     DeleteClosedWindows();
     m_pool->ReplaceStuckThreads();
+    bool changed = false;
     for (const auto& client : m_clients) {
-        if (std::optional<RefreshReport> report = client->refresher.TakeFinished()) {
-            TakeReport(*client, std::move(*report));
-        }
-        const auto running = client->refresher.RunningFor();
-        if (running && *running > m_options.bound) {
-            client->status = ClientStatus::NotResponding;
-        }
+        changed = client->session.Collect() || changed;
     }
-    // Refreshes past the bound are looked for again at the next refresh, not every moment.
-    if (!RefreshesPending() && m_bCollecting) {
-        KillTimer(kCollectTimerId);
-        m_bCollecting = false;
+    ScheduleCollecting();
+    if (changed) {
+        ShowRows();
     }
-    ShowRows();
 }
 
-void COverviewDlg::TakeReport(OverviewClient& client, RefreshReport report) {
-    client.status = StatusOf(report);
-    if (client.shown) {
-        *client.shown = std::move(report.monitor);
-    } else {
-        client.shown = std::make_unique<ClientMonitor>(std::move(report.monitor));
+void COverviewDlg::ScheduleCollecting() {
+    std::optional<UINT> period;
+    if (RefreshesPending()) {
+        period = kCollectPeriodMs;
+    } else if (std::any_of(m_clients.begin(), m_clients.end(),
+                           [](const auto& client) { return client->session.Outstanding(); })) {
+        period = kLateCollectPeriodMs;
     }
-    if (report.exportFailed) {
-        m_strMessage.Format(Text::kExportFailedForFormat, client.folder.GetString());
+    if (period == m_collectPeriod) {
+        return;
     }
-    if (client.window && !client.windowClosed) {
-        client.window->ShowOverviewRefresh(report.outcome, report.fromButton);
+    if (!period) {
+        KillTimer(IDT_COLLECT);
+    } else if (SetTimer(IDT_COLLECT, *period) == 0) {
+        period.reset();
+    }
+    m_collectPeriod = period;
+}
+
+void COverviewDlg::OnSessionRefreshed(const ClientSession& session,
+                                      const ClientSession::Report& report) {
+    if (report.logged == ClientSession::UnitLog::Failed ||
+        report.logged == ClientSession::UnitLog::NothingToLog) {
+        m_strMessage.Format(Text::kExportFailedForFormat, session.Directory().GetString());
     }
 }

@@ -11,12 +11,9 @@ void COverviewDlg::ShowRows() {
     OverviewClient* selected = SelectedClient();
     m_rowClients.clear();
     for (const auto& client : m_clients) {
-        if (client->shown) {
-            const ProgressInputs load = ProgressInputsOf(*client->shown);
-            client->row = BuildOverviewRow(client->folder, &load, client->status);
-        } else {
-            client->row = BuildOverviewRow(client->folder, nullptr, client->status);
-        }
+        const ClientSession& session = client->session;
+        const ProgressInputs load = ProgressInputsOf(session.Monitor());
+        client->row = BuildOverviewRow(session.Directory(), load, session.Condition());
         m_rowClients.push_back(client.get());
     }
     if (m_nSortColumn >= 0) {
@@ -108,7 +105,7 @@ void COverviewDlg::OnDblClkClients(NMLISTVIEW* pNMListView, LRESULT* pResult) {
     OverviewClient& client = *m_rowClients[static_cast<size_t>(row)];
     // The window reads the overview's copy of the client: without a first load there is none,
     // and the window must not read the folder itself on this thread.
-    if (!client.shown) {
+    if (!client.session.Loaded()) {
         m_strMessage = Text::kClientStillLoading;
         UpdateData(false);
         return;
@@ -123,10 +120,9 @@ void COverviewDlg::OpenClientWindow(OverviewClient& client) {
     }
     OverviewClient* const which = &client;
     CClientDlg::Callbacks callbacks;
-    callbacks.refresh = [this, which] { BeginRefresh(*which, true); };
     callbacks.settingsChanged = [this] { SettingsChanged(); };
     callbacks.closed = [which] { which->windowClosed = true; };
-    client.window = std::make_unique<CClientDlg>(*client.shown, this, std::move(callbacks));
+    client.window = std::make_unique<CClientDlg>(client.session, this, std::move(callbacks));
     client.window->Create(this);
     client.window->ShowWindow(SW_SHOWNORMAL);
 }

@@ -14,14 +14,29 @@ CsvExportResult AppendUnitLine(const Settings& settings, const CString& exportPa
     return AppendCsvLine(csv, updateTime, wu, state);
 }
 
-bool ExportFinishedUnit(const Settings& settings, const UnitLoad& unit) {
+CsvExportResult LogFinishedUnit(const Settings& settings, const UnitLoad& unit) {
     const CString path = settings.ExportPath();
-    if (AppendUnitLine(settings, path, unit.time, unit.wu, unit.state) !=
-        CsvExportResult::Written) {
-        return false;
-    }
-    if (settings.m_bPlot) {
+    const CsvExportResult result = AppendUnitLine(settings, path, unit.time, unit.wu, unit.state);
+    if (result == CsvExportResult::Written && settings.m_bPlot) {
         WritePlotFiles(path, unit.wu, unit.state);
     }
-    return true;
+    return result;
+}
+
+ClientSession::LogRule UnitLogRule(const Settings& settings, bool fromButton) {
+    ClientSession::LogRule rule;
+    rule.onChange = settings.m_bExportOnTimer;
+    rule.fromButton = fromButton;
+    rule.write = [settings](const UnitLoad& unit) {
+        switch (LogFinishedUnit(settings, unit)) {
+            case CsvExportResult::Written:
+                return ClientSession::UnitLog::Written;
+            case CsvExportResult::NothingToExport:
+                return ClientSession::UnitLog::NothingToLog;
+            case CsvExportResult::Failed:
+                break;
+        }
+        return ClientSession::UnitLog::Failed;
+    };
+    return rule;
 }

@@ -1,9 +1,9 @@
 // Logging a work unit: the CSV line, and the plot files when the settings ask for them. The main
-// window's export and the clients overview's refreshes write through here.
+// window's export button and every client session's log of a replaced unit write through here.
 #pragma once
 
 #include "export/csv_export.h"
-#include "monitor/client_monitor.h"
+#include "monitor/client_session.h"
 #include "res/settings.h"
 
 // Appends the unit's line to the log at exportPath. The default log's folder is made when the
@@ -13,7 +13,11 @@ CsvExportResult AppendUnitLine(const Settings& settings, const CString& exportPa
                                const CTime& updateTime, const WorkUnitInfo& wu,
                                const AnalysisState& state);
 
-// The line of a unit the client has finished, and its plot files when set; true when the line
-// was written (whatever became of the plot files). Safe on any thread: the log's lock orders
-// the lines of several clients.
-bool ExportFinishedUnit(const Settings& settings, const UnitLoad& unit);
+// The unit's line in the log the settings name, and its plot files when set (whatever becomes
+// of them, the line's result is the answer). Safe on any thread: the log's lock orders the
+// lines of several clients.
+CsvExportResult LogFinishedUnit(const Settings& settings, const UnitLoad& unit);
+
+// How a session logs the unit its client replaced under these settings: when "Timer"/"Export"
+// is set, from the timer's refreshes, and from a button's too when fromButton.
+ClientSession::LogRule UnitLogRule(const Settings& settings, bool fromButton);

@@ -83,7 +83,7 @@ void AnalysisState::Reset(const char* dir) {
 void AnalysisState::Read(ClientFileSet files, ParseMemo<AnalysisState>* memo) {
     found = false;
     found = ReadWholeClientFile(
-        directory, ClientFileName(files, "state.txt", "state.sah"),
+        directory, FileName(files),
         [this, memo](const ClientText& text) {
             ParseThroughMemo(*this, text.view(), memo, Keys());
         },

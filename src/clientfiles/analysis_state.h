@@ -22,6 +22,9 @@ public:
     void Reset(const char* dir);
     // Reads "state.sah" ("state.txt" for the 1.x clients). An empty file clears the record.
     void Read(ClientFileSet files, ParseMemo<AnalysisState>* memo = nullptr);
+    static const char* FileName(ClientFileSet files) {
+        return ClientFileName(files, "state.txt", "state.sah");
+    }
     void Parse(char* text);
     void CopyFrom(const AnalysisState& other) { *this = other; }
 

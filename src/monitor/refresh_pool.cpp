@@ -6,7 +6,9 @@
 #include <list>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -27,13 +29,36 @@ struct RefreshPool::State {
     // Stable addresses: each thread keeps its own entry.
     std::list<Worker> workers;
     Clock::duration bound{};
+    ThreadStarter start;
+    unsigned target = 1;  // threads that are not stuck, when the system starts them all
     bool stopping = false;
     int batches = 0;  // open batches: submitted jobs wait for the last to close
 
-    // Caller holds the mutex.
-    void StartWorker(const std::shared_ptr<State>& self) {
+    // Caller holds the mutex. False when the system started no thread.
+    bool StartWorker(const std::shared_ptr<State>& self) {
         Worker& worker = workers.emplace_back();
-        worker.thread = std::thread([self, &worker] { self->Run(worker); });
+        try {
+            worker.thread = start([self, &worker] { self->Run(worker); });
+            return true;
+        } catch (const std::system_error&) {
+            workers.pop_back();
+            return false;
+        }
+    }
+
+    // Caller holds the mutex.
+    unsigned Working() const {
+        unsigned count = 0;
+        for (const Worker& worker : workers) {
+            count += worker.stuck ? 0 : 1;
+        }
+        return count;
+    }
+
+    // Caller holds the mutex. Up to the target, as far as the system allows.
+    void StartMissingWorkers(const std::shared_ptr<State>& self) {
+        for (unsigned working = Working(); working < target && StartWorker(self); ++working) {
+        }
     }
 
     void Run(Worker& worker) {
@@ -72,13 +97,15 @@ struct RefreshPool::State {
     }
 };
 
-RefreshPool::RefreshPool(unsigned threads, Clock::duration bound)
+RefreshPool::RefreshPool(unsigned threads, Clock::duration bound, ThreadStarter start)
     : m_state(std::make_shared<State>()) {
     std::lock_guard<std::mutex> lock(m_state->mutex);
     m_state->bound = bound;
-    for (unsigned i = 0; i < (threads > 0 ? threads : 1); ++i) {
-        m_state->StartWorker(m_state);
-    }
+    m_state->target = threads > 0 ? threads : 1;
+    m_state->start = start ? std::move(start) : [](std::function<void()> body) {
+        return std::thread(std::move(body));
+    };
+    m_state->StartMissingWorkers(m_state);
 }
 
 RefreshPool::~RefreshPool() {
@@ -134,16 +161,25 @@ RefreshPool::Batch::~Batch() {
 void RefreshPool::ReplaceStuckThreads() {
     std::lock_guard<std::mutex> lock(m_state->mutex);
     const Clock::time_point now = Clock::now();
-    size_t replacements = 0;
+    // The replacement first: a thread the system refuses leaves the stuck one counted, to be
+    // tried again at the next check.
+    std::vector<State::Worker*> stuck;
     for (State::Worker& worker : m_state->workers) {
         if (!worker.stuck && worker.busySince && now - *worker.busySince > m_state->bound) {
-            State::Detach(worker);
-            ++replacements;
+            stuck.push_back(&worker);
         }
     }
-    for (size_t i = 0; i < replacements; ++i) {
-        m_state->StartWorker(m_state);
+    for (State::Worker* worker : stuck) {
+        if (!m_state->StartWorker(m_state)) {
+            break;
+        }
+        State::Detach(*worker);
     }
+    m_state->StartMissingWorkers(m_state);
+}
+
+RefreshPool::Clock::duration RefreshPool::Bound() const {
+    return m_state->bound;
 }
 
 unsigned RefreshPool::StuckThreadsRunning() {
@@ -152,9 +188,5 @@ unsigned RefreshPool::StuckThreadsRunning() {
 
 unsigned RefreshPool::WorkingThreads() const {
     std::lock_guard<std::mutex> lock(m_state->mutex);
-    unsigned count = 0;
-    for (const State::Worker& worker : m_state->workers) {
-        count += worker.stuck ? 0 : 1;
-    }
-    return count;
+    return m_state->Working();
 }

@@ -5,28 +5,11 @@
 
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/work_unit_info.h"
+#include "pages/client_status_text.h"
 #include "pages/page_format.h"
 #include "res/strings.h"
 
 namespace {
-
-const char* StatusText(ClientStatus status) {
-    switch (status) {
-        case ClientStatus::Running:
-            return Text::kStatusRunning;
-        case ClientStatus::Finished:
-            return Text::kStatusFinished;
-        case ClientStatus::NotResponding:
-            return Text::kStatusNotResponding;
-        case ClientStatus::Unreadable:
-            return Text::kStatusUnreadable;
-        case ClientStatus::NoClientFiles:
-            return Text::kStatusNoClientFiles;
-        case ClientStatus::Loading:
-            break;
-    }
-    return Text::kStatusLoading;
-}
 
 // Rows without a value sort after those with one, whichever way the column is sorted.
 template <typename T>
@@ -87,15 +70,15 @@ std::vector<const char*> OverviewColumnHeadings() {
             Text::kColumnUtilisation};
 }
 
-OverviewRow BuildOverviewRow(const CString& folder, const ProgressInputs* load,
-                             ClientStatus status) {
+OverviewRow BuildOverviewRow(const CString& folder, const ProgressInputs& load,
+                             const ClientCondition& condition) {
     OverviewRow row;
     row.texts.resize(kOverviewColumnCount);
     row.texts[kFolderColumn] = folder;
-    row.status = status;
-    row.texts[kStatusColumn] = StatusText(status);
-    if (load) {
-        FillFromLoad(row, *load);
+    row.status = condition.status;
+    row.texts[kStatusColumn] = ClientStatusText(condition);
+    if (condition.Live()) {
+        FillFromLoad(row, load);
     }
     return row;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "monitor/client_status.h"
 #include "pages/progress_page.h"
 #include "platform/base/cstring.h"
 #include "platform/base/ctime.h"
@@ -21,9 +22,6 @@ enum OverviewColumn {
     kOverviewColumnCount
 };
 
-// In the order the status column sorts them.
-enum class ClientStatus { Running, Finished, Loading, NotResponding, Unreadable, NoClientFiles };
-
 struct OverviewRow {
     std::vector<CString> texts;  // one per column
     int progressPercent = -1;    // the bar; -1: none
@@ -38,9 +36,10 @@ struct OverviewRow {
 // The column headers, in column order.
 std::vector<const char*> OverviewColumnHeadings();
 
-// load: the client's last load, null before the first has come in.
-OverviewRow BuildOverviewRow(const CString& folder, const ProgressInputs* load,
-                             ClientStatus status);
+// load: the client's last load; its values are shown only while the condition is live, so a
+// client that could not be read never shows its old values as if they were now.
+OverviewRow BuildOverviewRow(const CString& folder, const ProgressInputs& load,
+                             const ClientCondition& condition);
 
 // Whether a sorts before b by the column: texts by their bytes, numbers by value, the status in
 // the order of ClientStatus. Rows without a number come after those with one either way.

@@ -50,6 +50,11 @@ constexpr int IDC_ADD_CLIENT = 1051;
 constexpr int IDC_REMOVE_CLIENT = 1052;
 constexpr int IDC_OVERVIEW_HISTORY = 1053;
 
+// Window timers. The refresh timer is the main window's only one, and the overview's timer for
+// all its clients; the overview also takes in refreshes that run on other threads on its own.
+constexpr UINT_PTR IDT_REFRESH = 1;
+constexpr UINT_PTR IDT_COLLECT = 2;
+
 // About box (template 100).
 constexpr int IDC_ABOUT_ICON = -1;
 

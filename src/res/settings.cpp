@@ -1,6 +1,9 @@
 #include "res/settings.h"
 
+#include <algorithm>
+#include <charconv>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/base/paths.h"
@@ -46,39 +49,128 @@ bool Settings::Save(CWinApp& app) const {
 
 namespace {
 
-std::string FolderKey(int number) {
+std::string FolderKey(size_t number) {
     return SettingsKey::kFolderPrefix + std::to_string(number);
 }
 
-}  // namespace
+// The number of a key Folder<N> (written as FolderKey writes it); 0 for any other key.
+size_t FolderNumber(const std::string& key) {
+    const std::string_view prefix = SettingsKey::kFolderPrefix;
+    if (key.size() <= prefix.size() || key.compare(0, prefix.size(), prefix) != 0) {
+        return 0;
+    }
+    size_t number = 0;
+    const char* const first = key.data() + prefix.size();
+    const char* const last = key.data() + key.size();
+    const auto [end, error] = std::from_chars(first, last, number);
+    return error == std::errc() && end == last && FolderKey(number) == key ? number : 0;
+}
 
-std::vector<CString> LoadClientFolders(CWinApp& app) {
-    using namespace SettingsKey;
+// The Clients section of the entries, as they are stored.
+std::pair<SettingsStore::Entries::const_iterator, SettingsStore::Entries::const_iterator>
+ClientsSection(const SettingsStore::Entries& entries) {
+    const std::string section = SettingsKey::kClients;
+    const auto first = entries.lower_bound({section, std::string()});
+    auto last = first;
+    while (last != entries.end() && last->first.first == section) {
+        ++last;
+    }
+    return {first, last};
+}
+
+// Folder1 to Folder<Count> as written, in their order: only the entries that are there, however
+// large Count says the list is.
+std::vector<CString> StoredFolders(const SettingsStore::Entries& entries) {
+    const auto [first, last] = ClientsSection(entries);
+    long long count = 0;
+    std::vector<std::pair<size_t, CString>> numbered;
+    for (auto it = first; it != last; ++it) {
+        if (it->first.second == SettingsKey::kCount) {
+            const int* value = std::get_if<int>(&it->second);
+            count = value ? *value : 0;
+        } else if (const size_t number = FolderNumber(it->first.second)) {
+            const std::string* value = std::get_if<std::string>(&it->second);
+            if (value && !value->empty()) {
+                numbered.emplace_back(number, CString(*value));
+            }
+        }
+    }
+    std::sort(numbered.begin(), numbered.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<CString> folders;
-    const int count = app.GetProfileInt(kClients, kCount, 0);
-    for (int number = 1; number <= count; ++number) {
-        const CString folder = app.GetProfileString(kClients, FolderKey(number).c_str(), "");
-        if (!folder.IsEmpty()) {
+    for (const auto& [number, folder] : numbered) {
+        if (static_cast<long long>(number) <= count) {
             folders.push_back(folder);
         }
     }
     return folders;
 }
 
-bool SaveClientFolders(CWinApp& app, const std::vector<CString>& folders) {
+// The changes that make the stored list folders: Count, Folder1 to Folder<N>, and the removal
+// of the folder keys that are stored beyond them.
+std::vector<SettingsStore::Change> ListChanges(const SettingsStore::Entries& entries,
+                                               const std::vector<CString>& folders) {
     using namespace SettingsKey;
-    const int count = static_cast<int>(folders.size());
-    std::vector<SettingsStore::Change> changes{{kClients, kCount, count}};
-    for (int number = 1; number <= count; ++number) {
-        changes.push_back(
-            {kClients, FolderKey(number), folders[static_cast<size_t>(number - 1)].str()});
+    std::vector<SettingsStore::Change> changes{
+        {kClients, kCount, static_cast<int>(folders.size())}};
+    for (size_t number = 1; number <= folders.size(); ++number) {
+        changes.push_back({kClients, FolderKey(number), folders[number - 1].str()});
     }
-    // A shorter list leaves no folders of the longer one behind.
-    const int kept = app.GetProfileInt(kClients, kCount, 0);
-    for (int number = count + 1; number <= kept; ++number) {
-        changes.push_back({kClients, FolderKey(number), std::string(), true});
+    const auto [first, last] = ClientsSection(entries);
+    for (auto it = first; it != last; ++it) {
+        if (FolderNumber(it->first.second) > folders.size()) {
+            changes.push_back({kClients, it->first.second, std::string(), true});
+        }
     }
-    return app.WriteProfileEntries(changes);
+    return changes;
+}
+
+}  // namespace
+
+std::vector<CString> LoadClientFolders(const CWinApp& app) {
+    std::vector<CString> folders;
+    for (const CString& stored : StoredFolders(app.GetProfileEntries())) {
+        const CString folder = CanonicalFolderPath(stored);
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            folders.push_back(folder);
+        }
+    }
+    return folders;
+}
+
+bool AddKeptClientFolder(CWinApp& app, const CString& folder) {
+    return app.UpdateProfileEntries([&folder](const SettingsStore::Entries& entries) {
+        std::vector<CString> folders = StoredFolders(entries);
+        const bool kept = std::any_of(folders.begin(), folders.end(), [&](const CString& stored) {
+            return LexicallyNormalPath(stored) == folder;
+        });
+        if (!kept) {
+            folders.push_back(folder);
+        }
+        return ListChanges(entries, folders);
+    });
+}
+
+bool RemoveKeptClientFolder(CWinApp& app, const CString& folder) {
+    // The spellings that name the folder, found before the store is locked: resolving a path
+    // may wait on a slow mount.
+    std::vector<CString> spellings;
+    for (const CString& stored : StoredFolders(app.GetProfileEntries())) {
+        if (CanonicalFolderPath(stored) == folder) {
+            spellings.push_back(stored);
+        }
+    }
+    return app.UpdateProfileEntries([&](const SettingsStore::Entries& entries) {
+        std::vector<CString> folders = StoredFolders(entries);
+        folders.erase(std::remove_if(folders.begin(), folders.end(),
+                                     [&](const CString& stored) {
+                                         return LexicallyNormalPath(stored) == folder ||
+                                                std::find(spellings.begin(), spellings.end(),
+                                                          stored) != spellings.end();
+                                     }),
+                      folders.end());
+        return ListChanges(entries, folders);
+    });
 }
 
 CString Settings::ExportPath() const {

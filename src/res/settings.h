@@ -34,11 +34,15 @@ struct Settings {
     std::optional<UINT> TimerPeriod() const;
 };
 
-// The clients overview's folders, kept in a section of their own. A damaged section gives the
-// folders that can still be read.
-std::vector<CString> LoadClientFolders(CWinApp& app);
-// Replaces the kept list in one change of the store; false when nothing could be written.
-bool SaveClientFolders(CWinApp& app, const std::vector<CString>& folders);
+// The clients overview's folders, kept in a section of their own: Count, then Folder1 to
+// Folder<Count>. Read once; each folder once, however it is spelled ("/x", "/x/", "/x/../x" or
+// a link to it), in its CanonicalFolderPath. A damaged section gives the folders that can still
+// be read.
+std::vector<CString> LoadClientFolders(const CWinApp& app);
+// One folder (a CanonicalFolderPath) added to or removed from the kept list as it is stored
+// now, so that what another window changed meanwhile stays. False when nothing was written.
+bool AddKeptClientFolder(CWinApp& app, const CString& folder);
+bool RemoveKeptClientFolder(CWinApp& app, const CString& folder);
 
 // The user's own folder for Vantrel's files, $XDG_DATA_HOME/Halvorn/Vantrel (by default
 // ~/.local/share/Halvorn/Vantrel): the CSV log lies there unless the settings name another file,

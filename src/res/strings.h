@@ -93,8 +93,19 @@ inline constexpr char kStatusLoading[] = "読み込み中...";
 inline constexpr char kStatusRunning[] = "実行中";
 inline constexpr char kStatusFinished[] = "終了 (新しいWU待ち)";
 inline constexpr char kStatusNoClientFiles[] = "クライアントファイルなし";
-inline constexpr char kStatusUnreadable[] = "読み取れません";
+inline constexpr char kStatusFolderMissing[] = "フォルダがありません";
 inline constexpr char kStatusNotResponding[] = "応答なし";
+// Unreadable, and why: the file's name (or the folder's failure) in the place.
+inline constexpr char kStatusUnreadableFormat[] = "読み取れません (%s)";
+inline constexpr char kReasonNoFileFormat[] = "%s がありません";
+inline constexpr char kReasonNoPermissionFormat[] = "%s: 読み取りの権限がありません";
+inline constexpr char kReasonFolderNoPermission[] = "フォルダに入る権限がありません";
+inline constexpr char kReasonNotAFileFormat[] = "%s: 通常のファイルではありません";
+inline constexpr char kReasonNotWholeFormat[] = "%s: 内容が不完全です";
+// The file's name, then the system's own text for its error.
+inline constexpr char kReasonSystemErrorFormat[] = "%s: %s";
+// A status that is not live, then the local time of the last refresh that read the client.
+inline constexpr char kStatusSinceFormat[] = "%s、最終読み込み %s";
 inline constexpr char kFolderAlreadyListed[] = "このフォルダは一覧にあります";
 inline constexpr char kNotAFolder[] = "フォルダを開けませんでした";
 inline constexpr char kClientStillLoading[] = "情報を読み込み中です";

@@ -8,7 +8,7 @@
 
 #include "app/info_dlg.h"
 #include "app/program_fixture.h"
-#include "monitor/client_monitor.h"
+#include "monitor/client_session.h"
 
 class MainWindowTest : public ProgramTest {
 protected:
@@ -16,18 +16,18 @@ protected:
 
     // Copies the client files of tests/data/<set> ("sah" or "txt") into the client directory.
     void CopyClientFiles(const std::string& set) { m_client.CopyClientFiles(set); }
-    // Runs the main window modally on a fresh monitor of the client directory; the script drives
+    // Runs the main window modally on a fresh session of the client directory; the script drives
     // it from inside its modal loop.
     void RunMainWindow(const std::function<void(CInfoDlg&)>& script) {
-        m_monitor = std::make_unique<ClientMonitor>(m_client.path().c_str());
-        CInfoDlg dlg(*m_monitor);
+        m_session = std::make_unique<ClientSession>(m_client.path().c_str());
+        CInfoDlg dlg(*m_session);
         m_app->m_pMainWnd = &dlg;
         Headless::QueueModal([&](CDialog& dialog) { script(static_cast<CInfoDlg&>(dialog)); });
         dlg.DoModal();
         m_app->m_pMainWnd = nullptr;
     }
     // The monitor of the window running now (or run last).
-    const ClientMonitor& monitor() const { return *m_monitor; }
+    const ClientMonitor& monitor() const { return m_session->Monitor(); }
 
     // What the window shows, as a user reads it.
     static std::string Shown(CInfoDlg& dlg, int id) { return Headless::TextOf(dlg, id).str(); }
@@ -35,5 +35,5 @@ protected:
     TempDir m_client;
 
 private:
-    std::unique_ptr<ClientMonitor> m_monitor;
+    std::unique_ptr<ClientSession> m_session;
 };

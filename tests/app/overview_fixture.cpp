@@ -56,7 +56,15 @@ void OverviewTest::Settle() {
     while (m_dlg->RefreshesPending() && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    Headless::FireTimer(*m_dlg, 2);
+    Headless::FireTimer(*m_dlg, IDT_COLLECT);
+}
+
+void OverviewTest::CollectUntil(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done() && std::chrono::steady_clock::now() < deadline &&
+           Headless::FireTimer(*m_dlg, IDT_COLLECT)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
 }
 
 std::vector<std::string> OverviewTest::Column(int column) const {

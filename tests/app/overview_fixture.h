@@ -2,6 +2,7 @@
 // settings store, a fixed clock and a short bound for refreshes that hang.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ protected:
     COverviewDlg& Open(const std::vector<std::string>& folders, bool keepInSettings = false);
     // Waits until no refresh runs within the bound, then lets the window take them in.
     void Settle();
+    // Lets the window take refreshes in, as its collecting timer would, until done or ten
+    // seconds have passed or the window stops collecting.
+    void CollectUntil(const std::function<bool()>& done);
     // The rows' texts of one column, in row order.
     std::vector<std::string> Column(int column) const;
     std::string CsvLog() const;

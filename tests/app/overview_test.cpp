@@ -2,8 +2,12 @@
 // folders that hang, the folder list and the main window opened on a client.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <functional>
+#include <system_error>
 #include <thread>
 
 #include "app/overview_fixture.h"
@@ -35,18 +39,21 @@ TEST_F(OverviewTest, EachFolderShowsItsClientOrWhatIsWrongWithIt) {
     const std::string empty = MakeClient("");
     const std::string unreadable = MakeClient("");
     std::filesystem::create_directory(unreadable + "/work_unit.sah");
-    COverviewDlg& dlg = Open({running, finished, empty, unreadable});
+    const std::string missing = m_data.File("gone");
+    COverviewDlg& dlg = Open({running, finished, empty, unreadable, missing});
 
     EXPECT_EQ(Headless::ListColumns(dlg, IDC_CLIENTS),
               (std::vector<CString>{"フォルダ", "状態", "WU名", "進捗", "CPU Time", "予想終了時刻",
                                     "稼働率"}));
-    EXPECT_EQ(Column(kStatusColumn), std::vector<std::string>(4, Text::kStatusLoading));
+    EXPECT_EQ(Column(kStatusColumn), std::vector<std::string>(5, Text::kStatusLoading));
     Settle();
     EXPECT_EQ(Column(kFolderColumn),
-              (std::vector<std::string>{running, finished, empty, unreadable}));
-    EXPECT_EQ(Column(kStatusColumn),
-              (std::vector<std::string>{"実行中", "終了 (新しいWU待ち)", "クライアントファイルなし",
-                                        "読み取れません"}));
+              (std::vector<std::string>{running, finished, empty, unreadable, missing}));
+    EXPECT_EQ(
+        Column(kStatusColumn),
+        (std::vector<std::string>{"実行中", "終了 (新しいWU待ち)", "クライアントファイルなし",
+                                  "読み取れません (work_unit.sah: 通常のファイルではありません)",
+                                  "フォルダがありません"}));
     const auto rows = Headless::ListRows(dlg, IDC_CLIENTS);
     // 18723.25 s at 45.123456 %: 41493.386 s in all, 22770 s to go from 10:46:40.
     EXPECT_EQ(rows[0],
@@ -169,10 +176,138 @@ TEST_F(OverviewTest, AHangingFolderShowsNotRespondingWhileTheOthersGoOn) {
     EXPECT_EQ(Column(kStatusColumn)[1], "実行中");
 }
 
-// Folders are added with the chooser and removed; the kept list follows only for --clients.
+// The bound counts from the start of a read: a healthy folder waiting for a thread behind hung
+// ones is not late, and neither are folders that each take a while on a slow mount. The window
+// takes refreshes in until every one has come in, so a hung folder's row comes back when it
+// answers, with no new refresh asked for.
+TEST_F(OverviewTest, OnlyAReadThatRunsPastTheBoundIsNotResponding) {
+    const std::string hungA = MakeClient("sah");
+    const std::string hungB = MakeClient("sah");
+    const std::string good = MakeClient("sah");
+    m_hanging.Hang(hungA.c_str());
+    m_hanging.Hang(hungB.c_str());
+    // Two threads, both held by the hung folders.
+    COverviewDlg& dlg = Open({hungA, hungB, good});
+    CollectUntil([&] { return Column(kStatusColumn)[2] == "実行中"; });
+    EXPECT_EQ(Column(kStatusColumn), (std::vector<std::string>{"応答なし", "応答なし", "実行中"}));
+    EXPECT_EQ(Column(kWorkUnitColumn)[2], "12fe99aa.2345.7890.438086.75");
+    EXPECT_EQ(Headless::TimerPeriod(dlg, IDT_COLLECT), 1000u) << "the hung ones, seldom";
+    m_hanging.LetGo();
+    const std::vector<std::string> allRunning(3, "実行中");
+    CollectUntil([&] { return Column(kStatusColumn) == allRunning; });
+    EXPECT_EQ(Column(kStatusColumn), allRunning);
+    EXPECT_EQ(Headless::TimerPeriod(dlg, IDT_COLLECT), std::nullopt);
+
+    // A slow mount: every read takes a while, all of them together longer than the bound.
+    std::vector<std::string> slow;
+    for (int i = 0; i < 24; ++i) {
+        slow.push_back(MakeClient("sah"));
+    }
+    m_options.reader = [](ClientMonitor& monitor, bool first) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(40));
+        return ClientSession::Read(monitor, first);
+    };
+    Open(slow);
+    while (Headless::FireTimer(*m_dlg, IDT_COLLECT)) {
+        const std::vector<std::string> statuses = Column(kStatusColumn);
+        ASSERT_EQ(std::count(statuses.begin(), statuses.end(), "応答なし"), 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_EQ(Column(kStatusColumn), std::vector<std::string>(slow.size(), "実行中"));
+}
+
+// Where the system will start no thread in a hung one's place, the hung rows stay not
+// responding, the program goes on, and the pool tries again.
+TEST_F(OverviewTest, ARefusedThreadKeepsTheHungRowsNotResponding) {
+    auto refuse = std::make_shared<std::atomic<bool>>(false);
+    m_options.startThread = [refuse](std::function<void()> body) {
+        if (*refuse) {
+            throw std::system_error(EAGAIN, std::generic_category());
+        }
+        return std::thread(std::move(body));
+    };
+    const std::string hung = MakeClient("sah");
+    const std::string good = MakeClient("sah");
+    m_hanging.Hang(hung.c_str());
+    COverviewDlg& dlg = Open({hung, good});
+    Settle();
+    *refuse = true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(350));
+    ASSERT_TRUE(Headless::FireTimer(dlg, IDT_COLLECT));
+    EXPECT_EQ(Column(kStatusColumn), (std::vector<std::string>{"応答なし", "実行中"}));
+    *refuse = false;
+    m_hanging.LetGo();
+    const std::vector<std::string> allRunning(2, "実行中");
+    CollectUntil([&] { return Column(kStatusColumn) == allRunning; });
+    EXPECT_EQ(Column(kStatusColumn), allRunning);
+}
+
+// A client that can no longer be read says why and since when it was last read, and shows none
+// of its old values; a window opened on it says the information was not obtained.
+TEST_F(OverviewTest, AClientThatCannotBeReadShowsWhyAndNotItsOldValues) {
+    const std::string a = MakeClient("sah");
+    COverviewDlg& dlg = Open({a});
+    Settle();
+    ASSERT_EQ(Column(kStatusColumn)[0], "実行中");
+    std::filesystem::rename(a, a + ".moved");
+    Clock::Advance(600);
+    ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
+    Settle();
+    EXPECT_EQ(Headless::ListRows(dlg, IDC_CLIENTS)[0],
+              (std::vector<CString>{a, "フォルダがありません、最終読み込み 2001/09/09 10:46", "",
+                                    "", "", "", ""}));
+    EXPECT_EQ(Headless::ListProgress(dlg, IDC_CLIENTS, 0, kProgressColumn), -1);
+    ASSERT_TRUE(Headless::DoubleClickListRow(dlg, IDC_CLIENTS, 0));
+    ASSERT_NE(dlg.ClientWindow(0), nullptr);
+    EXPECT_EQ(Headless::TextOf(*dlg.ClientWindow(0), IDC_MESSAGE), Text::kInfoNotObtained);
+
+    // Back, but the running unit's state file gone: which file.
+    std::filesystem::rename(a + ".moved", a);
+    std::filesystem::remove(a + "/state.sah");
+    ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
+    Settle();
+    EXPECT_EQ(Column(kStatusColumn)[0],
+              "読み取れません (state.sah がありません)、最終読み込み 2001/09/09 10:46");
+    EXPECT_EQ(Column(kProgressColumn)[0], "");
+    m_clients[0]->CopyFromData("sah/state.sah", "state.sah");
+    ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
+    Settle();
+    EXPECT_EQ(Column(kStatusColumn)[0], "実行中");
+    EXPECT_EQ(Column(kProgressColumn)[0], "45.123 %");
+}
+
+// With export on the timer off no refresh logs a unit, whichever window asked for it.
+TEST_F(OverviewTest, NothingIsLoggedWithExportOnTheTimerOff) {
+    m_app->WriteProfileInt("Timer", "Interval", 1);
+    const std::string a = MakeClient("sah");
+    COverviewDlg& dlg = Open({a});
+    Settle();
+    ASSERT_TRUE(Headless::DoubleClickListRow(dlg, IDC_CLIENTS, 0));
+    StartNewUnit(a, "unit.1", 0.01, 10.0);
+    ASSERT_TRUE(Headless::FireTimer(dlg, IDT_REFRESH));
+    Settle();
+    StartNewUnit(a, "unit.2", 0.01, 10.0);
+    ASSERT_TRUE(Headless::PressButton(*dlg.ClientWindow(0), IDC_REFRESH));
+    Settle();
+    EXPECT_EQ(Column(kWorkUnitColumn)[0], "unit.2");
+    EXPECT_EQ(CsvLog(), "");
+}
+
+// Folders are added with the chooser and removed; the kept list follows only for --clients, and
+// holds each folder once however it was spelled.
 TEST_F(OverviewTest, AddedAndRemovedFoldersAreKeptForTheStoredList) {
     const std::string a = MakeClient("sah");
     const std::string b = MakeClient("txt");
+    const std::string link = m_data.File("link");
+    std::filesystem::create_directory_symlink(a, link);
+    const std::string name = std::filesystem::path(a).filename();
+    const std::vector<std::string> spellings = {a, a + "/", a + "/../" + name, link};
+    ASSERT_TRUE(m_app->WriteProfileInt("Clients", "Count", 4));
+    for (size_t i = 0; i < spellings.size(); ++i) {
+        const std::string key = "Folder" + std::to_string(i + 1);
+        ASSERT_TRUE(m_app->WriteProfileString("Clients", key.c_str(), spellings[i].c_str()));
+    }
+    ASSERT_EQ(LoadClientFolders(*m_app), (std::vector<CString>{a}));
     COverviewDlg& dlg = Open({a}, true);
     EXPECT_FALSE(Headless::IsEnabled(dlg, IDC_REMOVE_CLIENT));
     Headless::QueueFolderDialogAnswer(CString(b));
@@ -201,6 +336,21 @@ TEST_F(OverviewTest, AddedAndRemovedFoldersAreKeptForTheStoredList) {
     Headless::QueueFolderDialogAnswer(CString(b));
     ASSERT_TRUE(Headless::PressButton(*m_dlg, IDC_ADD_CLIENT));
     EXPECT_EQ(LoadClientFolders(*m_app), (std::vector<CString>{b}));
+
+    // Two overviews on the kept list: each change lands on the list as the other left it.
+    const std::string c = MakeClient("sah");
+    COverviewDlg& first = Open({b}, true);
+    COverviewDlg second(std::vector<CString>{CString(b)}, true, m_options);
+    ASSERT_TRUE(second.Create());
+    Headless::QueueFolderDialogAnswer(CString(a));
+    ASSERT_TRUE(Headless::PressButton(first, IDC_ADD_CLIENT));
+    Headless::QueueFolderDialogAnswer(CString(c));
+    ASSERT_TRUE(Headless::PressButton(second, IDC_ADD_CLIENT));
+    EXPECT_EQ(LoadClientFolders(*m_app), (std::vector<CString>{b, a, c}));
+    ASSERT_TRUE(Headless::ClickListRow(second, IDC_CLIENTS, 0));
+    ASSERT_TRUE(Headless::PressButton(second, IDC_REMOVE_CLIENT));
+    EXPECT_EQ(LoadClientFolders(*m_app), (std::vector<CString>{a, c}));
+    second.DestroyWindow();
 }
 
 // The window opened on a client shows the overview's loads; closing it leaves the overview, and
@@ -225,7 +375,7 @@ TEST_F(OverviewTest, AClientsWindowFollowsTheOverviewAndClosesAlone) {
     Settle();
     ASSERT_FALSE(Headless::MessageBoxes().empty());
     EXPECT_EQ(Headless::MessageBoxes().back().text, Text::kInfoNotObtained);
-    EXPECT_EQ(Column(kStatusColumn)[0], "クライアントファイルなし");
+    EXPECT_EQ(Column(kStatusColumn)[0], "クライアントファイルなし、最終読み込み 2001/09/09 10:46");
 
     ASSERT_TRUE(Headless::Close(*window));
     EXPECT_TRUE(dlg.IsWindowVisible());

@@ -37,12 +37,12 @@ TEST_F(MainWindowTest, AFailedLoadKeepsThePreviousOneAndSaysSo) {
 }
 
 // Timer export, one tick a minute: exactly one CSV line when a tick sees a new unit, for the
-// unit replaced, with its last state and the time of the tick that saw it. The refresh button
-// never exports. (Which load of the unit the line carries: the client monitor's tests.)
+// unit replaced, with its last state and the time of the tick that saw it; none at all with
+// export on the timer off. The refresh button never exports. (Which load of the unit the line
+// carries: the client monitor's tests.)
 TEST_F(MainWindowTest, TheTimerExportsOneLineWhenTheUnitChanges) {
     const std::string csv = m_config.File("log.csv");
     m_app->WriteProfileInt("Timer", "Interval", 1);
-    m_app->WriteProfileInt("Timer", "Export", 1);
     m_app->WriteProfileInt("Export", "NoTitle", 1);
     m_app->WriteProfileString("Export", "Path", csv.c_str());
     // Steps a minute apart: the unit name and state to write ("" keeps), then the button or a
@@ -56,26 +56,33 @@ TEST_F(MainWindowTest, TheTimerExportsOneLineWhenTheUnitChanges) {
         {"", "", false, 0}, {"", "prog=0.5\ncpu=20000\n", false, 0},  {"button.unit", "", true, 0},
         {"", "", false, 0}, {"", "prog=0.75\ncpu=30000\n", false, 0}, {"timer.unit", "", false, 1},
         {"", "", false, 1}};
-    CopyClientFiles("sah");
-    Clock::Set(1000000000);
-    RunMainWindow([&](CInfoDlg& dlg) {
-        EXPECT_EQ(Headless::TimerPeriod(dlg, 1), 60000u);
-        for (const auto& step : kSteps) {
-            if (*step.unit) {
-                m_client.Write("work_unit.sah",
-                               std::string("name=") + step.unit + "\nend_seti_header\n");
+    for (const bool exportOnTimer : {false, true}) {
+        SCOPED_TRACE(exportOnTimer ? "export on the timer" : "no export on the timer");
+        m_app->WriteProfileInt("Timer", "Export", exportOnTimer);
+        m_config.Remove("log.csv");
+        CopyClientFiles("sah");
+        Clock::Set(1000000000);
+        RunMainWindow([&](CInfoDlg& dlg) {
+            EXPECT_EQ(Headless::TimerPeriod(dlg, 1), 60000u);
+            for (const auto& step : kSteps) {
+                if (*step.unit) {
+                    m_client.Write("work_unit.sah",
+                                   std::string("name=") + step.unit + "\nend_seti_header\n");
+                }
+                if (*step.state) {
+                    m_client.Write("state.sah", step.state);
+                }
+                Clock::Advance(60);
+                ASSERT_TRUE(step.button ? Headless::PressButton(dlg, IDC_REFRESH)
+                                        : Headless::FireTimer(dlg, 1));
+                EXPECT_EQ(Shown(dlg, IDC_MESSAGE), "");
+                const std::string text = m_config.Exists("log.csv") ? m_config.Read("log.csv") : "";
+                ASSERT_EQ(std::count(text.begin(), text.end(), '\n'),
+                          exportOnTimer ? step.lines : 0)
+                    << text;
             }
-            if (*step.state) {
-                m_client.Write("state.sah", step.state);
-            }
-            Clock::Advance(60);
-            ASSERT_TRUE(step.button ? Headless::PressButton(dlg, IDC_REFRESH)
-                                    : Headless::FireTimer(dlg, 1));
-            EXPECT_EQ(Shown(dlg, IDC_MESSAGE), "");
-            const std::string text = m_config.Read("log.csv");
-            ASSERT_EQ(std::count(text.begin(), text.end(), '\n'), step.lines) << text;
-        }
-    });
+        });
+    }
     const std::string text = m_config.Read("log.csv");
     EXPECT_EQ(text.rfind("2001/09/09 10:51:40,\"button.unit\",", 0), 0u) << text;
     EXPECT_NE(text.find(",0.750000,30000.000,40000.000,"), std::string::npos) << text;

@@ -22,6 +22,8 @@
 #include "export/plot_export.h"
 #include "faults/child_process.h"
 #include "platform/base/settings_store.h"
+#include "platform/ui/cwinapp.h"
+#include "res/settings.h"
 #include "support/temp_dir.h"
 
 using namespace export_test;
@@ -277,4 +279,31 @@ TEST(SettingsFaults, KilledWritesLeaveAWholeFile) {
     }
     EXPECT_TRUE(store.WriteString("Export", "Path", PathFor(lastInterval).c_str()));
     CheckWholeWrite(dir.Read("settings"), lastInterval);
+}
+
+// A kept client list whose Count says two thousand million: the settings are read once and the
+// folders that are there are taken; adding and removing one writes only keys that are there.
+TEST(SettingsFaults, AHugeClientCountTakesOnlyTheFoldersThere) {
+    constexpr unsigned kTimeLimit = 20;
+    TempDir config;
+    TempDir a, b, c;
+    const ScopedEnv configHome("XDG_CONFIG_HOME", config.path());
+    std::filesystem::create_directories(config.File("Halvorn/Vantrel"));
+    config.Write("Halvorn/Vantrel/settings",
+                 "[Clients]\nCount=int:2147483647\nFolder1=str:" + a.path() +
+                     "\nFolder3=str:" + b.path() + "\nFolder9=str:\n");
+    RunInChild(
+        [&] {
+            CWinApp app("Vantrel");
+            app.SetRegistryKey("Halvorn");
+            EXPECT_EQ(LoadClientFolders(app), (std::vector<CString>{a.path(), b.path()}));
+            EXPECT_TRUE(AddKeptClientFolder(app, CString(c.path())));
+            EXPECT_TRUE(RemoveKeptClientFolder(app, CString(a.path())));
+            EXPECT_EQ(LoadClientFolders(app), (std::vector<CString>{b.path(), c.path()}));
+            const SettingsStore::Entries entries = app.GetProfileEntries();
+            EXPECT_EQ(entries, (SettingsStore::Entries{{{"Clients", "Count"}, 2},
+                                                       {{"Clients", "Folder1"}, b.path()},
+                                                       {{"Clients", "Folder2"}, c.path()}}));
+        },
+        kTimeLimit);
 }

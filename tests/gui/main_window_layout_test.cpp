@@ -21,7 +21,7 @@
 #include "app/info_app.h"
 #include "app/info_dlg.h"
 #include "gui/window_shots.h"
-#include "monitor/client_monitor.h"
+#include "monitor/client_session.h"
 #include "platform/base/settings_store.h"
 #include "platform/wx/wx_test_support.h"
 #include "res/resource.h"
@@ -77,8 +77,8 @@ protected:
     TempDir m_config;
     wxUIActionSimulator m_user;
     CInfoApp m_app;
-    ClientMonitor m_monitor{m_client.path().c_str()};
-    CInfoDlg m_dlg{m_monitor};
+    ClientSession m_session{m_client.path().c_str()};
+    CInfoDlg m_dlg{m_session};
 };
 
 TEST_F(MainWindowLayout, EveryTabShowsItsTextsWholeWithTheLabelsBesideTheirValues) {

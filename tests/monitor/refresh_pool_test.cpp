@@ -7,6 +7,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <system_error>
 #include <thread>
 
 #include "monitor/refresh_pool.h"
@@ -46,6 +47,48 @@ TEST(RefreshPool, StuckThreadsAreReplacedAndTheOtherJobsGoOn) {
     gate.set_value();
     EXPECT_TRUE(WaitFor([] { return RefreshPool::StuckThreadsRunning() == 0; }));
     EXPECT_EQ(pool.WorkingThreads(), 2u);
+}
+
+// Where the system starts no thread (a task limit), the stuck threads stay counted and their
+// jobs' places wait; the pool tries again at the next check and goes on once it can.
+TEST(RefreshPool, AThreadTheSystemRefusesIsTriedAgainLater) {
+    auto refuse = std::make_shared<std::atomic<bool>>(true);
+    const RefreshPool::ThreadStarter start = [refuse](std::function<void()> body) {
+        if (*refuse) {
+            throw std::system_error(EAGAIN, std::generic_category());
+        }
+        return std::thread(std::move(body));
+    };
+    auto done = std::make_shared<std::atomic<int>>(0);
+    {
+        // Not one thread at the start: the jobs wait, and run when threads can be had.
+        RefreshPool pool(2, 1h, start);
+        EXPECT_EQ(pool.WorkingThreads(), 0u);
+        pool.Submit([done] { ++*done; });
+        pool.ReplaceStuckThreads();
+        *refuse = false;
+        pool.ReplaceStuckThreads();
+        EXPECT_EQ(pool.WorkingThreads(), 2u);
+        ASSERT_TRUE(WaitFor([&] { return *done == 1; }));
+    }
+
+    std::promise<void> gate;
+    const std::shared_future<void> opened = gate.get_future().share();
+    RefreshPool pool(2, 50ms, start);
+    for (int i = 0; i < 2; ++i) {
+        pool.Submit([opened] { opened.wait(); });
+    }
+    pool.Submit([done] { ++*done; });
+    std::this_thread::sleep_for(100ms);
+    *refuse = true;
+    pool.ReplaceStuckThreads();
+    EXPECT_EQ(pool.WorkingThreads(), 2u) << "the stuck threads stay counted";
+    EXPECT_EQ(RefreshPool::StuckThreadsRunning(), 0u);
+    *refuse = false;
+    pool.ReplaceStuckThreads();
+    ASSERT_TRUE(WaitFor([&] { return *done == 2; }));
+    gate.set_value();
+    EXPECT_TRUE(WaitFor([] { return RefreshPool::StuckThreadsRunning() == 0; }));
 }
 
 TEST(RefreshPool, ABatchWakesNoThreadUntilItCloses) {

@@ -1,7 +1,9 @@
 // A row of the clients overview from a client's load, and the order of rows by a column.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "clientfiles/analysis_state.h"
@@ -21,6 +23,13 @@ struct Load {
     }
 };
 
+ClientCondition Condition(ClientStatus status, ReadProblem problem = {},
+                          std::optional<CTime> lastGoodRead = std::nullopt) {
+    return ClientCondition{status, std::move(problem), lastGoodRead};
+}
+
+const ClientCondition kRunning = Condition(ClientStatus::Running);
+
 Load Running(double prog, double cpu) {
     Load load;
     load.wu.found = true;
@@ -37,7 +46,7 @@ TEST(OverviewRow, TextsAreTheProgressPagesValuesInOneLine) {
     // last 1800 s.
     const Load load = Running(0.25, 7200.0);
     const ProgressInputs in = load.Inputs(1000000000, 1000000000 - 1800, 6000.0, true);
-    const OverviewRow row = BuildOverviewRow("/srv/a", &in, ClientStatus::Running);
+    const OverviewRow row = BuildOverviewRow("/srv/a", in, kRunning);
     EXPECT_EQ(row.texts,
               (std::vector<CString>{"/srv/a", "実行中", "unit", "25.000 %", "2 hr 00 min 0.000 sec",
                                     "2001/09/09 07:46", "66.7 %"}));
@@ -47,20 +56,61 @@ TEST(OverviewRow, TextsAreTheProgressPagesValuesInOneLine) {
     // No progress yet and no baseline: the page's NaN (its tests), no end to sort by.
     const Load start = Running(0.0, 0.0);
     const ProgressInputs fresh = start.Inputs(1000000000, 0, 0.0, false);
-    EXPECT_FALSE(BuildOverviewRow("/srv/b", &fresh, ClientStatus::Running).predictedEnd);
+    EXPECT_FALSE(BuildOverviewRow("/srv/b", fresh, kRunning).predictedEnd);
 
     // A hostile state file: the bar stays inside 0..100 and NaN shows no bar above 0.
     for (const double prog : {-3.0, 7.5, std::numeric_limits<double>::quiet_NaN()}) {
         const Load odd = Running(prog, 10.0);
         const ProgressInputs inputs = odd.Inputs(1000000000, 0, 0.0, false);
-        const OverviewRow shown = BuildOverviewRow("/x", &inputs, ClientStatus::Running);
+        const OverviewRow shown = BuildOverviewRow("/x", inputs, kRunning);
         EXPECT_TRUE(shown.progressPercent >= 0 && shown.progressPercent <= 100) << prog;
         EXPECT_EQ(shown.progress.has_value(), !std::isnan(prog)) << "NaN has no place in an order";
     }
-    // Before the first load only the folder and the status.
-    const OverviewRow none = BuildOverviewRow("/srv/c", nullptr, ClientStatus::Loading);
-    EXPECT_EQ(none.texts, (std::vector<CString>{"/srv/c", "読み込み中...", "", "", "", "", ""}));
-    EXPECT_EQ(none.progressPercent, -1);
+}
+
+// A client the last refresh could not read shows why and since when, and none of its old
+// values: they would pass for the client's state now.
+TEST(OverviewRow, AClientNotReadShowsWhyAndSinceWhenButNoOldValues) {
+    const export_test::ScopedTimeZone utc("UTC0");
+    const Load load = Running(0.25, 7200.0);
+    const ProgressInputs old = load.Inputs(1000000000, 1000000000 - 1800, 6000.0, true);
+    const CTime lastRead(1000000000);  // 2001-09-09 01:46:40 UT
+    const struct {
+        ClientCondition condition;
+        std::string status;
+    } kCases[] = {
+        {Condition(ClientStatus::Loading), "読み込み中..."},
+        {Condition(ClientStatus::NotResponding, {}, lastRead),
+         "応答なし、最終読み込み 2001/09/09 01:46"},
+        {Condition(ClientStatus::FolderMissing, {ReadFault::FolderMissing, "", 0}, lastRead),
+         "フォルダがありません、最終読み込み 2001/09/09 01:46"},
+        {Condition(ClientStatus::NoClientFiles, {ReadFault::NoClientFiles, "", 0}),
+         "クライアントファイルなし"},
+        {Condition(ClientStatus::Unreadable, {ReadFault::NoPermission, "", 0}, lastRead),
+         "読み取れません (フォルダに入る権限がありません)、最終読み込み 2001/09/09 01:46"},
+        {Condition(ClientStatus::Unreadable, {ReadFault::NoPermission, "state.sah", 0}),
+         "読み取れません (state.sah: 読み取りの権限がありません)"},
+        {Condition(ClientStatus::Unreadable, {ReadFault::NoFile, "state.txt", 0}),
+         "読み取れません (state.txt がありません)"},
+        {Condition(ClientStatus::Unreadable, {ReadFault::NotAFile, "work_unit.sah", 0}),
+         "読み取れません (work_unit.sah: 通常のファイルではありません)"},
+        {Condition(ClientStatus::Unreadable, {ReadFault::NotWhole, "result.sah", 0}),
+         "読み取れません (result.sah: 内容が不完全です)"},
+        {Condition(ClientStatus::Unreadable, {ReadFault::SystemError, "work_unit.sah", EIO}),
+         std::string("読み取れません (work_unit.sah: ") + std::strerror(EIO) + ")"},
+        {Condition(ClientStatus::Unreadable, {ReadFault::SystemError, "", ELOOP}),
+         std::string("読み取れません (") + std::strerror(ELOOP) + ")"},
+    };
+    for (const auto& [condition, status] : kCases) {
+        const OverviewRow row = BuildOverviewRow("/srv/a", old, condition);
+        EXPECT_EQ(row.texts, (std::vector<CString>{"/srv/a", status.c_str(), "", "", "", "", ""}));
+        EXPECT_EQ(row.progressPercent, -1) << status;
+        EXPECT_FALSE(row.progress || row.cpu || row.predictedEnd || row.utilisation) << status;
+        EXPECT_EQ(row.status, condition.status);
+    }
+    // A finished unit is live: its values stand.
+    EXPECT_EQ(BuildOverviewRow("/srv/a", old, Condition(ClientStatus::Finished)).texts[3],
+              "25.000 %");
 }
 
 TEST(OverviewRow, RowsWithoutAValueComeLastWhicheverTheOrder) {

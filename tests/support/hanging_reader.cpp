@@ -13,14 +13,14 @@ struct HangingReader::State {
 
 HangingReader::HangingReader() : m_state(std::make_shared<State>()) {}
 
-ClientRefresher::Reader HangingReader::Reader() const {
+ClientSession::Reader HangingReader::Reader() const {
     return [state = m_state](ClientMonitor& monitor, bool first) {
         {
             std::unique_lock<std::mutex> lock(state->mutex);
             state->released.wait(
                 lock, [&] { return state->hanging.count(monitor.Directory().str()) == 0; });
         }
-        return ClientRefresher::Read(monitor, first);
+        return ClientSession::Read(monitor, first);
     };
 }
 

@@ -3,14 +3,14 @@
 
 #include <memory>
 
-#include "monitor/client_refresher.h"
+#include "monitor/client_session.h"
 
 // Hangs a refresh of the folders it is told to, until it is let go. Its refreshes may outlive
 // it: what they wait on is shared with them.
 class HangingReader {
 public:
     HangingReader();
-    ClientRefresher::Reader Reader() const;
+    ClientSession::Reader Reader() const;
     void Hang(const CString& folder);
     void LetGo();
 

@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr UINT_PTR kRefreshTimer = 1;
-constexpr UINT_PTR kCollectTimer = 2;
-
 // The keys of the row objects, in column order.
 constexpr const char* kRowKeys[kOverviewColumnCount] = {
     "folder", "status", "workUnit", "progress", "cpuTime", "predictedEnd", "utilisation"};
@@ -39,7 +36,7 @@ private:
         while (m_dlg.RefreshesPending() && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
-        Headless::FireTimer(m_dlg, kCollectTimer);
+        Headless::FireTimer(m_dlg, IDT_COLLECT);
     }
 
     std::string Press(int id) {
@@ -53,9 +50,9 @@ private:
             return "";
         }
         if (action == "refresh" || action == "timer") {
-            const std::string error = action == "refresh" ? Press(IDC_REFRESH)
-                                      : Headless::FireTimer(m_dlg, kRefreshTimer) ? ""
-                                                                                  : "no timer runs";
+            const std::string error = action == "refresh"                       ? Press(IDC_REFRESH)
+                                      : Headless::FireTimer(m_dlg, IDT_REFRESH) ? ""
+                                                                                : "no timer runs";
             Settle();
             return error;
         }
@@ -104,7 +101,7 @@ private:
                 .Field("message", Headless::TextOf(m_dlg, IDC_MESSAGE).str())
                 .Field("selectedRow", Headless::SelectedListRow(m_dlg, IDC_CLIENTS))
                 .Field("removeEnabled", Headless::IsEnabled(m_dlg, IDC_REMOVE_CLIENT));
-            const auto period = Headless::TimerPeriod(m_dlg, kRefreshTimer);
+            const auto period = Headless::TimerPeriod(m_dlg, IDT_REFRESH);
             json.Key("timerPeriodMs");
             period ? json.Int(*period) : json.Null();
             json.BeginArray("rows");

@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -104,6 +105,25 @@ std::optional<CString> ResolvedDirectory(const CString& path) {
         return std::nullopt;
     }
     return directory;
+}
+
+CString LexicallyNormalPath(const CString& path) {
+    std::filesystem::path normal(path.str());
+    if (normal.is_relative()) {
+        normal = std::filesystem::path(CurrentDirectory().str()) / normal;
+    }
+    std::string text = normal.lexically_normal().string();
+    while (text.size() > 1 && text.back() == kPathSeparator) {
+        text.pop_back();
+    }
+    return CString(text);
+}
+
+CString CanonicalFolderPath(const CString& path) {
+    if (std::optional<CString> resolved = ResolvedDirectory(path)) {
+        return *resolved;
+    }
+    return LexicallyNormalPath(path);
 }
 
 CString CurrentDirectory() {

@@ -193,11 +193,10 @@ bool SettingsStore::Store(const Entries& entries) const {
 }
 
 bool SettingsStore::Write(const std::vector<Change>& changes) {
-    for (const Change& change : changes) {
-        if (!ValidName(change.section.c_str()) || !ValidName(change.key.c_str())) {
-            return false;
-        }
-    }
+    return Update([&changes](const Entries&) { return changes; });
+}
+
+bool SettingsStore::Update(const Decide& decide) {
     const size_t slash = m_path.rfind(kPathSeparator);
     if (slash != std::string::npos && !MakeDirectories(CString(m_path.substr(0, slash)))) {
         return false;
@@ -210,6 +209,12 @@ bool SettingsStore::Write(const std::vector<Change>& changes) {
     std::optional<Entries> entries = Load();
     if (!entries) {
         return false;
+    }
+    const std::vector<Change> changes = decide(*entries);
+    for (const Change& change : changes) {
+        if (!ValidName(change.section.c_str()) || !ValidName(change.key.c_str())) {
+            return false;
+        }
     }
     bool changed = false;
     for (const Change& change : changes) {

@@ -2,6 +2,7 @@
 // sections and keys, kept in one small file that every write replaces atomically.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -43,6 +44,14 @@ public:
     // other Vantrel process changes it, so none of its writes is lost. False when the file
     // could not be written (or a name is not valid) and nothing changed.
     bool Write(const std::vector<Change>& changes);
+    // The same, with the changes worked out from the entries as they are under the lock: a
+    // change that depends on what is stored (a list another instance may have changed) is
+    // made to the list as it is, not as it was read earlier.
+    using Decide = std::function<std::vector<Change>(const Entries& entries)>;
+    bool Update(const Decide& decide);
+
+    // Every entry, read once; none when the file can't be read.
+    Entries ReadAll() const { return Load().value_or(Entries{}); }
 
     // The file's format, in both directions. Lines that can't be read are passed over, so a
     // damaged file yields what is left of it and never an error.

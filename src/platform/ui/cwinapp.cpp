@@ -46,6 +46,14 @@ bool CWinApp::WriteProfileEntries(const std::vector<SettingsStore::Change>& chan
     return m_store && m_store->Write(changes);
 }
 
+bool CWinApp::UpdateProfileEntries(const SettingsStore::Decide& decide) {
+    return m_store && m_store->Update(decide);
+}
+
+SettingsStore::Entries CWinApp::GetProfileEntries() const {
+    return m_store ? m_store->ReadAll() : SettingsStore::Entries{};
+}
+
 CString CWinApp::GetProfilePath() const {
     return m_store ? CString(m_store->path()) : CString();
 }

@@ -37,6 +37,10 @@ public:
     bool WriteProfileString(const char* section, const char* entry, const char* value);
     // Several entries as one change of the store: all of them land, or none does.
     bool WriteProfileEntries(const std::vector<SettingsStore::Change>& changes);
+    // Changes worked out from the entries as they are when the store is locked for writing.
+    bool UpdateProfileEntries(const SettingsStore::Decide& decide);
+    // Every entry, read at once.
+    SettingsStore::Entries GetProfileEntries() const;
     // The file that holds the settings; empty when the user has no home folder to keep it in.
     CString GetProfilePath() const;
 

@@ -1,0 +1,82 @@
+#include "pages/client_status_text.h"
+
+#include <cstring>
+
+#include "pages/page_format.h"
+#include "res/strings.h"
+
+namespace {
+
+const char* PlainStatusText(ClientStatus status) {
+    switch (status) {
+        case ClientStatus::Running:
+            return Text::kStatusRunning;
+        case ClientStatus::Finished:
+            return Text::kStatusFinished;
+        case ClientStatus::NotResponding:
+            return Text::kStatusNotResponding;
+        case ClientStatus::FolderMissing:
+            return Text::kStatusFolderMissing;
+        case ClientStatus::NoClientFiles:
+            return Text::kStatusNoClientFiles;
+        case ClientStatus::Unreadable:
+        case ClientStatus::Loading:
+            break;
+    }
+    return Text::kStatusLoading;
+}
+
+}  // namespace
+
+CString ReadProblemText(const ReadProblem& problem) {
+    const char* const file = problem.file.GetString();
+    const bool folder = problem.file.IsEmpty();
+    CString text;
+    switch (problem.fault) {
+        case ReadFault::NoFile:
+            text.Format(Text::kReasonNoFileFormat, file);
+            break;
+        case ReadFault::NoPermission:
+            if (folder) {
+                text = Text::kReasonFolderNoPermission;
+            } else {
+                text.Format(Text::kReasonNoPermissionFormat, file);
+            }
+            break;
+        case ReadFault::NotAFile:
+            text.Format(Text::kReasonNotAFileFormat, file);
+            break;
+        case ReadFault::NotWhole:
+            text.Format(Text::kReasonNotWholeFormat, file);
+            break;
+        case ReadFault::SystemError:
+            // Called on the interface thread alone.
+            if (folder) {
+                text = std::strerror(problem.error);
+            } else {
+                text.Format(Text::kReasonSystemErrorFormat, file, std::strerror(problem.error));
+            }
+            break;
+        case ReadFault::None:
+        case ReadFault::FolderMissing:
+        case ReadFault::NoClientFiles:
+            break;
+    }
+    return text;
+}
+
+CString ClientStatusText(const ClientCondition& condition) {
+    CString text;
+    if (condition.status == ClientStatus::Unreadable) {
+        text.Format(Text::kStatusUnreadableFormat, ReadProblemText(condition.problem).GetString());
+    } else {
+        text = PlainStatusText(condition.status);
+    }
+    if (condition.Live() || condition.status == ClientStatus::Loading || !condition.lastGoodRead) {
+        return text;
+    }
+    CString since;
+    since.Format(Text::kStatusSinceFormat, text.GetString(),
+                 condition.lastGoodRead->Format(kLocalMinutesPattern).GetString());
+    return since;
+}
