@@ -77,10 +77,12 @@ TEST(DisplayFrame, HeaderAndTitle) {
 }
 
 // A duration reads as printf writes "%d hr %02d min %02.3lf sec" of its split, whatever the
-// seconds: minutes under ten padded, negative parts, NaN and counts beyond 32 bits.
+// seconds: minutes under ten padded (ten and over not), negative parts, NaN and counts beyond
+// 32 bits.
 TEST(PageFormat, DurationsReadAsPrintfWritesThem) {
-    for (const double seconds : {0.0, 3.25, 599.9996, 3600.0, 18723.25, 86399.5, -65.5, -3723.0,
-                                 1e12, -1e12, std::nan(""), -std::nan(""), HUGE_VAL}) {
+    for (const double seconds :
+         {0.0, 3.25, 599.9996, 600.0, 659.5, 3600.0, 18723.25, 86399.5, -65.5, -600.0, -3723.0,
+          1e12, -1e12, std::nan(""), -std::nan(""), HUGE_VAL}) {
         const DurationFields d = SplitDuration(seconds);
         char expected[128];
         std::snprintf(expected, sizeof expected, "%d hr %02d min %02.3lf sec", d.hours, d.minutes,
