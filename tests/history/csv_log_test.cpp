@@ -1,5 +1,6 @@
 // Reading the CSV log back: both layouts, title lines, line ends, names with commas and quotes,
-// lines of older versions, unreadable lines counted where they are, and a log that grows.
+// lines of older versions, unreadable lines counted where they are, a log that grows, and a
+// byte-order mark before its first line.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -277,6 +278,32 @@ TEST_F(CsvLogFile, AGrowingLogIsReadFromWhereItStoppedAndAReplacedOneAgainWhole)
     m_dir.Remove("export.csv");
     EXPECT_EQ(log.Read(), CsvLog::ReadResult::kFailed);
     EXPECT_EQ(log.Units().size(), 1u);
+}
+
+TEST_F(CsvLogFile, AByteOrderMarkBeforeTheFirstLineIsSkippedAlsoAsTheLogGrows) {
+    const std::string mark = "\xEF\xBB\xBF";
+    for (const std::string& first : {Basic("2024/01/01 00:00:00", "\"u1\""), log_lines::kTitle23}) {
+        SCOPED_TRACE(first.substr(0, 10));
+        m_dir.Remove("export.csv");
+        // Written a few bytes at a time, the mark itself in two parts.
+        const std::string text = mark + first + "\n" + Basic("2024/01/02 00:00:00", "\"u2\"") +
+                                 "\n" + mark + Basic("2024/01/03 00:00:00", "\"u3\"") + "\n";
+        CsvLog log(Path().c_str());
+        for (const size_t end : {size_t{2}, size_t{3}, size_t{40}, text.size() - 30, text.size()}) {
+            m_dir.Write("export.csv", text.substr(0, end));
+            EXPECT_EQ(log.Read(),
+                      end == 2 ? CsvLog::ReadResult::kReloaded : CsvLog::ReadResult::kAppended);
+        }
+        // The mark belongs before the first line only: one before the third is damage.
+        const size_t units = first == log_lines::kTitle23 ? 1 : 2;
+        ASSERT_EQ(log.Units().size(), units);
+        EXPECT_EQ(log.Units().back().name, "u2");
+        EXPECT_EQ(log.Units().back().line, 2);
+        EXPECT_EQ(log.Units().front().line, units == 2 ? 1 : 2);
+        EXPECT_EQ(log.FirstUnreadableLines(), std::vector<int>{3});
+        EXPECT_FALSE(log.HasPartialLine());
+        EXPECT_EQ(log.Read(), CsvLog::ReadResult::kUnchanged);
+    }
 }
 
 }  // namespace
