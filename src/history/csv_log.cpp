@@ -15,6 +15,7 @@ constexpr size_t kCheckBytes = 64;
 constexpr size_t kLookAhead = 8;
 // A line of the new layout holds about 300 bytes.
 constexpr size_t kLongestLine = 64 * 1024;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string ReadAt(CFile& file, std::int64_t offset, size_t count) {
     std::string bytes(count, '\0');
@@ -166,6 +167,10 @@ void CsvLog::CountUnreadable(int line) {
 
 void CsvLog::TakeLine(std::string_view line, std::vector<ReadUnit>& read) {
     ++m_lines;
+    // A log saved by an editor may start with a UTF-8 byte-order mark; it is no part of the line.
+    if (m_lines == 1 && line.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        line.remove_prefix(kByteOrderMark.size());
+    }
     LogUnit unit;
     switch (ParseCsvLogLine(line, unit)) {
         case LogLineKind::kUnit:

@@ -172,30 +172,58 @@ CString NameText(std::string_view text) {
     return CString(std::string(text));
 }
 
-// The text between the name's quotes. Quotes inside are doubled now; older versions wrote them
-// alone. A lone quote beside a comma is neither: it is where a line was cut and another one
-// joined it.
+// Whether the text holds the start of a record line: a log time, a comma and an opening quote.
+// No name does; a line cut short and joined by the next one puts that line's start in its name.
+bool HoldsLineStart(std::string_view text) {
+    constexpr size_t kTimeLength = 19;
+    for (size_t at = text.find(",\""); at != std::string_view::npos;
+         at = text.find(",\"", at + 1)) {
+        if (at >= kTimeLength && ParseLogTime(text.substr(at - kTimeLength, kTimeLength))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether every run of quotes in the text is of even length.
+bool QuotesComeInPairs(std::string_view text) {
+    size_t run = 0;
+    for (const char c : text) {
+        if (c == '"') {
+            ++run;
+        } else if (run % 2 != 0) {
+            return false;
+        } else {
+            run = 0;
+        }
+    }
+    return run % 2 == 0;
+}
+
+// The text between the name's quotes, which the columns counted from the right delimit. Quotes
+// inside are doubled now; older versions wrote them alone, and one writer wrote the whole field.
+// A quote run of odd length can only be an older line's: its name is the text as it stands. A
+// text whose runs are all even could be either (a""b is a"b now, or a""b from an older version);
+// it is read as doubled, as this program writes it, since a name with a quote far more likely
+// holds one than two side by side.
 bool ReadName(std::string_view quoted, CString& name) {
     if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"') {
         return false;
     }
     const std::string_view inner = quoted.substr(1, quoted.size() - 2);
-    if (inner.find('"') == std::string_view::npos) {
+    if (HoldsLineStart(inner)) {
+        return false;
+    }
+    if (inner.find('"') == std::string_view::npos || !QuotesComeInPairs(inner)) {
         name = NameText(inner);
         return true;
     }
     std::string text;
     for (size_t i = 0; i < inner.size(); ++i) {
-        const char c = inner[i];
-        if (c == '"' && i + 1 < inner.size() && inner[i + 1] == '"') {
-            ++i;
-        } else if (c == '"' && ((i > 0 && inner[i - 1] == ',') ||
-                                (i + 1 < inner.size() && inner[i + 1] == ','))) {
-            return false;
-        }
-        text += c;
+        text += inner[i];
+        i += inner[i] == '"';  // the second of the pair
     }
-    name = CString(ToUtf8(text));
+    name = NameText(text);
     return true;
 }
 

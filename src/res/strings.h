@@ -136,6 +136,8 @@ inline constexpr char kHistoryReadFailed[] = "ログを読み込めませんで�
 inline constexpr char kHistoryNoCharts[] =
     "グラフを描けません (PLplot の cairo ドライバがありません)";
 inline constexpr char kHistorySaveFailed[] = "グラフを保存できませんでした";
+// A file of the name the chart is saved as, which the file dialog did not ask about.
+inline constexpr char kReplaceFileFormat[] = "%s は既にあります。置き換えますか?";
 inline constexpr char kChartFileFilter[] = "PNG 画像 (*.png)|*.png|SVG 画像 (*.svg)|*.svg||";
 
 // The history charts.

@@ -33,6 +33,15 @@ bool EndsWithSvg(const CString& path) {
     return lower == "svg";
 }
 
+// Whether the user lets the file be replaced, asked by its name; No is the default button.
+bool AskToReplace(CWnd& window, const CString& path) {
+    CString question;
+    question.Format(Text::kReplaceFileFormat,
+                    path.Mid(path.ReverseFind(kPathSeparator) + 1).GetString());
+    return window.MessageBox(question.GetString(), nullptr,
+                             MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
+}
+
 }  // namespace
 
 void CHistoryDlg::ShowSummary() {
@@ -95,6 +104,9 @@ void CHistoryDlg::OnSaveChart() {
         return;
     }
     const CString path = dialog.GetPathName();
+    if (dialog.ReplacesUnasked() && !AskToReplace(*this, path)) {
+        return;
+    }
     const ChartFormat format = EndsWithSvg(path) ? ChartFormat::kSvg : ChartFormat::kPng;
     const std::string bytes =
         m_charts.Export(CurrentChart(), format, kSavedWidth, kSavedHeight, SelectedUnit());

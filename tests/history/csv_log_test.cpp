@@ -1,5 +1,6 @@
 // Reading the CSV log back: both layouts, title lines, line ends, names with commas and quotes,
-// lines of older versions, unreadable lines counted where they are, and a log that grows.
+// lines of older versions, unreadable lines counted where they are, a log that grows, and a
+// byte-order mark before its first line.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -52,21 +53,35 @@ TEST(CsvLogLine, BothLayoutsGiveTheSameUnit) {
 TEST(CsvLogLine, NamesKeepTheirCommasAndQuotesAsTheProgramWritesThem) {
     // Through the program's own writer: commas stay, quotes are doubled.
     WorkUnitInfo wu;
-    wu.name = "a,\"b\",,c\"";
     wu.start_ra = 1.0;
     AnalysisState state;
     state.cpu = 60.0;
-    for (const bool newForm : {false, true}) {
-        const CString line = FormatCsvLine(CTime(1700000000), wu, state, newForm, "");
-        const LogUnit unit = ReadLine(line.str());
-        EXPECT_EQ(unit.name, wu.name) << line.str();
-        EXPECT_EQ(unit.cpu, 60.0);
-        EXPECT_EQ(unit.start_ra, 1.0);
+    for (const char* name : {"a,\"b\",,c\"", "g,\"h", "\"", "a\"\"b", "\",", "x\",\"y"}) {
+        wu.name = name;
+        for (const bool newForm : {false, true}) {
+            const CString line = FormatCsvLine(CTime(1700000000), wu, state, newForm, "");
+            const LogUnit unit = ReadLine(line.str());
+            EXPECT_EQ(unit.name, wu.name) << line.str();
+            EXPECT_EQ(unit.cpu, 60.0);
+            EXPECT_EQ(unit.start_ra, 1.0);
+        }
     }
-    // Older versions wrote a quote as it was; "," in a name can't be told from a joined line.
-    EXPECT_EQ(ReadLine(Basic("2024/03/04 05:06:07", "\"o\"ld\"")).name, "o\"ld");
-    EXPECT_EQ(ReadLine(New("2024/03/04 05:06:07", "\"x,5.25\"")).name, "x,5.25");
-    EXPECT_EQ(ReadLine(Basic("2024/03/04 05:06:07", "\"\"")).name, "");
+    // Older versions wrote the name between quotes as it was. A quote run of odd length is
+    // theirs, and the name comes back as they wrote it, commas beside its quotes too; a text of
+    // doubled quotes only reads as this program writes it now.
+    const struct {
+        const char* field;
+        const char* name;
+    } older[] = {
+        {"\"o\"ld\"", "o\"ld"},         {"\"x,5.25\"", "x,5.25"},     {"\"\"", ""},
+        {"\"g,\"h\"", "g,\"h"},         {"\",\"x\"", ",\"x"},         {"\"a\",\"b\"", "a\",\"b"},
+        {"\"a\"b\"\"c\"", "a\"b\"\"c"}, {"\"a\"\"\"b\"", "a\"\"\"b"}, {"\"\"\"\"", "\""},
+        {"\"a\"\"b\"", "a\"b"},
+    };
+    for (const auto& line : older) {
+        EXPECT_EQ(ReadLine(Basic("2024/03/04 05:06:07", line.field)).name, CString(line.name));
+        EXPECT_EQ(ReadLine(New("2024/03/04 05:06:07", line.field)).name, CString(line.name));
+    }
     // Shift-JIS from a log written on a Japanese system comes out as UTF-8.
     EXPECT_EQ(ReadLine(Basic("2024/03/04 05:06:07", "\"\x83\x65\x83\x58\x83\x67\"")).name,
               "テスト");
@@ -118,12 +133,14 @@ std::string With(std::string line, const std::string& from, const std::string& t
 TEST(CsvLogLine, DamagedLinesAreUnreadable) {
     const std::string line = Basic();
     const std::string cases[] = {
-        line.substr(0, line.size() / 2),                     // cut short
-        line.substr(0, line.size() - 9) + Basic(),           // cut, and the next line joined
-        "2024/02/30 05:06:07" + line.substr(19),             // no such day
-        "2024-03-04 05:06:07" + line.substr(19),             // another date form
-        line + ",1.0",                                       // 24 columns
-        New() + ",1.0",                                      // 29 columns
+        line.substr(0, line.size() / 2),            // cut short
+        line.substr(0, line.size() - 9) + Basic(),  // cut, and the next line joined
+        line.substr(0, 25) + Basic(),               // the same, cut in the name
+        line.substr(0, 21) + New("2024/03/05 05:06:07", "\"o\"ld\""),  // cut after its quote
+        "2024/02/30 05:06:07" + line.substr(19),                       // no such day
+        "2024-03-04 05:06:07" + line.substr(19),                       // another date form
+        line + ",1.0",                                                 // 24 columns
+        New() + ",1.0",                                                // 29 columns
         Basic("2024/03/04 05:06:07", "02ap02aa.1.2.3.4"),    // the name without its quotes
         Basic("2024/03/04 05:06:07", "\"\"\"", "72O0.000"),  // a letter in a number
         Basic("2024/03/04 05:06:07", "\"x\"", "1e5"),        // not a form printf writes here
@@ -277,6 +294,32 @@ TEST_F(CsvLogFile, AGrowingLogIsReadFromWhereItStoppedAndAReplacedOneAgainWhole)
     m_dir.Remove("export.csv");
     EXPECT_EQ(log.Read(), CsvLog::ReadResult::kFailed);
     EXPECT_EQ(log.Units().size(), 1u);
+}
+
+TEST_F(CsvLogFile, AByteOrderMarkBeforeTheFirstLineIsSkippedAlsoAsTheLogGrows) {
+    const std::string mark = "\xEF\xBB\xBF";
+    for (const std::string& first : {Basic("2024/01/01 00:00:00", "\"u1\""), log_lines::kTitle23}) {
+        SCOPED_TRACE(first.substr(0, 10));
+        m_dir.Remove("export.csv");
+        // Written a few bytes at a time, the mark itself in two parts.
+        const std::string text = mark + first + "\n" + Basic("2024/01/02 00:00:00", "\"u2\"") +
+                                 "\n" + mark + Basic("2024/01/03 00:00:00", "\"u3\"") + "\n";
+        CsvLog log(Path().c_str());
+        for (const size_t end : {size_t{2}, size_t{3}, size_t{40}, text.size() - 30, text.size()}) {
+            m_dir.Write("export.csv", text.substr(0, end));
+            EXPECT_EQ(log.Read(),
+                      end == 2 ? CsvLog::ReadResult::kReloaded : CsvLog::ReadResult::kAppended);
+        }
+        // The mark belongs before the first line only: one before the third is damage.
+        const size_t units = first == log_lines::kTitle23 ? 1 : 2;
+        ASSERT_EQ(log.Units().size(), units);
+        EXPECT_EQ(log.Units().back().name, "u2");
+        EXPECT_EQ(log.Units().back().line, 2);
+        EXPECT_EQ(log.Units().front().line, units == 2 ? 1 : 2);
+        EXPECT_EQ(log.FirstUnreadableLines(), std::vector<int>{3});
+        EXPECT_FALSE(log.HasPartialLine());
+        EXPECT_EQ(log.Read(), CsvLog::ReadResult::kUnchanged);
+    }
 }
 
 }  // namespace

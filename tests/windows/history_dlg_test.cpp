@@ -1,5 +1,6 @@
 // The history window on the headless backend: what it shows of a log, sorting, the selected unit
-// on the sky map, a log that grows while it is open, a log that can't be read, and saving a chart.
+// on the sky map, a log that grows while it is open, a log that can't be read, and saving a chart
+// without replacing a file unasked.
 #include <gtest/gtest.h>
 
 #include "export/export_test_support.h"
@@ -161,6 +162,49 @@ TEST_F(HistoryWindow, AChartSavesAsPngOrSvgAndAFailedSaveIsReported) {
         // Cancelled: nothing written, nothing said.
         ASSERT_TRUE(Headless::PressButton(dlg, IDC_HISTORY_SAVE));
         EXPECT_EQ(Headless::MessageBoxes().size(), 1u);
+        ASSERT_TRUE(Headless::Close(dlg));
+    });
+}
+
+// The file dialog asks about the name typed; ".png" is added after it. A file of the final name
+// is replaced only when the user says so.
+TEST_F(HistoryWindow, ANameThatGetsItsExtensionReplacesAFileOnlyAfterAsking) {
+    m_dir.Write("export.csv", Basic() + "\n");
+    const std::string old = "old chart\r\n\xff";
+    m_dir.Write("mychart.png", old);
+    m_dir.Write("other", "asked about by the dialog");
+    const auto save = [](CHistoryDlg& dlg, const std::string& path) {
+        Headless::QueueFileDialogAnswer(CString(path.c_str()));
+        ASSERT_TRUE(Headless::PressButton(dlg, IDC_HISTORY_SAVE));
+    };
+    Run([&](CHistoryDlg& dlg) {
+        Headless::QueueMessageBoxAnswer(IDNO);
+        save(dlg, m_dir.File("mychart"));
+        ASSERT_EQ(Headless::MessageBoxes().size(), 1u);
+        EXPECT_EQ(Headless::MessageBoxes()[0].text, "mychart.png は既にあります。置き換えますか?");
+        EXPECT_EQ(Headless::MessageBoxes()[0].type & 0x0F, MB_YESNO);
+        EXPECT_TRUE(m_dir.Read("mychart.png") == old);
+        EXPECT_FALSE(m_dir.Exists("mychart"));
+        // Unanswered, the box takes its default: No.
+        save(dlg, m_dir.File("mychart"));
+        ASSERT_EQ(Headless::MessageBoxes().size(), 2u);
+        EXPECT_EQ(Headless::MessageBoxes()[1].answer, IDNO);
+        EXPECT_TRUE(m_dir.Read("mychart.png") == old);
+
+        Headless::QueueMessageBoxAnswer(IDYES);
+        save(dlg, m_dir.File("mychart"));
+        ASSERT_EQ(Headless::MessageBoxes().size(), 3u);
+        EXPECT_EQ(m_dir.Read("mychart.png").substr(1, 3), "PNG");
+
+        // Nothing of the final name: written without a question, beside the file the dialog
+        // asked about, which stays. A name the dialog asked about itself is not asked again.
+        save(dlg, m_dir.File("other"));
+        EXPECT_EQ(m_dir.Read("other.png").substr(1, 3), "PNG");
+        EXPECT_EQ(m_dir.Read("other"), "asked about by the dialog");
+        m_dir.Write("mychart.png", old);
+        save(dlg, m_dir.File("mychart.png"));
+        EXPECT_EQ(m_dir.Read("mychart.png").substr(1, 3), "PNG");
+        EXPECT_EQ(Headless::MessageBoxes().size(), 3u);
         ASSERT_TRUE(Headless::Close(dlg));
     });
 }

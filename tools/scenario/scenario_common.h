@@ -15,7 +15,8 @@
 
 // The error text of an action every window knows ("" when it went well); nothing when the
 // action is not one of them:
-//   answer N                    the next message box is answered with N (1 OK, 2 Cancel)
+//   answer N                    the next message box is answered with N (1 OK, 2 Cancel, 6 Yes,
+//                               7 No)
 //   settings-ok                 the next settings dialog is closed with OK as it opens
 //   clock SECONDS | advance SECONDS   set or move the clock (seconds since 1970)
 //   set SECTION KEY int|str VALUE     write a setting; "set SECTION KEY delete" removes it

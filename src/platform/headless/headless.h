@@ -27,8 +27,9 @@ struct MessageBoxRecord {
     UINT type = 0;
     int answer = 0;
 };
-// The next box gets this answer; without one queued a box is answered IDOK. The function form
-// runs while the box is "open", so a test can fire a timer behind it.
+// The next box gets this answer; without one queued a box is answered with its default button, as
+// Enter would (IDOK or IDYES, the second button with MB_DEFBUTTON2). The function form runs while
+// the box is "open", so a test can fire a timer behind it.
 void QueueMessageBoxAnswer(int answer);
 void QueueMessageBoxAnswer(std::function<int(const MessageBoxRecord&)> answer);
 const std::vector<MessageBoxRecord>& MessageBoxes();
@@ -44,7 +45,8 @@ using ModalScript = std::function<void(CDialog&)>;
 void QueueModal(ModalScript script);
 const std::vector<ModalRecord>& ModalRuns();
 
-// The next file dialog returns this path (nullopt: the user cancels, the default).
+// The next file dialog returns this path as the user confirmed it there (nullopt: the user
+// cancels, the default); CFileDialog adds the default extension to a name without one.
 void QueueFileDialogAnswer(std::optional<CString> path);
 const std::vector<FileDialogRequest>& FileDialogs();
 

@@ -29,6 +29,19 @@ std::optional<CString> TakeAnswer(std::deque<std::optional<CString>>& answers) {
     return answer;
 }
 
+// The button Enter presses: the first, or the second where the box makes that the default.
+int DefaultAnswer(UINT type) {
+    const bool second = (type & MB_DEFBUTTON2) != 0;
+    switch (type & 0x0F) {
+        case MB_OKCANCEL:
+            return second ? IDCANCEL : IDOK;
+        case MB_YESNO:
+            return second ? IDNO : IDYES;
+        default:
+            return IDOK;
+    }
+}
+
 Session& session() {
     static Session s;
     return s;
@@ -102,7 +115,7 @@ int ShowNativeMessageBox(NativeWindow*, const CString& text, const CString& capt
     using namespace Headless;
     // Recorded before it is answered, so boxes that open behind it come after it.
     const size_t index = session().messageBoxes.size();
-    session().messageBoxes.push_back(MessageBoxRecord{text, caption, type, IDOK});
+    session().messageBoxes.push_back(MessageBoxRecord{text, caption, type, DefaultAnswer(type)});
     if (!session().messageBoxAnswers.empty()) {
         auto answer = std::move(session().messageBoxAnswers.front());
         session().messageBoxAnswers.pop_front();

@@ -49,6 +49,8 @@ struct CRect {
 // Dialog results and command ids of the standard buttons.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
 
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;
@@ -65,7 +67,9 @@ constexpr UINT SWP_SHOWWINDOW = 0x0040;
 // Message box styles and check states.
 constexpr UINT MB_OK = 0x0000;
 constexpr UINT MB_OKCANCEL = 0x0001;
+constexpr UINT MB_YESNO = 0x0004;
 constexpr UINT MB_ICONEXCLAMATION = 0x0030;
+constexpr UINT MB_DEFBUTTON2 = 0x0100;
 constexpr int BST_UNCHECKED = 0;
 constexpr int BST_CHECKED = 1;
 

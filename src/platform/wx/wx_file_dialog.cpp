@@ -35,6 +35,6 @@ bool ShowNativeFileDialog(NativeWindow* owner, const FileDialogRequest& request,
     if (chosen.empty()) {
         return false;
     }
-    path = WithDefaultExtension(FromWx(chosen), request.defaultExt);
+    path = FromWx(chosen);  // CFileDialog adds the default extension
     return true;
 }

@@ -48,17 +48,3 @@ CString ToWxWildcard(const CString& filter) {
     }
     return CString(wildcard);
 }
-
-CString WithDefaultExtension(const CString& path, const CString& defaultExt) {
-    std::string extension = defaultExt.str();
-    if (!extension.empty() && extension[0] == '.') {
-        extension.erase(0, 1);
-    }
-    const std::string& full = path.str();
-    const size_t nameStart = full.rfind('/') == std::string::npos ? 0 : full.rfind('/') + 1;
-    if (extension.empty() || nameStart == full.size() ||
-        full.find('.', nameStart) != std::string::npos) {
-        return path;
-    }
-    return CString(full + '.' + extension);
-}

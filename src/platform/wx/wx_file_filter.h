@@ -1,4 +1,4 @@
-// The file dialog's texts between their Windows and wx forms.
+// The file dialog's filter between its Windows and wx forms.
 #pragma once
 
 #include "platform/base/cstring.h"
@@ -6,6 +6,3 @@
 // "Name|pattern|Name|pattern||" to wx's "Name|pattern|Name|pattern". The list ends at the first
 // empty entry; a name without a pattern is dropped. "*.*" matches every name, as on Windows.
 CString ToWxWildcard(const CString& filter);
-
-// The path with "." and the default extension appended when its file name has no extension.
-CString WithDefaultExtension(const CString& path, const CString& defaultExt);

@@ -149,9 +149,20 @@ TEST(WxCommonDialogs, MessageBoxesShowTheTextAndReturnTheButton) {
                       EXPECT_TRUE(box->GetMessageDialogStyle() & wxICON_WARNING);
                   }));
     EXPECT_EQ(result, IDCANCEL);
+    // Yes and No, No the default where the box says so.
+    for (const int button : {wxID_YES, wxID_NO}) {
+        wxTEST_DIALOG(
+            result = ShowNativeMessageBox(nullptr, "x", "Vantrel", MB_YESNO | MB_DEFBUTTON2),
+            Answer<wxMessageDialog>(button, [](wxMessageDialog* box) {
+                EXPECT_TRUE(box->GetMessageDialogStyle() & wxYES_NO);
+                EXPECT_TRUE(box->GetMessageDialogStyle() & wxNO_DEFAULT);
+                EXPECT_FALSE(box->GetMessageDialogStyle() & wxCANCEL);
+            }));
+        EXPECT_EQ(result, button == wxID_YES ? IDYES : IDNO);
+    }
 }
 
-TEST(WxCommonDialogs, FileDialogTakesTheFilterFolderAndDefaultExtension) {
+TEST(WxCommonDialogs, FileDialogTakesTheFilterAndFolderAndGivesTheNameAsConfirmed) {
     FileDialogRequest request;
     request.defaultExt = "csv";
     request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
@@ -174,12 +185,13 @@ TEST(WxCommonDialogs, FileDialogTakesTheFilterFolderAndDefaultExtension) {
     wxTEST_DIALOG(chosen = ShowNativeFileDialog(nullptr, request, path),
                   choose("/tmp/log/seti", wxID_OK));
     EXPECT_TRUE(chosen);
-    EXPECT_EQ(path, "/tmp/log/seti.csv");
+    // The name the dialog confirmed (and would have asked about): the extension is CFileDialog's.
+    EXPECT_EQ(path, "/tmp/log/seti");
     // A cancelled dialog leaves the path alone.
     wxTEST_DIALOG(chosen = ShowNativeFileDialog(nullptr, request, path),
                   choose("/tmp/other", wxID_CANCEL));
     EXPECT_FALSE(chosen);
-    EXPECT_EQ(path, "/tmp/log/seti.csv");
+    EXPECT_EQ(path, "/tmp/log/seti");
 }
 
 }  // namespace
