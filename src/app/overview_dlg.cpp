@@ -24,8 +24,7 @@ COverviewDlg::COverviewDlg(std::vector<CString> folders, bool keepInSettings, Op
       m_options(std::move(options)),
       m_bKeepInSettings(keepInSettings),
       m_initialFolders(std::move(folders)),
-      m_pool(std::make_unique<RefreshPool>(m_options.threads, m_options.bound,
-                                           m_options.startThread)) {}
+      m_pool(std::make_unique<RefreshPool>(m_options.threads, m_options.bound)) {}
 
 COverviewDlg::~COverviewDlg() {
     // The clients' windows before the list they were opened from.

@@ -10,10 +10,6 @@ ClientMonitor::ClientMonitor(const CString& directory)
       m_prevState(directory.GetString()) {}
 
 bool ClientMonitor::Start() {
-    if (m_bStarted) {
-        return m_wu.found && m_state.found;
-    }
-    m_bStarted = true;
     const bool complete = LoadAll();
     RememberCompleteLoad();
     NoteLoad(false);
@@ -78,7 +74,6 @@ bool ClientMonitor::LoadAll() {
 }
 
 ClientMonitor::RefreshResult ClientMonitor::Refresh() {
-    m_bStarted = true;
     SaveCurrentLoad();
     RefreshResult result;
     if (LoadAll()) {

@@ -49,8 +49,8 @@ public:
         std::optional<UnitLoad> replaced;
     };
 
-    // The first load, when a window first shows the client: no earlier load to fall back on.
-    // Later calls keep what has been loaded. True when the work unit and its state were found.
+    // The first load: no earlier load to fall back on. True when the work unit and its state
+    // were found.
     bool Start();
     // A load after the first: the current load becomes the previous one; when nothing is found
     // the previous load stays.
@@ -98,7 +98,6 @@ private:
     std::optional<UnitLoad> ReplacedUnit() const;
 
     CString m_directory;
-    bool m_bStarted = false;
 
     CTime m_timeUpdate;
     WorkUnitInfo m_wu;

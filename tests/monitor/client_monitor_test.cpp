@@ -57,18 +57,6 @@ TEST_F(ClientMonitorTest, TheVersionFileChoosesTheFileNames) {
     EXPECT_EQ(m_monitor.ClientVersionText(), "3.x");
 }
 
-// Start loads once: a window opened later on the same client shows what has been loaded.
-TEST_F(ClientMonitorTest, StartLoadsOnlyOnce) {
-    CopyClientFiles("sah");
-    EXPECT_TRUE(m_monitor.Start());
-    const CTime first = m_monitor.TimeUpdate();
-    WriteUnit("later.unit");
-    Clock::Advance(60);
-    EXPECT_TRUE(m_monitor.Start());
-    EXPECT_EQ(m_monitor.TimeUpdate(), first);
-    EXPECT_EQ(m_monitor.WorkUnit().name, "12fe99aa.2345.7890.438086.75");
-}
-
 // Every outcome of a refresh: both files; the state missing (kept missing, or completed from the
 // previous state when the unit is a finished result); no work unit found, which keeps the
 // previous load, time and all. (A work unit cut inside its header is not found: the record's

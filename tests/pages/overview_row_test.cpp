@@ -84,22 +84,14 @@ TEST(OverviewRow, AClientNotReadShowsWhyAndSinceWhenButNoOldValues) {
          "応答なし、最終読み込み 2001/09/09 01:46"},
         {Condition(ClientStatus::FolderMissing, {ReadFault::FolderMissing, "", 0}, lastRead),
          "フォルダがありません、最終読み込み 2001/09/09 01:46"},
-        {Condition(ClientStatus::NoClientFiles, {ReadFault::NoClientFiles, "", 0}),
-         "クライアントファイルなし"},
         {Condition(ClientStatus::Unreadable, {ReadFault::NoPermission, "", 0}, lastRead),
          "読み取れません (フォルダに入る権限がありません)、最終読み込み 2001/09/09 01:46"},
-        {Condition(ClientStatus::Unreadable, {ReadFault::NoPermission, "state.sah", 0}),
-         "読み取れません (state.sah: 読み取りの権限がありません)"},
         {Condition(ClientStatus::Unreadable, {ReadFault::NoFile, "state.txt", 0}),
          "読み取れません (state.txt がありません)"},
-        {Condition(ClientStatus::Unreadable, {ReadFault::NotAFile, "work_unit.sah", 0}),
-         "読み取れません (work_unit.sah: 通常のファイルではありません)"},
         {Condition(ClientStatus::Unreadable, {ReadFault::NotWhole, "result.sah", 0}),
          "読み取れません (result.sah: 内容が不完全です)"},
         {Condition(ClientStatus::Unreadable, {ReadFault::SystemError, "work_unit.sah", EIO}),
          std::string("読み取れません (work_unit.sah: ") + std::strerror(EIO) + ")"},
-        {Condition(ClientStatus::Unreadable, {ReadFault::SystemError, "", ELOOP}),
-         std::string("読み取れません (") + std::strerror(ELOOP) + ")"},
     };
     for (const auto& [condition, status] : kCases) {
         const OverviewRow row = BuildOverviewRow("/srv/a", old, condition);
