@@ -159,38 +159,32 @@ TEST(HostileFiles, AClientFolderRemovedUnderTheProgramFailsTheLoad) {
 // A client folder this user may not enter, or a client file it may not read, is unreadable for
 // that reason: not a folder without a client.
 TEST(HostileFiles, AFolderOrFileTheUserMayNotReadIsUnreadableForThatReason) {
-    TempDir root;
-    const std::string closed = root.File("closed");
-    const std::string client = root.File("client");
-    for (const std::string& folder : {closed, client}) {
-        ASSERT_TRUE(std::filesystem::create_directory(folder));
-        for (const char* name : {"version.sah", "work_unit.sah", "state.sah", "user_info.sah"}) {
-            std::filesystem::copy_file(std::string(VANTREL_TEST_DATA_DIR) + "/sah/" + name,
-                                       folder + "/" + name);
-        }
-    }
-    ASSERT_EQ(0, chmod(closed.c_str(), 0));
-    ASSERT_EQ(0, chmod((client + "/state.sah").c_str(), 0));
+    TempDir closed;
+    TempDir client;
+    closed.CopyClientFiles("sah");
+    client.CopyClientFiles("sah");
+    ASSERT_EQ(0, chmod(closed.path().c_str(), 0));
+    ASSERT_EQ(0, chmod(client.File("state.sah").c_str(), 0));
     RunInChild(
         [&] {
             constexpr uid_t kNobody = 65534;  // root reads anything: become nobody
             if (geteuid() == 0 &&
-                (chown(root.path().c_str(), kNobody, kNobody) != 0 ||
-                 chown(client.c_str(), kNobody, kNobody) != 0 || setgroups(0, nullptr) != 0 ||
-                 setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+                (chown(client.path().c_str(), kNobody, kNobody) != 0 ||
+                 setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
                 SkipChild("cannot become another user");
             }
-            if (access((client + "/state.sah").c_str(), R_OK) == 0) {
+            if (access(client.File("state.sah").c_str(), R_OK) == 0) {
                 SkipChild("this user reads files without read permission");
             }
-            EXPECT_EQ("----", ReadAll(closed));
-            const ReadProblem folder = WorkUnitReadProblem(CString(closed));
+            EXPECT_EQ("----", ReadAll(closed.path()));
+            const ReadProblem folder = WorkUnitReadProblem(CString(closed.path()));
             EXPECT_EQ(folder.fault, ReadFault::NoPermission);
             EXPECT_EQ(folder.file, "");
-            EXPECT_EQ("vw-u", ReadAll(client));
-            const ReadProblem state = FileReadProblem(CString(client), "state.sah");
+            EXPECT_EQ("vw-u", ReadAll(client.path()));
+            const ReadProblem state = FileReadProblem(CString(client.path()), "state.sah");
             EXPECT_EQ(state.fault, ReadFault::NoPermission);
             EXPECT_EQ(state.file, "state.sah");
         },
         kTimeLimit);
+    chmod(closed.path().c_str(), 0700);
 }
