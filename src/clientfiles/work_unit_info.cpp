@@ -4,7 +4,9 @@
 
 #include "clientfiles/client_file_reader.h"
 #include "clientfiles/key_table.h"
+#include "clientfiles/result_settling.h"
 #include "clientfiles/value_conversions.h"
+#include "platform/base/clock.h"
 
 namespace {
 
@@ -69,13 +71,14 @@ bool HasHeaderEnd(const char* text) {
 // A file caught while the client rewrites it ends inside its header: before "end_seti_header"
 // and before the limit of the read. Parsed, it would pass off the cut text as a unit (a phantom
 // name, values of two units mixed), so it counts as not read.
-bool IsCutInsideHeader(const ClientText& text, std::int64_t limit) {
+bool EndsInsideHeader(const ClientText& text, std::int64_t limit) {
     return static_cast<std::int64_t>(text.size()) < limit && !HasHeaderEnd(text.data());
 }
 
 }  // namespace
 
-void WorkUnitInfo::Read(ClientFileSet files, ParseMemo<WorkUnitInfo>* memo) {
+void WorkUnitInfo::Read(ClientFileSet files, ParseMemo<WorkUnitInfo>* memo,
+                        ResultSettling* settling) {
     found = false;
     ClientText text;
     bool statusMissing = false;
@@ -94,19 +97,33 @@ void WorkUnitInfo::Read(ClientFileSet files, ParseMemo<WorkUnitInfo>* memo) {
     if (statusMissing) {
         return;
     }
+    ResultSettling firstLook;
+    ResultSettling& looks = settling ? *settling : firstLook;
     if (fromWorkUnit) {
-        if (IsCutInsideHeader(text, kMaxWorkUnitBytes)) {
+        looks.Forget();
+        // Its data part always follows the header: without the header's end it is cut.
+        if (EndsInsideHeader(text, kMaxWorkUnitBytes)) {
             return;
         }
         file_time = lastWrite;
     } else {
         // The client replaces the work unit by its result when it has finished it.
+        std::int64_t resultWrite = 0;
         const bool fromResult = Guarded([&] {
             CFile file;
             OpenClientFile(file, directory, ClientFileName(files, "result.txt", "result.sah"));
+            CFileStatus status;
+            file.GetStatus(status);
+            resultWrite = status.m_mtime;
             ReadClientFile(file, file.GetLength(), text);
         });
-        if (!fromResult || IsCutInsideHeader(text, kMaxClientFileBytes)) {
+        if (!fromResult) {
+            looks.Forget();
+            return;
+        }
+        if (!EndsInsideHeader(text, kMaxClientFileBytes)) {
+            looks.Forget();
+        } else if (looks.StillWriting(text.view(), resultWrite, Clock::Now())) {
             return;
         }
     }

@@ -10,6 +10,7 @@
 
 template <typename Record>
 class ParseMemo;
+class ResultSettling;
 
 class WorkUnitInfo {
 public:
@@ -18,8 +19,10 @@ public:
 
     void Reset(const char* dir);
     // Reads "work_unit.sah" ("work_unit.txt" for the 1.x clients), falling back to "result.sah"
-    // ("result.txt"). The outcome is found.
-    void Read(ClientFileSet files, ParseMemo<WorkUnitInfo>* memo = nullptr);
+    // ("result.txt"). The outcome is found. settling: the looks at a result read without the
+    // end of its header, kept between loads (without it every look is the first).
+    void Read(ClientFileSet files, ParseMemo<WorkUnitInfo>* memo = nullptr,
+              ResultSettling* settling = nullptr);
     void Parse(char* text);
     void CopyFrom(const WorkUnitInfo& other) { *this = other; }
 

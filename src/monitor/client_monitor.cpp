@@ -54,7 +54,7 @@ bool ClientMonitor::LoadAll() {
     }
     m_strClientVersion = ::ClientVersionText(m_version);
 
-    m_wu.Read(files, &m_wuMemo);
+    m_wu.Read(files, &m_wuMemo, &m_resultSettling);
     if (!m_wu.found) {
         return false;
     }

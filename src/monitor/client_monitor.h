@@ -11,6 +11,7 @@
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/client_version.h"
 #include "clientfiles/key_table.h"
+#include "clientfiles/result_settling.h"
 #include "clientfiles/user_info.h"
 #include "clientfiles/work_unit_info.h"
 #include "platform/base/ctime.h"
@@ -130,4 +131,6 @@ private:
     ParseMemo<WorkUnitInfo> m_wuMemo;
     ParseMemo<AnalysisState> m_stateMemo;
     ParseMemo<UserInfo> m_userMemo;
+    // The looks at a result file read without the end of its header.
+    ResultSettling m_resultSettling;
 };

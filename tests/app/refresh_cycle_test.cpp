@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <utime.h>
 
 #include <algorithm>
 
@@ -86,6 +87,40 @@ TEST_F(MainWindowTest, TheTimerExportsOneLineWhenTheUnitChanges) {
     const std::string text = m_config.Read("log.csv");
     EXPECT_EQ(text.rfind("2001/09/09 10:51:40,\"button.unit\",", 0), 0u) << text;
     EXPECT_NE(text.find(",0.750000,30000.000,40000.000,"), std::string::npos) << text;
+}
+
+// A finished unit's result without the end of its header: the tick that finds it written just
+// now keeps the last load, the next reads it, and the unit is logged once, from the result, when
+// the next unit comes.
+TEST_F(MainWindowTest, AResultWithoutItsHeaderEndIsLoggedOnceItIsRead) {
+    m_app->WriteProfileInt("Timer", "Interval", 1);
+    m_app->WriteProfileInt("Timer", "Export", 1);
+    m_app->WriteProfileInt("Export", "NoTitle", 1);
+    m_app->WriteProfileString("Export", "Path", m_config.File("log.csv").c_str());
+    CopyClientFiles("sah");
+    const std::string result = ReadDataFile("sah/result.sah");
+    RunMainWindow([&](CInfoDlg& dlg) {
+        m_client.Remove("work_unit.sah");
+        m_client.Write("result.sah", result.substr(0, result.find("end_seti_header")));
+        Clock::Advance(60);
+        const utimbuf justNow{Clock::Now(), Clock::Now()};
+        ASSERT_EQ(0, utime(m_client.File("result.sah").c_str(), &justNow));
+        ASSERT_TRUE(Headless::FireTimer(dlg, IDT_REFRESH));
+        EXPECT_EQ(Shown(dlg, IDC_MESSAGE), Text::kInfoNotObtained);
+        Clock::Advance(60);
+        ASSERT_TRUE(Headless::FireTimer(dlg, IDT_REFRESH));
+        EXPECT_EQ(dlg.GetWindowText(), m_client.path() + " (100.000%) - Vantrel");
+        m_client.Write("work_unit.sah", "name=next.unit\nend_seti_header\n");
+        m_client.Write("state.sah", "prog=0.01\ncpu=10\n");
+        for (int tick = 0; tick < 2; ++tick) {
+            Clock::Advance(60);
+            ASSERT_TRUE(Headless::FireTimer(dlg, IDT_REFRESH));
+        }
+    });
+    const std::string log = m_config.Read("log.csv");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
+    EXPECT_EQ(log.rfind("2001/09/09 10:48:40,\"12fe99aa.2345.7890.438086.75\",", 0), 0u) << log;
+    EXPECT_NE(log.find(",1.000000,41493.806,"), std::string::npos) << log;
 }
 
 TEST_F(MainWindowTest, ExportButtonAndItsFailures) {

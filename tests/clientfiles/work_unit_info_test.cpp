@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include "clientfiles/result_settling.h"
+#include "platform/base/clock.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -128,4 +130,45 @@ TEST(WorkUnitInfoTest, AHeaderCutShortIsNotRead) {
     wu.Read(ClientFileSet::Sah);
     EXPECT_TRUE(wu.found);
     EXPECT_EQ(wu.type, "result");
+}
+
+// A result without the end of its header may be whole: it is taken as cut while its last write
+// is recent or while it changes from one load to the next, and read once it has stayed the same.
+// A work unit without it stays cut, however old.
+TEST(WorkUnitInfoTest, AResultWithoutItsHeaderEndIsReadOnceItHasSettled) {
+    const std::string result = ReadDataFile("sah/result.sah");
+    const std::string unmarked = result.substr(0, result.find("end_seti_header"));
+    TempDir dir;
+    WorkUnitInfo wu(dir.path().c_str());
+    ResultSettling settling;
+    const std::int64_t now = 1700000000;
+    const auto readAt = [&](std::int64_t clock, std::int64_t written, const std::string& text) {
+        dir.Write("result.sah", text);
+        SetModificationTime(dir.File("result.sah"), written);
+        Clock::Set(clock);
+        wu.Read(ClientFileSet::Sah, nullptr, &settling);
+        return wu.found;
+    };
+    EXPECT_FALSE(readAt(now, now, unmarked)) << "written just now";
+    EXPECT_TRUE(readAt(now + 60, now, unmarked)) << "the same file a minute later";
+    EXPECT_EQ(wu.type, "result");
+    // Still growing, however old its time of writing says it is.
+    std::string growing;
+    for (size_t cut = 40; cut < unmarked.size(); cut += 40) {
+        growing = unmarked.substr(0, cut);
+        EXPECT_FALSE(readAt(now + 120, now, growing)) << cut;
+    }
+    EXPECT_TRUE(readAt(now + 180, now, growing)) << "it stopped growing";
+    // A clock set back says nothing of the age: a second look that finds it the same does.
+    EXPECT_FALSE(readAt(now - 3600, now, unmarked));
+    EXPECT_TRUE(readAt(now - 3540, now, unmarked));
+    // With the marker: at once. A work unit without it: never.
+    EXPECT_TRUE(readAt(now, now, result));
+    dir.Write("work_unit.sah", ReadDataFile("sah/work_unit.sah").substr(0, 200));
+    SetModificationTime(dir.File("work_unit.sah"), now - 3600);
+    for (int look = 0; look < 2; ++look) {
+        wu.Read(ClientFileSet::Sah, nullptr, &settling);
+        EXPECT_FALSE(wu.found);
+    }
+    Clock::UseSystemClock();
 }
