@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/base/canonical_folders.h"
 #include "platform/base/paths.h"
 #include "platform/ui/cwinapp.h"
 #include "res/settings_keys.h"
@@ -127,10 +129,17 @@ std::vector<SettingsStore::Change> ListChanges(const SettingsStore::Entries& ent
 
 }  // namespace
 
+namespace {
+
+// However long a dead mount keeps asking about a folder waiting, the overview opens.
+constexpr std::chrono::seconds kResolveBound{2};
+
+}  // namespace
+
 std::vector<CString> LoadClientFolders(const CWinApp& app) {
     std::vector<CString> folders;
-    for (const CString& stored : StoredFolders(app.GetProfileEntries())) {
-        const CString folder = CanonicalFolderPath(stored);
+    for (const CString& folder :
+         CanonicalFolderPaths(StoredFolders(app.GetProfileEntries()), kResolveBound)) {
         if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
             folders.push_back(folder);
         }
@@ -154,19 +163,21 @@ bool AddKeptClientFolder(CWinApp& app, const CString& folder) {
 bool RemoveKeptClientFolder(CWinApp& app, const CString& folder) {
     // The spellings that name the folder, found before the store is locked: resolving a path
     // may wait on a slow mount.
+    const std::vector<CString> stored = StoredFolders(app.GetProfileEntries());
+    const std::vector<CString> resolved = CanonicalFolderPaths(stored, kResolveBound);
     std::vector<CString> spellings;
-    for (const CString& stored : StoredFolders(app.GetProfileEntries())) {
-        if (CanonicalFolderPath(stored) == folder) {
-            spellings.push_back(stored);
+    for (size_t i = 0; i < stored.size(); ++i) {
+        if (resolved[i] == folder) {
+            spellings.push_back(stored[i]);
         }
     }
     return app.UpdateProfileEntries([&](const SettingsStore::Entries& entries) {
         std::vector<CString> folders = StoredFolders(entries);
         folders.erase(std::remove_if(folders.begin(), folders.end(),
-                                     [&](const CString& stored) {
-                                         return LexicallyNormalPath(stored) == folder ||
+                                     [&](const CString& kept) {
+                                         return LexicallyNormalPath(kept) == folder ||
                                                 std::find(spellings.begin(), spellings.end(),
-                                                          stored) != spellings.end();
+                                                          kept) != spellings.end();
                                      }),
                       folders.end());
         return ListChanges(entries, folders);

@@ -119,13 +119,6 @@ CString LexicallyNormalPath(const CString& path) {
     return CString(text);
 }
 
-CString CanonicalFolderPath(const CString& path) {
-    if (std::optional<CString> resolved = ResolvedDirectory(path)) {
-        return *resolved;
-    }
-    return LexicallyNormalPath(path);
-}
-
 CString CurrentDirectory() {
     char* path = ::getcwd(nullptr, 0);
     if (!path) {

@@ -25,11 +25,8 @@ bool IsPlainAbsolutePath(std::string_view path);
 // (errno says why: ENOENT, ENOTDIR, EACCES ...).
 std::optional<CString> ResolvedDirectory(const CString& path);
 
-// One spelling for the folder a path names: ResolvedDirectory's where the folder is there, else
-// the path made absolute and lexically normal ("." and ".." parts, doubled and trailing
-// separators gone), so a folder that is missing for now still has one name.
-CString CanonicalFolderPath(const CString& path);
-// The path absolute and lexically normal, without looking at the file system.
+// The path absolute and lexically normal ("." and ".." parts, doubled and trailing separators
+// gone), without looking at the file system.
 CString LexicallyNormalPath(const CString& path);
 
 // Where writing through path lands: the end of the chain of symbolic links that starts at path
