@@ -23,12 +23,11 @@ std::string Shown(Split split, double value) {
 // 30.55 s past the hour), a full hour carried, wrapped into one day.
 TEST(SkyAnglesHms, SplitsRightAscension) {
     const std::pair<double, const char*> cases[] = {
-        {0.0, "0 0 0"},        {12.5, "12 30 0"},     {17.7611, "17 45 40"},
-        {10.016556, "10 1 0"}, {10.0165, "10 0 59"},  {10.008486, "10 0 31"},
-        {1.99999999, "2 0 0"}, {23.9999999, "0 0 0"}, {24.0, "0 0 0"},
-        {25.25, "1 15 0"},     {48.5, "0 30 0"},      {24000006.75, "6 45 0"},
-        {-1.5, "22 30 0"},     {-0.25, "23 45 0"},    {-24.5, "23 30 0"},
-        {-0.0, "0 0 0"},
+        {0.0, "0 0 0"},        {12.5, "12 30 0"},       {17.7611, "17 45 40"},
+        {10.016556, "10 1 0"}, {10.0165, "10 0 59"},    {10.008486, "10 0 31"},
+        {1.99999999, "2 0 0"}, {23.9999999, "0 0 0"},   {24.0, "0 0 0"},
+        {25.25, "1 15 0"},     {24000006.75, "6 45 0"}, {-1.5, "22 30 0"},
+        {-24.5, "23 30 0"},    {-0.0, "0 0 0"},
     };
     for (const auto& [hours, shown] : cases) {
         EXPECT_EQ(Shown(HoursToHms, hours), shown) << hours;
@@ -39,21 +38,13 @@ TEST(SkyAnglesHms, SplitsRightAscension) {
 // degree) between -1 and 0; a full degree carried away from zero; whole turns dropped before the
 // degrees are taken modulo 90. 38.123456 is 38 deg 444.44"; 5.016556 is 5 deg 59.6".
 TEST(SkyAnglesDms, SplitsDeclination) {
-    const std::pair<double, const char*> signs[] = {
-        {0.0, "0 0 0"},         {12.5, "12 30 0"},         {-12.5, "-12 30 0"},
-        {38.123456, "38 7 24"}, {-38.123456, "-38 7 24"},  {-1.0, "-1 0 0"},
-        {5.016556, "5 1 0"},    {-5.016556, "-5 1 0"},     {-0.5, "0 -30 0"},
-        {-0.123, "0 -7 -22"},   {-0.9999999, "0 -59 -59"}, {-0.016639, "0 0 -59"},
+    const std::pair<double, const char*> cases[] = {
+        {38.123456, "38 7 24"},    {-38.123456, "-38 7 24"},  {-1.0, "-1 0 0"},
+        {5.016556, "5 1 0"},       {-5.016556, "-5 1 0"},     {-0.123, "0 -7 -22"},
+        {-0.9999999, "0 -59 -59"}, {-0.016639, "0 0 -59"},    {0.9999999, "1 0 0"},
+        {-1.9999999, "-2 0 0"},    {3.6e8 + 12.5, "12 30 0"}, {-3.6e8 - 12.5, "-12 30 0"},
     };
-    const std::pair<double, const char*> carriesAndTurns[] = {
-        {12.9999999, "13 0 0"},      {-12.9999999, "-13 0 0"}, {0.9999999, "1 0 0"},
-        {-1.9999999, "-2 0 0"},      {372.5, "12 30 0"},       {3.6e8 + 12.5, "12 30 0"},
-        {-3.6e8 - 12.5, "-12 30 0"},
-    };
-    for (const auto& [degrees, shown] : signs) {
-        EXPECT_EQ(Shown(DegreesToDms, degrees), shown) << degrees;
-    }
-    for (const auto& [degrees, shown] : carriesAndTurns) {
+    for (const auto& [degrees, shown] : cases) {
         EXPECT_EQ(Shown(DegreesToDms, degrees), shown) << degrees;
     }
 }

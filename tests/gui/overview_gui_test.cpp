@@ -70,9 +70,8 @@ protected:
 
 TEST_F(OverviewWindow, RowsFillInWhileAFolderHangsAndTheWindowKeepsAnswering) {
     ASSERT_TRUE(PumpUntil([&] { return Cell(2, kStatusColumn) == Text::kStatusNotResponding; }));
-    EXPECT_EQ(Cell(0, kStatusColumn), Text::kStatusRunning);
+    // (Every row's texts and status: the overview's headless tests.)
     EXPECT_EQ(Cell(0, kProgressColumn), "45.123 %");
-    EXPECT_EQ(Cell(3, kStatusColumn), Text::kStatusNoClientFiles);
     PumpFor(300);  // the list paints its rows when it is idle
     ExpectEveryTextFits(*m_dlg, "overview");
 

@@ -27,7 +27,7 @@ LogUnit ReadLine(const std::string& line, LogLineKind expected = LogLineKind::kU
     return unit;
 }
 
-TEST(CsvLogLine, BothLayoutsGiveTheSameUnit) {
+TEST(CsvLogLine, BothLayoutsOlderLinesTitlesAndBlanksAreRead) {
     for (const std::string& line : {Basic(), New(), Basic() + "\r", New() + "\r"}) {
         SCOPED_TRACE(line);
         const LogUnit unit = ReadLine(line);
@@ -48,6 +48,15 @@ TEST(CsvLogLine, BothLayoutsGiveTheSameUnit) {
              LogLineKind::kTitle);
     ReadLine("", LogLineKind::kBlank);
     ReadLine("\r", LogLineKind::kBlank);
+
+    // Older lines: an unsigned splitter version, an empty recording time, NaN where a division
+    // failed.
+    std::string older = Basic();
+    older.replace(older.find(",288,2002/04/02 14:35:51,"), 25, ",4294967295,,");
+    older.replace(older.find("3.250000"), 8, "-nan");
+    const LogUnit unit = ReadLine(older);
+    EXPECT_EQ(unit.recorded, kNoTime);
+    EXPECT_TRUE(unit.bg_score != unit.bg_score);
 }
 
 TEST(CsvLogLine, NamesKeepTheirCommasAndQuotesAsTheProgramWritesThem) {
@@ -87,16 +96,6 @@ TEST(CsvLogLine, NamesKeepTheirCommasAndQuotesAsTheProgramWritesThem) {
               "テスト");
 }
 
-TEST(CsvLogLine, OlderLinesAndOddNumbersAreRead) {
-    std::string line = Basic();
-    // An unsigned splitter version, an empty recording time, NaN where a division failed.
-    line.replace(line.find(",288,2002/04/02 14:35:51,"), 25, ",4294967295,,");
-    line.replace(line.find("3.250000"), 8, "-nan");
-    const LogUnit unit = ReadLine(line);
-    EXPECT_EQ(unit.recorded, kNoTime);
-    EXPECT_TRUE(unit.bg_score != unit.bg_score);
-}
-
 TEST(CsvLogLine, NumbersReadAsTheCLibraryReadsThem) {
     const auto cpuOf = [](const std::string& text) {
         return ReadLine(Basic("2024/03/04 05:06:07", "\"u\"", text)).cpu;
@@ -121,7 +120,6 @@ TEST(CsvLogLine, NumbersReadAsTheCLibraryReadsThem) {
         EXPECT_EQ(cpu, reference) << text;
         EXPECT_EQ(std::signbit(cpu), std::signbit(reference)) << text;
     }
-    EXPECT_EQ(cpuOf("12345678901234567.25"), 12345678901234567.25);
     EXPECT_TRUE(std::isinf(cpuOf("-inf")));
 }
 
@@ -138,7 +136,6 @@ TEST(CsvLogLine, DamagedLinesAreUnreadable) {
         line.substr(0, 25) + Basic(),               // the same, cut in the name
         line.substr(0, 21) + New("2024/03/05 05:06:07", "\"o\"ld\""),  // cut after its quote
         "2024/02/30 05:06:07" + line.substr(19),                       // no such day
-        "2024-03-04 05:06:07" + line.substr(19),                       // another date form
         line + ",1.0",                                                 // 24 columns
         New() + ",1.0",                                                // 29 columns
         Basic("2024/03/04 05:06:07", "02ap02aa.1.2.3.4"),    // the name without its quotes
@@ -153,7 +150,6 @@ TEST(CsvLogLine, DamagedLinesAreUnreadable) {
         Basic("2024/03/04 05:06:07", "\"x\"", "-"),                    // a sign alone
         With(line, ",2024/03/01 10:00:00,", ",2024/13/01 10:00:00,"),  // no 13th month
         With(line, ",3,288,", ",3a,288,"),                             // a letter in a version
-        With(line, "14:35:51", "14:35:5"),                             // a date cut short
         With(New(), ",12,", ",1.2,"),                                  // a point in t0
     };
     for (const std::string& text : cases) {
@@ -170,23 +166,6 @@ protected:
     }
     TempDir m_dir;
 };
-
-TEST_F(CsvLogFile, AMixedFileIsReadWithItsUnreadableLinesCountedWhereTheyAre) {
-    // A basic title, LF and CR LF lines, the layout switched half way, damage on lines 4 and 7.
-    Append(log_lines::kTitle23 + "\n" + Basic("2024/01/01 00:00:00", "\"u1\"") + "\n" +
-           Basic("2024/01/02 00:00:00", "\"u2\"") + "\r\n" + "garbage\n" +
-           New("2024/01/03 00:00:00", "\"u3\"") + "\r\n\n" + Basic().substr(0, 40) + "\n" +
-           New("2024/01/04 00:00:00", "\"u4\"") + "\n");
-    CsvLog log(Path().c_str());
-    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kReloaded);
-    ASSERT_EQ(log.Units().size(), 4u);
-    EXPECT_EQ(log.Units()[2].name, "u3");
-    EXPECT_EQ(log.Units()[2].line, 5);
-    EXPECT_EQ(log.UnreadableLines(), 2);
-    EXPECT_EQ(log.FirstUnreadableLines(), (std::vector<int>{4, 7}));
-    EXPECT_FALSE(log.HasPartialLine());
-    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kUnchanged);
-}
 
 TEST_F(CsvLogFile, ALineTooLongToBeTheLogsIsCountedOnceAndNotKept) {
     // 3 MiB without a line end, between two units; then a growing file that starts one.
@@ -222,8 +201,9 @@ TEST_F(CsvLogFile, AUnitLoggedAgainKeepsTheLineWithTheMostProgress) {
 }
 
 TEST_F(CsvLogFile, ALogOfManyMegabytesIsReadLineForLine) {
-    // 20,000 lines, megabytes of them: every 7th names the unit two lines before it again, with
-    // less progress; every 1000th is damaged; the last is being written.
+    // A title, then 20,000 lines, megabytes of them, of both layouts and both line ends: every
+    // 7th names the unit two lines before it again, with less progress; every 1000th is damaged,
+    // and the 500th after it blank; the last is being written.
     std::string text = log_lines::kTitle23 + "\n";
     int units = 0;
     int repeated = 0;
@@ -231,6 +211,8 @@ TEST_F(CsvLogFile, ALogOfManyMegabytesIsReadLineForLine) {
         const std::string name = "\"u" + std::to_string(units) + "\"";
         if (line % 1000 == 0) {
             text += Basic().substr(0, 100) + "\n";
+        } else if (line % 1000 == 500) {
+            text += "\r\n";
         } else if (line % 7 == 0 && units >= 2) {
             const std::string again = "\"u" + std::to_string(units - 2) + "\"";
             text += With(New("2024/05/01 00:00:00", again, "1.000"), "1.000000", "0.250000") + "\n";
@@ -238,7 +220,7 @@ TEST_F(CsvLogFile, ALogOfManyMegabytesIsReadLineForLine) {
         } else {
             text += (line % 2 ? Basic : New)("2024/01/01 00:00:00", name,
                                              std::to_string(line) + ".000") +
-                    "\n";
+                    (line % 3 ? "\n" : "\r\n");
             ++units;
         }
     }
@@ -266,15 +248,8 @@ TEST_F(CsvLogFile, AGrowingLogIsReadFromWhereItStoppedAndAReplacedOneAgainWhole)
     Append(log_lines::kTitle23 + "\n" + Basic("2024/01/01 00:00:00", "\"u1\"") + "\n");
     EXPECT_EQ(log.Read(), CsvLog::ReadResult::kReloaded);
     ASSERT_EQ(log.Units().size(), 1u);
-
-    // A writer half way through its line: nothing counted until the line is whole.
-    const std::string next = Basic("2024/01/02 00:00:00", "\"u2\"");
-    Append(next.substr(0, 50));
-    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kAppended);
-    EXPECT_EQ(log.Units().size(), 1u);
-    EXPECT_EQ(log.UnreadableLines(), 0);
-    EXPECT_TRUE(log.HasPartialLine());
-    Append(next.substr(50) + "\n" + "bad\n");
+    // (A line still being written: the byte-order mark's test, and the history window's.)
+    Append(Basic("2024/01/02 00:00:00", "\"u2\"") + "\nbad\n");
     EXPECT_EQ(log.Read(), CsvLog::ReadResult::kAppended);
     ASSERT_EQ(log.Units().size(), 2u);
     EXPECT_EQ(log.Units()[1].line, 3);

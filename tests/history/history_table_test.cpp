@@ -113,7 +113,6 @@ TEST(HistoryTable, CellsAreWrittenAsTheObservationPageAndTheLogWriteThem) {
     const std::vector<LogUnit> units = {unit, unknown};
     table.SetUnits(units);
     EXPECT_EQ(table.CellText(0, HistoryColumn::kLogged), "2024/03/04 05:06:07");
-    EXPECT_EQ(table.CellText(0, HistoryColumn::kName), "02ap02aa.1");
     EXPECT_EQ(table.CellText(0, HistoryColumn::kRecorded), "2002/04/02 14:35:51");
     EXPECT_EQ(table.CellText(0, HistoryColumn::kPosition),
               "12 hr 30 min 00 sec R.A., +5 deg 15 min 00 sec Dec.");

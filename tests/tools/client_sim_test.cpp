@@ -97,12 +97,10 @@ TEST(ClientSimulatorTest, AUnitIsAnalysedThenBecomesAResultAndTheNextArrives) {
     // The best Gaussian: 64 values near the true mean, peaking at t0.
     const int t0 = std::atoi(state["bg_fft_ind"].c_str());
     EXPECT_NEAR(Number(state, "bg_true_mean"), 1.0, 0.1);
+    const auto pot = [&state](int i) { return Number(state, "bg_pot " + std::to_string(i)); };
     int peak = 0;
-    for (int i = 0; i < 64; ++i) {
-        peak = Number(state, "bg_pot " + std::to_string(i)) >
-                       Number(state, "bg_pot " + std::to_string(peak))
-                   ? i
-                   : peak;
+    for (int i = 1; i < 64; ++i) {
+        peak = pot(i) > pot(peak) ? i : peak;
     }
     EXPECT_LE(std::abs(peak - t0), Number(state, "bg_sigma"));
 

@@ -26,27 +26,11 @@ std::string Printf(double value, int decimals) {
 // random values of every magnitude: the same text as "%.*f" for 0 to 3, 6 and 17 decimals.
 // (Integers, extremes included: the quick-format test.)
 TEST(NumberText, FixedDecimalsAsPrintfWritesThem) {
-    std::vector<double> values = {0.0,
-                                  -0.0,
-                                  0.125,
-                                  0.375,
-                                  2.5,
-                                  -2.5,
-                                  9765.625,
-                                  1e-7,
-                                  -1e-7,
-                                  0.0000005,
-                                  2.675,
-                                  1234.5,
-                                  9007199254740991.0,
-                                  9007199254740992.0,
-                                  1e22,
-                                  1e308,
-                                  -1e308,
-                                  5e-324,
-                                  std::numeric_limits<double>::infinity(),
-                                  -std::numeric_limits<double>::infinity(),
-                                  std::numeric_limits<double>::quiet_NaN()};
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    std::vector<double> values = {0.0,  -0.0,  0.125,     0.375,  2.5,    -2.5,       9765.625,
+                                  1e-7, -1e-7, 0.0000005, 2.675,  1234.5, 0x1p53 - 1, 0x1p53,
+                                  1e22, 1e308, -1e308,    5e-324, inf,    -inf,       nan};
     std::mt19937_64 random(20261207);
     for (int i = 0; i < 200000; ++i) {
         const std::uint64_t bits = random();

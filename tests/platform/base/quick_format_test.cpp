@@ -54,8 +54,6 @@ TEST(QuickFormat, WritesWhatPrintfWrites) {
                        v, v, v, v, v, v);
     }
     ExpectAsPrintf("%s|%10s|%-10s|%%|100%%", "abc", "日本", "x");
-    ExpectAsPrintf("Progress = %.3lf %% , CPU Time = %.3lf sec", 45.123123, 18723.25);
-    ExpectAsPrintf("%d hr %02d min %02.3lf sec", 5, 12, 3.25);
     // Past the quick writer's 1 KiB, in the padding or in the text: printf's.
     ExpectAsPrintf("%900d|%200.1f", 1, 2.5);
     ExpectAsPrintf("%s%s", std::string(600, 'a').c_str(), std::string(600, 'b').c_str());

@@ -82,13 +82,6 @@ int DialogPixelsY(wxWindow* dialog, int units) {
     return (units * dialog->GetCharHeight() + 4) / 8;
 }
 
-wxRect DialogRectInPixels(wxWindow* dialog, const CRect& units) {
-    const int left = DialogPixelsX(dialog, units.left);
-    const int top = DialogPixelsY(dialog, units.top);
-    return wxRect(left, top, DialogPixelsX(dialog, units.right) - left,
-                  DialogPixelsY(dialog, units.bottom) - top);
-}
-
 void ShowAndSettle(CWnd& dialog) {
     dialog.ShowWindow(SW_SHOWNORMAL);
     wxWindow* window = WxOf(dialog);

@@ -27,8 +27,6 @@ wxPoint CentreOnScreen(wxWindow* window);
 // letters and the height of the dialog's font, MulDiv's rounding.
 int DialogPixelsX(wxWindow* dialog, int units);
 int DialogPixelsY(wxWindow* dialog, int units);
-// A template rectangle in pixels of the dialog's client area.
-wxRect DialogRectInPixels(wxWindow* dialog, const CRect& units);
 // Shows the dialog and waits until GTK has placed it on the screen.
 void ShowAndSettle(CWnd& dialog);
 
