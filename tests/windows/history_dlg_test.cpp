@@ -185,15 +185,9 @@ TEST_F(HistoryWindow, ANameThatGetsItsExtensionReplacesAFileOnlyAfterAsking) {
         EXPECT_EQ(Headless::MessageBoxes()[0].type & 0x0F, MB_YESNO);
         EXPECT_TRUE(m_dir.Read("mychart.png") == old);
         EXPECT_FALSE(m_dir.Exists("mychart"));
-        // Unanswered, the box takes its default: No.
-        save(dlg, m_dir.File("mychart"));
-        ASSERT_EQ(Headless::MessageBoxes().size(), 2u);
-        EXPECT_EQ(Headless::MessageBoxes()[1].answer, IDNO);
-        EXPECT_TRUE(m_dir.Read("mychart.png") == old);
-
         Headless::QueueMessageBoxAnswer(IDYES);
         save(dlg, m_dir.File("mychart"));
-        ASSERT_EQ(Headless::MessageBoxes().size(), 3u);
+        ASSERT_EQ(Headless::MessageBoxes().size(), 2u);
         EXPECT_EQ(m_dir.Read("mychart.png").substr(1, 3), "PNG");
 
         // Nothing of the final name: written without a question, beside the file the dialog
@@ -204,7 +198,7 @@ TEST_F(HistoryWindow, ANameThatGetsItsExtensionReplacesAFileOnlyAfterAsking) {
         m_dir.Write("mychart.png", old);
         save(dlg, m_dir.File("mychart.png"));
         EXPECT_EQ(m_dir.Read("mychart.png").substr(1, 3), "PNG");
-        EXPECT_EQ(Headless::MessageBoxes().size(), 3u);
+        EXPECT_EQ(Headless::MessageBoxes().size(), 2u);
         ASSERT_TRUE(Headless::Close(dlg));
     });
 }

