@@ -11,10 +11,17 @@ void HistoryCharts::SetUnits(const std::vector<LogUnit>& units) {
 
 void HistoryCharts::Draw(HistoryChart chart, const PlotStream& stream) const {
     static const std::vector<LogUnit> kNoUnits;
-    if (chart == HistoryChart::kCpuHours) {
-        DrawCpuHoursChart(stream, m_units ? *m_units : kNoUnits);
-    } else {
-        DrawWeeklyUnitsChart(stream, m_weekly);
+    // A switch, so that a chart added to HistoryChart and not drawn here is a warning.
+    switch (chart) {
+        case HistoryChart::kCpuHours:
+            DrawCpuHoursChart(stream, m_units ? *m_units : kNoUnits);
+            break;
+        case HistoryChart::kWeeklyUnits:
+            DrawWeeklyUnitsChart(stream, m_weekly);
+            break;
+        case HistoryChart::kSkyMap:
+            // Never here: Render and Export give the sky map its own picture.
+            break;
     }
 }
 

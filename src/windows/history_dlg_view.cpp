@@ -1,9 +1,8 @@
-// The history window's texts and pictures: the figures, the status line, the chart and its
-// saved files.
-#include <cmath>
-
+// What the history window shows: the figures and the status line (their texts built in
+// pages/history_texts.h), the chart and its saved files.
 #include "history/history_summary.h"
 #include "history/log_calendar.h"
+#include "pages/history_texts.h"
 #include "platform/base/atomic_file.h"
 #include "platform/base/clock.h"
 #include "platform/base/paths.h"
@@ -12,14 +11,6 @@
 #include "windows/history_dlg.h"
 
 namespace {
-
-void AppendHours(CString& text, double seconds) {
-    if (std::isnan(seconds)) {
-        text += "NaN\n";
-    } else {
-        text.AppendFormat("%.2lf hr\n", seconds / 3600.0);
-    }
-}
 
 bool EndsWithSvg(const CString& path) {
     const int dot = path.ReverseFind('.');
@@ -45,41 +36,18 @@ bool AskToReplace(CWnd& window, const CString& path) {
 }  // namespace
 
 void CHistoryDlg::ShowSummary() {
-    const HistorySummary summary = SummarizeHistory(Log().Units(), LocalWallClock(Clock::Now()));
-    m_strValues.Format("%d\n", summary.units);
-    AppendHours(m_strValues, summary.totalCpu);
-    AppendHours(m_strValues, summary.meanCpu);
-    AppendHours(m_strValues, summary.medianCpu);
-    m_strValues.AppendFormat("%.2lf\n%.2lf", summary.unitsPerWeek4, summary.unitsPerWeek52);
+    m_strValues =
+        BuildHistoryFigures(SummarizeHistory(Log().Units(), LocalWallClock(Clock::Now())));
     UpdateData(false);
 }
 
 void CHistoryDlg::ShowStatus(bool readFailed) {
     const CsvLog& log = Log();
-    if (readFailed) {
-        m_strStatus = Text::kHistoryReadFailed;
-    } else {
-        const int lines =
-            static_cast<int>(log.Units().size()) + log.RepeatedLines() + log.UnreadableLines();
-        m_strStatus.Format(Text::kHistoryUnitsFormat, static_cast<int>(log.Units().size()), lines);
-        if (log.RepeatedLines() > 0) {
-            m_strStatus.AppendFormat(Text::kHistoryRepeatedFormat, log.RepeatedLines());
-        }
-        if (log.UnreadableLines() > 0) {
-            CString where;
-            for (const int line : log.FirstUnreadableLines()) {
-                where.AppendFormat(where.IsEmpty() ? "%d" : ", %d", line);
-            }
-            if (log.UnreadableLines() > static_cast<int>(log.FirstUnreadableLines().size())) {
-                where += ", ...";
-            }
-            m_strStatus.AppendFormat(Text::kHistoryUnreadableFormat, log.UnreadableLines(),
-                                     where.GetString());
-        }
-        if (log.HasPartialLine()) {
-            m_strStatus += Text::kHistoryPartialLine;
-        }
-    }
+    m_strStatus =
+        readFailed ? CString(Text::kHistoryReadFailed)
+                   : BuildHistoryStatus(LogReadCounts{
+                         static_cast<int>(log.Units().size()), log.RepeatedLines(),
+                         log.UnreadableLines(), log.FirstUnreadableLines(), log.HasPartialLine()});
     UpdateData(false);
 }
 

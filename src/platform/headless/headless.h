@@ -50,10 +50,8 @@ const std::vector<ModalRecord>& ModalRuns();
 void QueueFileDialogAnswer(std::optional<CString> path);
 const std::vector<FileDialogRequest>& FileDialogs();
 
-// The next folder chooser returns this folder (nullopt: the user cancels, the default); the
-// record keeps the folder each chooser started in.
+// The next folder chooser returns this folder (nullopt: the user cancels, the default).
 void QueueFolderDialogAnswer(std::optional<CString> folder);
-const std::vector<CString>& FolderDialogs();
 
 // Forgets every queue and record.
 void Reset();

@@ -16,7 +16,6 @@ struct Session {
     std::deque<std::optional<CString>> fileAnswers;
     std::vector<FileDialogRequest> fileDialogs;
     std::deque<std::optional<CString>> folderAnswers;
-    std::vector<CString> folderDialogs;
 };
 
 // The next queued answer, taken off its queue; nothing (a cancel) when none is queued.
@@ -81,10 +80,6 @@ void QueueFolderDialogAnswer(std::optional<CString> folder) {
     session().folderAnswers.push_back(std::move(folder));
 }
 
-const std::vector<CString>& FolderDialogs() {
-    return session().folderDialogs;
-}
-
 void Reset() {
     session() = Session{};
 }
@@ -135,10 +130,8 @@ bool ShowNativeFileDialog(NativeWindow*, const FileDialogRequest& request, CStri
     return answer.has_value();
 }
 
-bool ShowNativeFolderDialog(NativeWindow*, const CString&, const CString& initialDir,
-                            CString& path) {
+bool ShowNativeFolderDialog(NativeWindow*, const CString&, const CString&, CString& path) {
     using namespace Headless;
-    session().folderDialogs.push_back(initialDir);
     const std::optional<CString> answer = TakeAnswer(session().folderAnswers);
     if (answer) {
         path = *answer;

@@ -1,0 +1,21 @@
+// The history window's texts without a window: its figures and its status line.
+#include "pages/history_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(HistoryTexts, FiguresInHoursAndTheStatusLineSaysWhatTheReadFound) {
+    // 36000 s in all over 4 units, 2.5 h each on the mean, 7020 s the median.
+    EXPECT_EQ(BuildHistoryFigures({4, 36000.0, 9000.0, 7020.0, 0.75, 0.076923}),
+              "4\n10.00 hr\n2.50 hr\n1.95 hr\n0.75\n0.08");
+    EXPECT_EQ(BuildHistoryFigures({0, 0.0, NAN, NAN, 0.0, 0.0}),
+              "0\n0.00 hr\nNaN\nNaN\n0.00\n0.00");
+
+    EXPECT_EQ(BuildHistoryStatus({3, 6, 0, {}, false}),
+              "3 ユニット (9 行)、同じユニットの 6 行をまとめました");
+    // More unreadable lines than are named: the list ends in "...".
+    EXPECT_EQ(BuildHistoryStatus({2, 1, 3, {4, 9}, true}),
+              "2 ユニット (6 行)、同じユニットの 1 行をまとめました、3 行を読み込めませんでした "
+              "(4, 9, ... 行目)、最後の行は書き込み中です");
+}
