@@ -8,7 +8,6 @@
 #include "pages/user_tab_caption.h"
 #include "platform/ui/cwinapp.h"
 #include "res/resource.h"
-#include "res/settings_keys.h"
 #include "res/strings.h"
 #include "res/templates.h"
 #include "windows/history_dlg.h"
@@ -90,7 +89,7 @@ bool CInfoDlg::OnInitDialog() {
     m_tab.InsertItem(4, m_strUserTab.GetString());
 
     // An index the tab control refuses leaves the first tab selected.
-    m_tab.SetCurSel(AfxGetApp()->GetProfileInt(SettingsKey::kTab, SettingsKey::kOffset, 0));
+    m_tab.SetCurSel(m_settings.m_nTab);
 
     UpdateDisplay();
     return true;
@@ -140,7 +139,7 @@ HICON CInfoDlg::OnQueryDragIcon() {
 
 void CInfoDlg::OnSelchangeTab(NMHDR*, LRESULT* pResult) {
     UpdateDisplay();
-    AfxGetApp()->WriteProfileInt(SettingsKey::kTab, SettingsKey::kOffset, m_tab.GetCurSel());
+    Settings::SaveTab(*AfxGetApp(), m_tab.GetCurSel());
     *pResult = 0;
 }
 

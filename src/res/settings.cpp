@@ -5,6 +5,8 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "platform/base/canonical_folders.h"
@@ -13,40 +15,87 @@
 #include "res/settings_keys.h"
 #include "res/strings.h"
 
-Settings Settings::Load(CWinApp& app) {
-    using namespace SettingsKey;
+namespace {
+
+// The settings table: where each member is stored. Flags are stored as integers 0 and 1.
+struct SettingEntry {
+    const char* section;
+    const char* key;
+    std::variant<int Settings::*, bool Settings::*, CString Settings::*> member;
+    bool fromDialog;  // the settings dialog edits it (the tab is the main window's)
+};
+
+const SettingEntry kSettingEntries[] = {
+    {SettingsKey::kTimer, SettingsKey::kInterval, &Settings::m_nInterval, true},
+    {SettingsKey::kTimer, SettingsKey::kExportOnTimer, &Settings::m_bExportOnTimer, true},
+    {SettingsKey::kSimple, SettingsKey::kEnable, &Settings::m_bSimpleEnable, true},
+    {SettingsKey::kSimple, SettingsKey::kTopMost, &Settings::m_bTopMost, true},
+    {SettingsKey::kExport, SettingsKey::kPath, &Settings::m_strPath, true},
+    {SettingsKey::kExport, SettingsKey::kLFCode, &Settings::m_bLFCode, true},
+    {SettingsKey::kExport, SettingsKey::kNoTitle, &Settings::m_bNoTitle, true},
+    {SettingsKey::kExport, SettingsKey::kForm, &Settings::m_nForm, true},
+    {SettingsKey::kExport, SettingsKey::kPlot, &Settings::m_bPlot, true},
+    {SettingsKey::kTab, SettingsKey::kOffset, &Settings::m_nTab, false},
+};
+
+// Visits the member of an entry, for the settings and their defaults alike.
+template <typename Visit>
+void VisitMember(const SettingEntry& entry, Visit visit) {
+    std::visit([&](auto member) { visit(member); }, entry.member);
+}
+
+}  // namespace
+
+Settings Settings::Load(const CWinApp& app) {
+    const SettingsStore::Entries entries = app.GetProfileEntries();
+    const Settings defaults;
     Settings settings;
-    settings.m_nInterval = app.GetProfileInt(kTimer, kInterval, 0);
-    settings.m_bExportOnTimer = app.GetProfileInt(kTimer, kExportOnTimer, 0) != 0;
-    settings.m_bSimpleEnable = app.GetProfileInt(kSimple, kEnable, 0) != 0;
-    if (settings.m_bSimpleEnable) {
-        settings.m_bTopMost = app.GetProfileInt(kSimple, kTopMost, 0) != 0;
+    for (const SettingEntry& entry : kSettingEntries) {
+        VisitMember(entry, [&](auto member) {
+            using Value = std::decay_t<decltype(defaults.*member)>;
+            if constexpr (std::is_same_v<Value, CString>) {
+                settings.*member = SettingsStore::StringIn(entries, entry.section, entry.key,
+                                                           (defaults.*member).GetString());
+            } else {
+                const int stored = SettingsStore::IntIn(entries, entry.section, entry.key,
+                                                        static_cast<int>(defaults.*member));
+                settings.*member =
+                    static_cast<Value>(std::is_same_v<Value, bool> ? stored != 0 : stored);
+            }
+        });
     }
-    settings.m_strPath = app.GetProfileString(kExport, kPath, "");
-    settings.m_bLFCode = app.GetProfileInt(kExport, kLFCode, 1) != 0;
-    settings.m_bNoTitle = app.GetProfileInt(kExport, kNoTitle, 0) != 0;
-    settings.m_nForm = app.GetProfileInt(kExport, kForm, 0);
-    settings.m_bPlot = app.GetProfileInt(kExport, kPlot, 0) != 0;
+    // The simple view's place on top means nothing while the simple view is off.
+    if (!settings.m_bSimpleEnable) {
+        settings.m_bTopMost = defaults.m_bTopMost;
+    }
     return settings;
 }
 
 bool Settings::Save(CWinApp& app) const {
-    using namespace SettingsKey;
-    const auto number = [](const char* section, const char* key, int value) {
-        return SettingsStore::Change{section, key, value};
-    };
-    const std::vector<SettingsStore::Change> changes = {
-        number(kTimer, kInterval, m_nInterval),
-        number(kTimer, kExportOnTimer, m_bExportOnTimer),
-        number(kSimple, kEnable, m_bSimpleEnable),
-        number(kSimple, kTopMost, m_bTopMost),
-        SettingsStore::Change{kExport, kPath, m_strPath.str(), m_strPath.IsEmpty()},
-        number(kExport, kLFCode, m_bLFCode),
-        number(kExport, kNoTitle, m_bNoTitle),
-        number(kExport, kForm, m_nForm),
-        number(kExport, kPlot, m_bPlot),
-    };
+    std::vector<SettingsStore::Change> changes;
+    for (const SettingEntry& entry : kSettingEntries) {
+        if (!entry.fromDialog) {
+            continue;
+        }
+        VisitMember(entry, [&](auto member) {
+            const auto& value = this->*member;
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, CString>) {
+                changes.push_back({entry.section, entry.key, value.str(), value.IsEmpty()});
+            } else {
+                changes.push_back({entry.section, entry.key, static_cast<int>(value)});
+            }
+        });
+    }
     return app.WriteProfileEntries(changes);
+}
+
+bool Settings::SaveTab(CWinApp& app, int tab) {
+    for (const SettingEntry& entry : kSettingEntries) {
+        if (entry.member == decltype(entry.member)(&Settings::m_nTab)) {
+            return app.WriteProfileInt(entry.section, entry.key, tab);
+        }
+    }
+    return false;
 }
 
 namespace {

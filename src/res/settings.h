@@ -1,6 +1,7 @@
-// The program's settings: the entries of the per-user store with their defaults, read and written
-// in one place for the main window and the settings dialog. Member names are those the main
-// window has always used for its copy.
+// The program's settings: the entries of the per-user store, read and written in one place for
+// the main window and the settings dialog through one table of section, key and member
+// (settings.cpp). A member's initializer here is its entry's default. Member names are those the
+// main window has always used for its copy.
 #pragma once
 
 #include <optional>
@@ -21,12 +22,16 @@ struct Settings {
     bool m_bNoTitle = false;  // "Export"/"NoTitle": no title line in a new log
     int m_nForm = 0;          // "Export"/"Form" as stored: exactly 1 is the 28-column layout
     bool m_bPlot = false;     // "Export"/"Plot": the best-Gaussian plot files too
+    int m_nTab = 0;           // "TAB"/"OFSET": the main window's tab selected last
 
-    // A missing entry gives its default; any non-zero flag counts as set.
-    static Settings Load(CWinApp& app);
-    // Every entry in one change of the store (an empty path deletes its entry); false when the
-    // store could not be written, and then nothing was.
+    // Every entry, from one read of the store. A missing entry gives its default; any non-zero
+    // flag counts as set.
+    static Settings Load(const CWinApp& app);
+    // Every entry the settings dialog edits, in one change of the store (an empty path deletes
+    // its entry); false when the store could not be written, and then nothing was. The tab is
+    // the main window's, saved on its own as it changes.
     bool Save(CWinApp& app) const;
+    static bool SaveTab(CWinApp& app, int tab);
 
     // The CSV log: m_strPath, or the default log when none is stored.
     CString ExportPath() const;

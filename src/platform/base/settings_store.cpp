@@ -230,25 +230,28 @@ bool SettingsStore::Update(const Decide& decide) {
     return !changed || Store(*entries);
 }
 
-int SettingsStore::GetInt(const char* section, const char* key, int defaultValue) const {
-    const Entries entries = Load().value_or(Entries{});
+int SettingsStore::IntIn(const Entries& entries, const char* section, const char* key,
+                         int defaultValue) {
     const auto it = entries.find({section ? section : "", key ? key : ""});
-    if (it == entries.end()) {
-        return defaultValue;
-    }
-    const int* value = std::get_if<int>(&it->second);
+    const int* value = it == entries.end() ? nullptr : std::get_if<int>(&it->second);
     return value ? *value : defaultValue;
+}
+
+CString SettingsStore::StringIn(const Entries& entries, const char* section, const char* key,
+                                const char* defaultValue) {
+    const auto it = entries.find({section ? section : "", key ? key : ""});
+    const std::string* value =
+        it == entries.end() ? nullptr : std::get_if<std::string>(&it->second);
+    return value ? CString(*value) : CString(defaultValue);
+}
+
+int SettingsStore::GetInt(const char* section, const char* key, int defaultValue) const {
+    return IntIn(ReadAll(), section, key, defaultValue);
 }
 
 CString SettingsStore::GetString(const char* section, const char* key,
                                  const char* defaultValue) const {
-    const Entries entries = Load().value_or(Entries{});
-    const auto it = entries.find({section ? section : "", key ? key : ""});
-    if (it == entries.end()) {
-        return CString(defaultValue);
-    }
-    const std::string* value = std::get_if<std::string>(&it->second);
-    return value ? CString(*value) : CString(defaultValue);
+    return StringIn(ReadAll(), section, key, defaultValue);
 }
 
 bool SettingsStore::WriteInt(const char* section, const char* key, int value) {

@@ -52,6 +52,11 @@ public:
 
     // Every entry, read once; none when the file can't be read.
     Entries ReadAll() const { return Load().value_or(Entries{}); }
+    // An entry of the entries read; a missing one, or one of the other kind, gives the default.
+    static int IntIn(const Entries& entries, const char* section, const char* key,
+                     int defaultValue);
+    static CString StringIn(const Entries& entries, const char* section, const char* key,
+                            const char* defaultValue);
 
     // The file's format, in both directions. Lines that can't be read are passed over, so a
     // damaged file yields what is left of it and never an error.
