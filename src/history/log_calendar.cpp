@@ -2,11 +2,8 @@
 
 #include <ctime>
 
-#include "astro/ut_date_time.h"
-
 namespace {
 
-constexpr int kMjdOf1970 = 40587;
 constexpr std::int64_t kSecondsPerWeek = 7 * kSecondsPerDay;
 // 1970-01-01 was a Thursday: the Monday that starts week 0 lies 3 days before it.
 constexpr std::int64_t kWeekOffset = 3 * kSecondsPerDay;
@@ -24,6 +21,21 @@ std::int64_t DaysFromCivil(int year, int month, int day) {
     const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
     const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return static_cast<std::int64_t>(era) * 146097 + dayOfEra - 719468;
+}
+
+// The Gregorian date of a day counted from 1970-01-01: DaysFromCivil's inverse, in whole
+// numbers too.
+void CivilFromDays(std::int64_t days, int& year, int& month, int& day) {
+    const std::int64_t shifted = days + 719468;
+    const std::int64_t era = FloorDiv(shifted, 146097);
+    const std::int64_t dayOfEra = shifted - era * 146097;
+    const std::int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const std::int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
+    day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
+    month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+    year = static_cast<int>(yearOfEra + era * 400 + (month <= 2));
 }
 
 int DaysInMonth(int year, int month) {
@@ -75,7 +87,7 @@ CString FormatLogTime(std::int64_t seconds) {
     int year = 0;
     int month = 0;
     int day = 0;
-    UtDateTime::DateFromMjd(year, month, day, static_cast<int>(days + kMjdOf1970));
+    CivilFromDays(days, year, month, day);
     CString text;
     text.Format("%04d/%02d/%02d %02d:%02d:%02d", year, month, day, static_cast<int>(inDay / 3600),
                 static_cast<int>(inDay % 3600 / 60), static_cast<int>(inDay % 60));

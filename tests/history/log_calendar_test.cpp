@@ -3,19 +3,32 @@
 
 #include <time.h>
 
+#include <cstdio>
+
+#include <vector>
+
 #include "export/export_test_support.h"
 #include "history/log_calendar.h"
 
 namespace {
 
 TEST(LogCalendar, DatesAgreeWithTheCLibraryBothWays) {
-    // Every 7 hours 13 minutes from 1970 to 2100: timegm is the reference.
+    // Every 7 hours 13 minutes from 1970 to 2100, then every 97 days and a bit over the years 1
+    // to 9999 the log's form can hold: gmtime is the reference.
+    std::vector<std::int64_t> times;
     for (std::int64_t t = 0; t < 4102444800; t += 7 * 3600 + 13 * 60 + 7) {
+        times.push_back(t);
+    }
+    for (std::int64_t t = -62135596800; t < 253402300800; t += 97 * 86400 + 3607) {
+        times.push_back(t);
+    }
+    for (const std::int64_t t : times) {
         const time_t seconds = static_cast<time_t>(t);
         tm ut{};
         gmtime_r(&seconds, &ut);
-        char text[32];
-        strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &ut);
+        char text[80];
+        snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", ut.tm_year + 1900,
+                 ut.tm_mon + 1, ut.tm_mday, ut.tm_hour, ut.tm_min, ut.tm_sec);
         ASSERT_EQ(ParseLogTime(text), t) << text;
         ASSERT_EQ(FormatLogTime(t), text);
     }
