@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/about_dlg.h"
+#include "app/main_tabs.h"
 #include "app/unit_export.h"
 #include "pages/display_frame.h"
 #include "pages/user_tab_caption.h"
@@ -81,12 +82,12 @@ bool CInfoDlg::OnInitDialog() {
 
     LoadAll();
 
-    m_tab.InsertItem(0, Text::kTabWorkUnit);
-    m_tab.InsertItem(1, Text::kTabObservation);
-    m_tab.InsertItem(2, Text::kTabAnalysis);
-    m_tab.InsertItem(3, Text::kTabProgress);
+    m_tab.InsertItem(kWorkUnitTab, Text::kTabWorkUnit);
+    m_tab.InsertItem(kObservationTab, Text::kTabObservation);
+    m_tab.InsertItem(kAnalysisTab, Text::kTabAnalysis);
+    m_tab.InsertItem(kProgressTab, Text::kTabProgress);
     m_strUserTab = BuildUserTabCaption(m_monitor.User());
-    m_tab.InsertItem(4, m_strUserTab.GetString());
+    m_tab.InsertItem(kUserTab, m_strUserTab.GetString());
 
     // An index the tab control refuses leaves the first tab selected.
     m_tab.SetCurSel(m_settings.m_nTab);

@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "app/info_dlg.h"
+#include "app/main_tabs.h"
 #include "app/progress_inputs.h"
 #include "pages/analysis_page.h"
 #include "pages/display_frame.h"
@@ -13,18 +14,6 @@
 #include "pages/work_unit_page.h"
 #include "res/resource.h"
 #include "res/strings.h"
-
-namespace {
-
-enum Tab {
-    kWorkUnitTab = 0,
-    kObservationTab = 1,
-    kAnalysisTab = 2,
-    kProgressTab = 3,
-    kUserTab = 4
-};
-
-}  // namespace
 
 void CInfoDlg::SizeValuesColumn(int height) {
     if (CWnd* values = GetDlgItem(IDC_VALUES)) {
