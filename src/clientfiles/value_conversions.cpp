@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/base/exact_decimal.h"
 #include "platform/base/text_encoding.h"
 
 namespace {
@@ -61,14 +62,9 @@ std::string_view LeadingDecimal(std::string_view text) {
     return text.substr(start, end - start);
 }
 
-// Most values the client writes ("0.451234560", "18723.250000") have at most 19 digits, and
-// then a whole number below 2^53 scaled by a power of ten up to 10^22. Both are exact doubles, so
-// one multiplication or division gives the correctly rounded result strtod gives. Nothing for
-// any other number.
+// Most values the client writes ("0.451234560", "18723.250000") have at most 19 digits, which
+// ExactDecimal takes without a general conversion. Nothing for any other number.
 std::optional<double> ExactSmallDecimal(std::string_view number) {
-    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     size_t at = 0;
     const bool negative = number[0] == '-';
     if (number[0] == '-' || number[0] == '+') {
@@ -107,12 +103,7 @@ std::optional<double> ExactSmallDecimal(std::string_view number) {
         }
         exponent += negativeExponent ? -written : written;
     }
-    if (mantissa > (std::uint64_t{1} << 53) || exponent < -22 || exponent > 22) {
-        return std::nullopt;
-    }
-    double value = static_cast<double>(mantissa);
-    value = exponent < 0 ? value / kPowers[-exponent] : value * kPowers[exponent];
-    return negative ? -value : value;
+    return ExactDecimal(mantissa, exponent, negative);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "history/log_calendar.h"
+#include "platform/base/exact_decimal.h"
 #include "platform/base/text_encoding.h"
 
 namespace {
@@ -99,13 +100,13 @@ const char* ReadReal(const char* p, const char* end, double* value) {
         return nullptr;
     }
     if (value) {
-        // Up to 15 digits the number is its digits divided by a power of ten: both exact
-        // doubles, so the one division rounds as from_chars would. Longer ones go to from_chars.
-        static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-        if (count <= 15) {
-            const double number = static_cast<double>(digits) / kPowersOfTen[decimals];
-            *value = negative ? -number : number;
+        // Up to 19 digits the whole number has not overflowed; longer ones, and any the fast
+        // path does not take, go to from_chars.
+        const std::optional<double> exact =
+            count <= 19 ? ExactDecimal(digits, -static_cast<int>(decimals), negative)
+                        : std::nullopt;
+        if (exact) {
+            *value = *exact;
         } else {
             std::from_chars(begin, p, *value);
         }
