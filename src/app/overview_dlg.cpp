@@ -172,10 +172,7 @@ void COverviewDlg::OnClose() {
     if (m_nTimerID != 0) {
         KillTimer(m_nTimerID);
     }
-    if (m_collectPeriod) {
-        KillTimer(IDT_COLLECT);
-        m_collectPeriod.reset();
-    }
+    SetCollectPeriod(std::nullopt);
     for (const auto& client : m_clients) {
         client->window.reset();
     }

@@ -76,6 +76,8 @@ private:
     // Takes refreshes in often while any may still come within the bound, seldom while only
     // late ones are out, and not at all when none is.
     void ScheduleCollecting();
+    // The collecting timer at that period; none stops it.
+    void SetCollectPeriod(std::optional<UINT> period);
     void OnSessionRefreshed(const ClientSession& session,
                             const ClientSession::Report& report) override;
     void OnSessionRefreshBegun(const ClientSession& session) override;

@@ -44,11 +44,7 @@ void COverviewDlg::BeginRefreshAll() {
 }
 
 void COverviewDlg::OnSessionRefreshBegun(const ClientSession&) {
-    if (m_collectPeriod != kCollectPeriodMs) {
-        m_collectPeriod = SetTimer(IDT_COLLECT, kCollectPeriodMs) != 0
-                              ? std::optional<UINT>(kCollectPeriodMs)
-                              : std::nullopt;
-    }
+    SetCollectPeriod(kCollectPeriodMs);
 }
 
 bool COverviewDlg::RefreshesPending() const {
@@ -77,6 +73,10 @@ void COverviewDlg::ScheduleCollecting() {
                            [](const auto& client) { return client->session.Outstanding(); })) {
         period = kLateCollectPeriodMs;
     }
+    SetCollectPeriod(period);
+}
+
+void COverviewDlg::SetCollectPeriod(std::optional<UINT> period) {
     if (period == m_collectPeriod) {
         return;
     }

@@ -106,7 +106,7 @@ double AnalysisState::GetBgPot(int index) const {
 }
 
 void AnalysisState::ApplyResult(const WorkUnitInfo& wu) {
-    if (found && wu.found && wu.type == "result") {
+    if (found && wu.IsResult()) {
         prog = 1.0;
         cpu = wu.cpu_time;
     }

@@ -49,12 +49,8 @@ ReadProblem FolderProblem(const CString& directory) {
     return {};
 }
 
-}  // namespace
-
-ReadProblem FileReadProblem(const CString& directory, const char* name) {
-    if (ReadProblem folder = FolderProblem(directory); folder.fault != ReadFault::None) {
-        return folder;
-    }
+// The file in a folder that can be entered.
+ReadProblem FileProblem(const CString& directory, const char* name) {
     const CString path = JoinPath(directory, name);
     struct stat st {};
     if (::stat(path.GetString(), &st) != 0) {
@@ -72,6 +68,15 @@ ReadProblem FileReadProblem(const CString& directory, const char* name) {
     return ReadProblem{ReadFault::NotWhole, CString(name), 0};
 }
 
+}  // namespace
+
+ReadProblem FileReadProblem(const CString& directory, const char* name) {
+    if (ReadProblem folder = FolderProblem(directory); folder.fault != ReadFault::None) {
+        return folder;
+    }
+    return FileProblem(directory, name);
+}
+
 ReadProblem WorkUnitReadProblem(const CString& directory) {
     if (ReadProblem folder = FolderProblem(directory); folder.fault != ReadFault::None) {
         return folder;
@@ -80,7 +85,7 @@ ReadProblem WorkUnitReadProblem(const CString& directory) {
     for (const char* name : {"work_unit.sah", "result.sah", "work_unit.txt", "result.txt"}) {
         struct stat st {};
         if (::lstat(JoinPath(directory, name).GetString(), &st) == 0) {
-            return FileReadProblem(directory, name);
+            return FileProblem(directory, name);
         }
         if (errno != ENOENT) {
             return FromError(errno, name);

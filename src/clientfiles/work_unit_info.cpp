@@ -115,7 +115,7 @@ void WorkUnitInfo::Read(ClientFileSet files, ParseMemo<WorkUnitInfo>* memo,
             CFileStatus status;
             file.GetStatus(status);
             resultWrite = status.m_mtime;
-            ReadClientFile(file, file.GetLength(), text);
+            ReadClientFile(file, status.m_size, text);
         });
         if (!fromResult) {
             looks.Forget();

@@ -25,6 +25,8 @@ public:
               ResultSettling* settling = nullptr);
     void Parse(char* text);
     void CopyFrom(const WorkUnitInfo& other) { *this = other; }
+    // Read, and the result of a finished unit rather than a unit in analysis.
+    bool IsResult() const { return found && type == "result"; }
 
     bool found = false;
     CString directory;

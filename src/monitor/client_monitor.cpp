@@ -81,7 +81,7 @@ ClientMonitor::RefreshResult ClientMonitor::Refresh() {
         NoteLoad(true);
     } else if (m_wu.found) {
         // A finished unit whose state file has gone: the last state seen, completed.
-        if (m_wu.type == "result") {
+        if (m_wu.IsResult()) {
             m_state.CopyFrom(m_prevState);
             m_state.ApplyResult(m_wu);
         }

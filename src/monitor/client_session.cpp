@@ -5,10 +5,6 @@
 
 namespace {
 
-bool IsFinishedUnit(const WorkUnitInfo& wu) {
-    return wu.found && wu.type == "result";
-}
-
 ClientStatus StatusAfter(ClientMonitor::Outcome outcome, bool finished, ReadFault fault) {
     switch (outcome) {
         case ClientMonitor::Outcome::Refreshed:
@@ -112,7 +108,7 @@ ClientSession::Finished ClientSession::RunRefresh(Shared& shared, Cause cause,
     if (result.outcome == ClientMonitor::Outcome::Failed) {
         finished.problem = WorkUnitReadProblem(monitor.Directory());
     } else if (result.outcome == ClientMonitor::Outcome::StateMissing &&
-               !IsFinishedUnit(monitor.WorkUnit())) {
+               !monitor.WorkUnit().IsResult()) {
         finished.problem =
             FileReadProblem(monitor.Directory(), AnalysisState::FileName(monitor.Version().kind));
     }
@@ -125,11 +121,10 @@ ClientSession::Finished ClientSession::RunRefresh(Shared& shared, Cause cause,
 }
 
 void ClientSession::TakeIn(const Finished& finished) {
-    m_loaded = true;
     m_lastOutcome = finished.report.outcome;
     const ClientMonitor& monitor = Monitor();
-    m_condition.status = StatusAfter(finished.report.outcome, IsFinishedUnit(monitor.WorkUnit()),
-                                     finished.problem.fault);
+    m_condition.status =
+        StatusAfter(finished.report.outcome, monitor.WorkUnit().IsResult(), finished.problem.fault);
     m_condition.problem = finished.problem;
     if (m_condition.Live()) {
         m_condition.lastGoodRead = monitor.TimeUpdate();
@@ -141,7 +136,7 @@ bool ClientSession::Start() {
         TakeIn(RunRefresh(*m_shared, Cause::Timer, LogRule{}));
     }
     const ClientMonitor& monitor = Monitor();
-    return m_loaded && monitor.WorkUnit().found && monitor.State().found;
+    return Loaded() && monitor.WorkUnit().found && monitor.State().found;
 }
 
 bool ClientSession::Refresh(Cause cause) {

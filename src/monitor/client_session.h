@@ -88,7 +88,7 @@ public:
     // The last load that came in, which the windows show.
     const ClientMonitor& Monitor() const;
     // Whether a load has come in.
-    bool Loaded() const { return m_loaded; }
+    bool Loaded() const { return m_lastOutcome.has_value(); }
     const ClientCondition& Condition() const { return m_condition; }
     // The outcome of the last load that came in.
     std::optional<ClientMonitor::Outcome> LastOutcome() const { return m_lastOutcome; }
@@ -112,7 +112,6 @@ private:
     LogRule m_rule;
     // Pooled: the copy of the monitor the last refresh left.
     std::unique_ptr<ClientMonitor> m_shown;
-    bool m_loaded = false;
     ClientCondition m_condition;
     std::optional<ClientMonitor::Outcome> m_lastOutcome;
     std::vector<Observer*> m_observers;

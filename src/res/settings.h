@@ -41,11 +41,11 @@ struct Settings {
 
 // The clients overview's folders, kept in a section of their own: Count, then Folder1 to
 // Folder<Count>. Read once; each folder once, however it is spelled ("/x", "/x/", "/x/../x" or
-// a link to it), in its CanonicalFolderPath; a folder whose mount does not answer within two
+// a link to it), as CanonicalFolderPaths spells it; a folder whose mount does not answer within two
 // seconds in its lexical form. A damaged section gives the folders that can still be read.
 std::vector<CString> LoadClientFolders(const CWinApp& app);
-// One folder (a CanonicalFolderPath) added to or removed from the kept list as it is stored
-// now, so that what another window changed meanwhile stays. False when nothing was written.
+// One folder (spelled as CanonicalFolderPaths does) added to or removed from the kept list as it is
+// stored now, so that what another window changed meanwhile stays. False when nothing was written.
 bool AddKeptClientFolder(CWinApp& app, const CString& folder);
 bool RemoveKeptClientFolder(CWinApp& app, const CString& folder);
 

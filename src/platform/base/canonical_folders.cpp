@@ -8,13 +8,6 @@
 
 #include "platform/base/paths.h"
 
-CString CanonicalFolderPath(const CString& path) {
-    if (std::optional<CString> resolved = ResolvedDirectory(path)) {
-        return *resolved;
-    }
-    return LexicallyNormalPath(path);
-}
-
 std::vector<CString> CanonicalFolderPaths(const std::vector<CString>& paths,
                                           std::chrono::milliseconds bound, FolderResolver resolve) {
     struct Shared {

@@ -10,11 +10,8 @@
 
 #include "platform/base/cstring.h"
 
-// ResolvedDirectory's answer where the folder is there, else the path's LexicallyNormalPath, so
-// that a folder missing for now still has one name.
-CString CanonicalFolderPath(const CString& path);
-
-// CanonicalFolderPath of each path, in order, waiting for them at most bound in all: the paths
+// Each path's ResolvedDirectory where the folder is there, else its LexicallyNormalPath, so that
+// a folder missing for now still has one name; in order, waiting at most bound in all: the paths
 // not resolved by then (a mount that does not answer holds up those after it) keep their
 // lexically normal form, and are left to a thread that ends alone. resolve: how a path is
 // resolved (tests make one hang).
