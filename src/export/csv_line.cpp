@@ -2,30 +2,16 @@
 
 #include <cstdint>
 #include <string_view>
-#include <utility>
 
 #include "astro/ut_date_time.h"
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/work_unit_info.h"
+#include "history/log_columns.h"
 #include "platform/base/text_writer.h"
 
 namespace {
 
 constexpr const char* kLocalTimePattern = "%Y/%m/%d %H:%M:%S";
-
-// Each line is one group of titles; the last two belong to the new layout only.
-constexpr const char* kBasicTitles[] = {
-    "\"Update\",\"Unit Name\",\"Received\",\"SETI Version\",\"Splitter Version\",",
-    "\"Time(UT)\",\"From(RA)\",\"From(Dec)\",\"To(RA)\",\"To(Dec)\",",
-    "\"Base Freq\",\"Center Freq\",\"Rate\",\" Samples\",\"Samples/Rate\",",
-    "\"Progress\",\"CPU Time\",\"CPU Time at Completed\",",
-    "\"Score(Spike)\",\"Power(Spike)\",",
-    "\"Score(Gaussians)\",\"Power(Gaussians)\",\"Fit(Gaussians)\"",
-};
-constexpr const char* kNewFormTitles[] = {
-    ",\"True Mean(Gaussians)\",\"Sigma(Gaussians)\",\"t0(Gaussians)\",",
-    "\"Chirp Rate(Spike)\",\"Chirp Rate(Gaussians)\"",
-};
 
 // The recording time in UT, or nothing when the Julian date is absent (0) or outside the years
 // UtDateTime accepts: showing the export's own clock there would pass it off as a recording time.
@@ -64,38 +50,104 @@ void PutQuotedField(TextWriter& text, const CString& field) {
     text.Put('"');
 }
 
-// The columns after the unit's file time, each after a comma.
-class NumberColumns {
+// What one line holds, and how each column is written from it. The numbers are written as
+// "%.Nf" and "%d" would write them.
+class LineWriter {
 public:
-    explicit NumberColumns(TextWriter& text) : m_text(text) {}
-    void Fixed(double value, int decimals) {
-        m_text.Put(',');
-        m_text.Fixed(value, decimals);
-    }
-    void Integer(long long value) {
-        m_text.Put(',');
-        m_text.Integer(value);
-    }
-    void RecordedTime(double julianDate) {
-        m_text.Put(',');
-        PutRecordedTime(m_text, julianDate);
+    LineWriter(TextWriter& text, const CTime& updateTime, const WorkUnitInfo& wu,
+               const AnalysisState& state)
+        : m_text(text), m_updateTime(updateTime), m_wu(wu), m_state(state) {}
+
+    void Put(const LogColumnInfo& info) {
+        m_decimals = info.decimals;
+        const WorkUnitInfo& wu = m_wu;
+        const AnalysisState& state = m_state;
+        switch (info.column) {
+            case LogColumn::kUpdate:
+                return m_updateTime.AppendFormat(m_text, kLocalTimePattern);
+            case LogColumn::kUnitName:
+                return PutQuotedField(m_text, wu.name);
+            case LogColumn::kReceived:
+                if (wu.file_time != 0) {
+                    CTime(wu.file_time).AppendFormat(m_text, kLocalTimePattern);
+                }
+                return;
+            case LogColumn::kSetiVersion:
+                return Integer(wu.version);
+            case LogColumn::kSplitterVersion:
+                // The log has always shown the splitter version as a signed number: ffffffff
+                // reads -1.
+                return Integer(static_cast<std::int32_t>(wu.splitter_version));
+            case LogColumn::kTimeUt:
+                return PutRecordedTime(m_text, wu.time_recorded);
+            case LogColumn::kFromRa:
+                return Real(wu.start_ra);
+            case LogColumn::kFromDec:
+                return Real(wu.start_dec);
+            case LogColumn::kToRa:
+                return Real(wu.end_ra);
+            case LogColumn::kToDec:
+                return Real(wu.end_dec);
+            case LogColumn::kBaseFreq:
+                return Real(wu.subband_base);
+            case LogColumn::kCenterFreq:
+                return Real(wu.subband_center);
+            case LogColumn::kRate:
+                return Real(wu.subband_sample_rate);
+            case LogColumn::kSamples:
+                return Integer(wu.nsamples);
+            case LogColumn::kSamplesPerRate:
+                // Only an exact zero divisor is avoided; any other, however small, is used.
+                return Real(wu.subband_sample_rate == 0.0 ? 0.0
+                                                          : wu.nsamples / wu.subband_sample_rate);
+            case LogColumn::kProgress:
+                return Real(state.prog);
+            case LogColumn::kCpuTime:
+                return Real(state.cpu);
+            case LogColumn::kCpuTimeAtCompleted:
+                return Real(state.prog == 0.0 ? 0.0 : state.cpu / state.prog);
+            case LogColumn::kScoreSpike:
+                return Real(state.bs_score);
+            case LogColumn::kPowerSpike:
+                return Real(state.bs_power);
+            case LogColumn::kScoreGaussians:
+                return Real(state.bg_score);
+            case LogColumn::kPowerGaussians:
+                return Real(state.bg_power);
+            case LogColumn::kFitGaussians:
+                return Real(state.bg_chisq);
+            case LogColumn::kTrueMeanGaussians:
+                return Real(state.bg_true_mean);
+            case LogColumn::kSigmaGaussians:
+                return Real(state.bg_sigma);
+            case LogColumn::kT0Gaussians:
+                return Integer(state.bg_fft_ind);
+            case LogColumn::kChirpRateSpike:
+                return Real(state.bs_chirp_rate);
+            case LogColumn::kChirpRateGaussians:
+                return Real(state.bg_chirp_rate);
+        }
     }
 
 private:
+    void Real(double value) { m_text.Fixed(value, m_decimals); }
+    void Integer(long long value) { m_text.Integer(value); }
+
     TextWriter& m_text;
+    const CTime& m_updateTime;
+    const WorkUnitInfo& m_wu;
+    const AnalysisState& m_state;
+    int m_decimals = 0;
 };
 
 }  // namespace
 
 CString FormatCsvTitle(bool newForm, const char* lineEnd) {
     CString line;
-    for (const char* titles : kBasicTitles) {
-        line += titles;
-    }
-    if (newForm) {
-        for (const char* titles : kNewFormTitles) {
-            line += titles;
-        }
+    for (size_t k = 0; k < LogColumnCount(newForm); ++k) {
+        line += k == 0 ? "\"" : ",\"";
+        line += kLogColumns[k].title;
+        line += "\"";
     }
     line += lineEnd;
     return line;
@@ -103,45 +155,14 @@ CString FormatCsvTitle(bool newForm, const char* lineEnd) {
 
 CString FormatCsvLine(const CTime& updateTime, const WorkUnitInfo& wu, const AnalysisState& state,
                       bool newForm, const char* lineEnd) {
-    // The numbers are written as "%.3lf", "%.6lf", "%d" would write them, column by column.
     CString line;
     TextWriter text(line);
-    updateTime.AppendFormat(text, kLocalTimePattern);
-    text.Put(',');
-    PutQuotedField(text, wu.name);
-    text.Put(',');
-    if (wu.file_time != 0) {
-        CTime(wu.file_time).AppendFormat(text, kLocalTimePattern);
-    }
-    NumberColumns columns(text);
-    columns.Integer(wu.version);
-    // The log has always shown the splitter version as a signed number: ffffffff reads -1.
-    columns.Integer(static_cast<std::int32_t>(wu.splitter_version));
-    columns.RecordedTime(wu.time_recorded);
-    columns.Fixed(wu.start_ra, 3);
-    columns.Fixed(wu.start_dec, 2);
-    columns.Fixed(wu.end_ra, 3);
-    columns.Fixed(wu.end_dec, 2);
-    columns.Fixed(wu.subband_base, 2);
-    columns.Fixed(wu.subband_center, 2);
-    columns.Fixed(wu.subband_sample_rate, 2);
-    columns.Integer(wu.nsamples);
-    // Only an exact zero divisor is avoided; any other, however small, is used.
-    columns.Fixed(wu.subband_sample_rate == 0.0 ? 0.0 : wu.nsamples / wu.subband_sample_rate, 3);
-    columns.Fixed(state.prog, 6);
-    columns.Fixed(state.cpu, 3);
-    columns.Fixed(state.prog == 0.0 ? 0.0 : state.cpu / state.prog, 3);  // CPU time at completion
-    columns.Fixed(state.bs_score, 6);
-    columns.Fixed(state.bs_power, 6);
-    columns.Fixed(state.bg_score, 6);
-    columns.Fixed(state.bg_power, 6);
-    columns.Fixed(state.bg_chisq, 6);
-    if (newForm) {
-        columns.Fixed(state.bg_true_mean, 6);
-        columns.Fixed(state.bg_sigma, 6);
-        columns.Integer(state.bg_fft_ind);
-        columns.Fixed(state.bs_chirp_rate, 6);
-        columns.Fixed(state.bg_chirp_rate, 6);
+    LineWriter columns(text, updateTime, wu, state);
+    for (size_t k = 0; k < LogColumnCount(newForm); ++k) {
+        if (k != 0) {
+            text.Put(',');
+        }
+        columns.Put(kLogColumns[k]);
     }
     text.Put(lineEnd);
     text.Flush();

@@ -4,49 +4,44 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "history/log_calendar.h"
+#include "history/log_columns.h"
 #include "platform/base/exact_decimal.h"
 #include "platform/base/text_encoding.h"
 
 namespace {
 
-// The columns after the name, in order, from column 3 on.
-enum class Shape { kOptionalDate, kInteger, kReal };
-constexpr int kBasicTail = 21;  // columns 3 to 23
-constexpr int kNewTail = 26;    // columns 3 to 28
-constexpr Shape kTailShapes[kNewTail] = {
-    Shape::kOptionalDate,                                            // 3 Received
-    Shape::kInteger,                                                 // 4 SETI Version
-    Shape::kInteger,                                                 // 5 Splitter Version
-    Shape::kOptionalDate,                                            // 6 Time(UT)
-    Shape::kReal,         Shape::kReal, Shape::kReal, Shape::kReal,  // 7-10 From, To
-    Shape::kReal,         Shape::kReal, Shape::kReal,                // 11-13 frequencies, rate
-    Shape::kInteger,                                                 // 14 Samples
-    Shape::kReal,         Shape::kReal, Shape::kReal, Shape::kReal,  // 15-18
-    Shape::kReal,         Shape::kReal, Shape::kReal, Shape::kReal, Shape::kReal,  // 19-23
-    Shape::kReal,         Shape::kReal,                                            // 24, 25
-    Shape::kInteger,                                                               // 26 t0
-    Shape::kReal,         Shape::kReal,                                            // 27, 28
-};
-constexpr int kFirstTailColumn = 3;
-// Column numbers, from 1, of what the history keeps.
-constexpr int kTimeUt = 6;
+// The columns after the unit's name, from the third on, in their order.
+constexpr size_t kFirstTailColumn = 2;
+constexpr size_t kBasicTail = kBasicLayoutColumns - kFirstTailColumn;
+constexpr size_t kNewTail = kNewLayoutColumns - kFirstTailColumn;
+
+// The numbers the history keeps, by column.
 struct KeptNumber {
-    // cppcheck-suppress unusedStructMember ; read where kKeptByPosition is built
-    int column;
+    LogColumn column;
     double LogUnit::*member;
 };
 constexpr KeptNumber kKeptNumbers[] = {
-    {7, &LogUnit::start_ra},  {8, &LogUnit::start_dec}, {9, &LogUnit::end_ra},
-    {10, &LogUnit::end_dec},  {16, &LogUnit::prog},     {17, &LogUnit::cpu},
-    {21, &LogUnit::bg_score}, {22, &LogUnit::bg_power},
+    {LogColumn::kFromRa, &LogUnit::start_ra},
+    {LogColumn::kFromDec, &LogUnit::start_dec},
+    {LogColumn::kToRa, &LogUnit::end_ra},
+    {LogColumn::kToDec, &LogUnit::end_dec},
+    {LogColumn::kProgress, &LogUnit::prog},
+    {LogColumn::kCpuTime, &LogUnit::cpu},
+    {LogColumn::kScoreGaussians, &LogUnit::bg_score},
+    {LogColumn::kPowerGaussians, &LogUnit::bg_power},
 };
 // The same by the position after the name (null: not kept).
 constexpr std::array<double LogUnit::*, kNewTail> kKeptByPosition = [] {
     std::array<double LogUnit::*, kNewTail> members{};
-    for (const KeptNumber& kept : kKeptNumbers) {
-        members[static_cast<size_t>(kept.column - kFirstTailColumn)] = kept.member;
+    for (size_t k = 0; k < kNewTail; ++k) {
+        for (const KeptNumber& kept : kKeptNumbers) {
+            if (kLogColumns[k + kFirstTailColumn].column == kept.column) {
+                members[k] = kept.member;
+            }
+        }
     }
     return members;
 }();
@@ -137,17 +132,22 @@ bool ReadTail(std::string_view tail, LogUnit& unit) {
     const char* const end = p + tail.size();
     std::int64_t received = 0;
     for (size_t k = 0; k < kNewTail; ++k) {
-        switch (kTailShapes[k]) {
-            case Shape::kOptionalDate:
-                p = ReadOptionalDate(p, end,
-                                     k + kFirstTailColumn == kTimeUt ? unit.recorded : received);
+        const LogColumnInfo& column = kLogColumns[k + kFirstTailColumn];
+        switch (column.shape) {
+            case LogShape::kOptionalLocalTime:
+            case LogShape::kOptionalUtTime:
+                p = ReadOptionalDate(
+                    p, end, column.column == LogColumn::kTimeUt ? unit.recorded : received);
                 break;
-            case Shape::kInteger:
+            case LogShape::kInteger:
                 p = ReadInteger(p, end);
                 break;
-            case Shape::kReal:
+            case LogShape::kReal:
                 p = ReadReal(p, end, kKeptByPosition[k] ? &(unit.*kKeptByPosition[k]) : nullptr);
                 break;
+            case LogShape::kLocalTime:  // the first two columns' shapes, read before the tail
+            case LogShape::kQuotedText:
+                return false;
         }
         if (!p) {
             return false;
@@ -248,13 +248,13 @@ size_t PlainNameEnd(std::string_view line, size_t nameStart) {
 // counted from the right, and the layout is the one whose name field ends in a quote.
 size_t NameEndFromTheRight(std::string_view line, size_t nameStart) {
     size_t commas[kNewTail];  // from the right
-    int found = 0;
+    size_t found = 0;
     for (size_t i = line.size(); i > nameStart && found < kNewTail;) {
         if (line[--i] == ',') {
             commas[found++] = i;
         }
     }
-    for (const int tail : {kBasicTail, kNewTail}) {
+    for (const size_t tail : {kBasicTail, kNewTail}) {
         if (found >= tail && IsNameEnd(line, nameStart, commas[tail - 1])) {
             return commas[tail - 1];
         }
@@ -271,7 +271,9 @@ LogLineKind ParseCsvLogLine(std::string_view line, LogUnit& unit) {
     if (line.empty()) {
         return LogLineKind::kBlank;
     }
-    if (line.substr(0, 21) == "\"Update\",\"Unit Name\",") {
+    static const std::string titleStart =
+        std::string("\"") + kLogColumns[0].title + "\",\"" + kLogColumns[1].title + "\",";
+    if (line.substr(0, titleStart.size()) == titleStart) {
         return LogLineKind::kTitle;
     }
     const size_t firstComma = line.find(',');
