@@ -26,7 +26,7 @@ void CClientDlg::ShowWhetherRead() {
     const ClientSession& session = Session();
     if (session.Condition().status == ClientStatus::NotResponding ||
         session.LastOutcome() == ClientMonitor::Outcome::Failed) {
-        ShowMessage(Text::kInfoNotObtained);
+        ShowMessage(Tr(Text::kInfoNotObtained));
     }
 }
 

@@ -65,7 +65,7 @@ std::string UsageText() {
     const std::string program = Text::kProgramName;
     std::string text = "Usage: " + program + " [DIR]\n       " + program + " DIR DIR...\n       " +
                        program + " --clients\n       " + program + " --history [FILE]\n" +
-                       Text::kUsageDescription + "\nOptions:\n";
+                       Tr(Text::kUsageDescription) + "\nOptions:\n";
     for (const Option& option : kOptions) {
         std::string names = option.shortName ? std::string(option.shortName) + ", " : "    ";
         names += option.name;
@@ -114,7 +114,7 @@ std::optional<CommandLineAnswer> ParseCommandLine(const std::vector<std::string>
         return CommandLineAnswer{0, false, UsageText()};
     }
     if (request.version) {
-        return CommandLineAnswer{0, false, std::string(Text::kAboutVersion) + "\n"};
+        return CommandLineAnswer{0, false, std::string(Tr(Text::kAboutVersion)) + "\n"};
     }
     if (request.storedClients && !request.folders.empty()) {
         return Wrong("--clients takes no folders: it opens the ones kept in the settings");

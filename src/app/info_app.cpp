@@ -11,7 +11,9 @@
 #include "res/strings.h"
 #include "windows/history_dlg.h"
 
-CInfoApp::CInfoApp() : CWinApp(Text::kAppName) {}
+CInfoApp::CInfoApp() : CWinApp(Text::kAppName) {
+    m_frameworkTexts = LoadFrameworkTexts();
+}
 
 std::optional<int> CInfoApp::ParseCommandLine(const std::vector<std::string>& args) {
     std::optional<CommandLineAnswer> answer = ::ParseCommandLine(args, m_request);

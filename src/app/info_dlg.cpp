@@ -82,10 +82,10 @@ bool CInfoDlg::OnInitDialog() {
 
     LoadAll();
 
-    m_tab.InsertItem(kWorkUnitTab, Text::kTabWorkUnit);
-    m_tab.InsertItem(kObservationTab, Text::kTabObservation);
-    m_tab.InsertItem(kAnalysisTab, Text::kTabAnalysis);
-    m_tab.InsertItem(kProgressTab, Text::kTabProgress);
+    m_tab.InsertItem(kWorkUnitTab, Tr(Text::kTabWorkUnit));
+    m_tab.InsertItem(kObservationTab, Tr(Text::kTabObservation));
+    m_tab.InsertItem(kAnalysisTab, Tr(Text::kTabAnalysis));
+    m_tab.InsertItem(kProgressTab, Tr(Text::kTabProgress));
     m_strUserTab = BuildUserTabCaption(m_monitor.User());
     m_tab.InsertItem(kUserTab, m_strUserTab.GetString());
 

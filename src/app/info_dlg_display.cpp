@@ -72,7 +72,7 @@ bool CInfoDlg::UpdateDisplay() {
     m_builtGeneration = generation;
     m_shownTab = tab;
     if (tab == kUserTab && !m_monitor.User().found) {
-        m_strMessage = Text::kUserNotObtained;
+        m_strMessage = Tr(Text::kUserNotObtained);
     }
     UpdateData(false);
     return true;

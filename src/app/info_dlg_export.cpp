@@ -6,7 +6,7 @@
 
 void CInfoDlg::OnExport() {
     if (!ExportCsv(m_monitor.TimeUpdate(), m_monitor.WorkUnit(), m_monitor.State())) {
-        MessageBox(Text::kExportFailed, Text::kAppName, MB_OK);
+        MessageBox(Tr(Text::kExportFailed), Text::kAppName, MB_OK);
     }
 }
 
@@ -19,7 +19,7 @@ bool CInfoDlg::ExportCsv(const CTime& updateTime, const WorkUnitInfo& wu,
             }
             return true;
         case CsvExportResult::NothingToExport:
-            MessageBox(Text::kNothingToExport, Text::kAppName, MB_OK);
+            MessageBox(Tr(Text::kNothingToExport), Text::kAppName, MB_OK);
             return false;
         case CsvExportResult::Failed:
             return false;

@@ -30,9 +30,9 @@ void CInfoDlg::OnSessionRefreshed(const ClientSession&, const ClientSession::Rep
     }
     // The line of the unit just replaced could not be written: the message line says so.
     if (report.logged == ClientSession::UnitLog::NothingToLog) {
-        ShowMessage(Text::kNothingToExport);
+        ShowMessage(Tr(Text::kNothingToExport));
     } else if (report.logged == ClientSession::UnitLog::Failed) {
-        ShowMessage(Text::kExportFailed);
+        ShowMessage(Tr(Text::kExportFailed));
     }
 }
 
@@ -44,10 +44,10 @@ bool CInfoDlg::ShowRefresh(ClientMonitor::Outcome outcome, bool fromButton) {
     // The previous load is kept: a button hears of it in a box over the pages rebuilt from it,
     // an unattended refresh in the message line over the pages as they were.
     if (fromButton) {
-        MessageBox(Text::kInfoNotObtained, Text::kAppName, MB_OK);
+        MessageBox(Tr(Text::kInfoNotObtained), Text::kAppName, MB_OK);
         UpdateDisplay();
     } else {
-        ShowMessage(Text::kInfoNotObtained);
+        ShowMessage(Tr(Text::kInfoNotObtained));
     }
     return false;
 }

@@ -106,13 +106,13 @@ void COverviewDlg::KeepFolder(const CString& folder, bool kept) {
     const bool saved = kept ? AddKeptClientFolder(*AfxGetApp(), folder)
                             : RemoveKeptClientFolder(*AfxGetApp(), folder);
     if (!saved) {
-        m_strMessage = Text::kClientFoldersNotSaved;
+        m_strMessage = Tr(Text::kClientFoldersNotSaved);
     }
 }
 
 void COverviewDlg::OnAddClient() {
     CFolderPickerDialog dlg(nullptr, this);
-    dlg.m_strTitle = Text::kChooseClientFolder;
+    dlg.m_strTitle = Tr(Text::kChooseClientFolder);
     if (dlg.DoModal() != IDOK) {
         return;
     }
@@ -124,7 +124,7 @@ void COverviewDlg::OnAddClient() {
         });
     if (!folder || listed) {
         // The same folder twice would be refreshed, and its units logged, twice.
-        m_strMessage = folder ? Text::kFolderAlreadyListed : Text::kNotAFolder;
+        m_strMessage = folder ? Tr(Text::kFolderAlreadyListed) : Tr(Text::kNotAFolder);
     } else {
         AddClient(*folder).session.Refresh(ClientSession::Cause::Timer);
         KeepFolder(*folder, true);

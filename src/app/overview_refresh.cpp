@@ -92,6 +92,6 @@ void COverviewDlg::OnSessionRefreshed(const ClientSession& session,
                                       const ClientSession::Report& report) {
     if (report.logged == ClientSession::UnitLog::Failed ||
         report.logged == ClientSession::UnitLog::NothingToLog) {
-        m_strMessage.Format(Text::kExportFailedForFormat, session.Directory().GetString());
+        m_strMessage.Format(Tr(Text::kExportFailedForFormat), session.Directory().GetString());
     }
 }

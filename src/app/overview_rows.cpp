@@ -106,7 +106,7 @@ void COverviewDlg::OnDblClkClients(NMLISTVIEW* pNMListView, LRESULT* pResult) {
     // The window reads the overview's copy of the client: without a first load there is none,
     // and the window must not read the folder itself on this thread.
     if (!client.session.Loaded()) {
-        m_strMessage = Text::kClientStillLoading;
+        m_strMessage = Tr(Text::kClientStillLoading);
         UpdateData(false);
         return;
     }

@@ -20,7 +20,7 @@ double Hours(const LogUnit& unit) {
 
 void DrawCpuHoursChart(const PlotStream& stream, const std::vector<LogUnit>& units) {
     if (units.empty()) {
-        DrawChartMessage(Text::kChartNoUnits);
+        DrawChartMessage(Tr(Text::kChartNoUnits));
         return;
     }
     double from = ChartDay(units.front().logged);
@@ -39,7 +39,8 @@ void DrawCpuHoursChart(const PlotStream& stream, const std::vector<LogUnit>& uni
     UseChartTextSize();
     plvsta();
     plwind(from, to, 0.0, most > 0.0 ? most * 1.05 : 1.0);
-    DrawTimeAxes(from, to, Text::kChartCpuXLabel, Text::kChartCpuYLabel, Text::kChartCpuTitle);
+    DrawTimeAxes(from, to, Tr(Text::kChartCpuXLabel), Tr(Text::kChartCpuYLabel),
+                 Tr(Text::kChartCpuTitle));
 
     PlotPixels pixels(stream.Width(), stream.Height());
     plcol0(kChartUnits);

@@ -58,7 +58,7 @@ void DrawLegend() {
     PLFLT ys[4] = {0.3, 0.3, 0.7, 0.7};
     plfill(4, xs, ys);
     plcol0(kChartInk);
-    plptex(0.05, 0.5, 1.0, 0.0, 0.0, Text::kChartSkyBand);
+    plptex(0.05, 0.5, 1.0, 0.0, 0.0, Tr(Text::kChartSkyBand));
     plcol0(kChartGalactic);
     plwidth(2.0);
     PLFLT lx[2] = {0.5, 0.54};
@@ -66,7 +66,7 @@ void DrawLegend() {
     plline(2, lx, ly);
     plwidth(1.0);
     plcol0(kChartInk);
-    plptex(0.55, 0.5, 1.0, 0.0, 0.0, Text::kChartSkyGalactic);
+    plptex(0.55, 0.5, 1.0, 0.0, 0.0, Tr(Text::kChartSkyGalactic));
 }
 
 bool Finite(const LogUnit& unit) {
@@ -118,7 +118,7 @@ void SkyMapChart::DrawMap(const PlotStream& stream) const {
     plwidth(1.0);
     DrawGridLabels();
     plcol0(kChartInk);
-    plmtex("t", 1.5, 0.5, 0.5, Text::kChartSkyTitle);
+    plmtex("t", 1.5, 0.5, 0.5, Tr(Text::kChartSkyTitle));
 
     // Each unit from where its recording started to where it ended: a short stroke along the
     // telescope's drift.

@@ -22,7 +22,7 @@ void Bar(double left, double right, double height) {
 
 void DrawWeeklyUnitsChart(const PlotStream& stream, const WeeklyCounts& weekly) {
     if (weekly.counts.empty()) {
-        DrawChartMessage(Text::kChartNoUnits);
+        DrawChartMessage(Tr(Text::kChartNoUnits));
         return;
     }
     const auto weeks = static_cast<std::int64_t>(weekly.counts.size());
@@ -32,8 +32,8 @@ void DrawWeeklyUnitsChart(const PlotStream& stream, const WeeklyCounts& weekly) 
     UseChartTextSize();
     plvsta();
     plwind(from, to, 0.0, most * 1.1);
-    DrawTimeAxes(from, to, Text::kChartWeeklyXLabel, Text::kChartWeeklyYLabel,
-                 Text::kChartWeeklyTitle);
+    DrawTimeAxes(from, to, Tr(Text::kChartWeeklyXLabel), Tr(Text::kChartWeeklyYLabel),
+                 Tr(Text::kChartWeeklyTitle));
 
     plcol0(kChartUnits);
     PlotPixels pixels(stream.Width(), stream.Height());

@@ -20,6 +20,7 @@ constexpr size_t kNewTail = kNewLayoutColumns - kFirstTailColumn;
 
 // The numbers the history keeps, by column.
 struct KeptNumber {
+    // cppcheck-suppress unusedStructMember ; read where kKeptByPosition is built
     LogColumn column;
     double LogUnit::*member;
 };

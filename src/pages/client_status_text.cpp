@@ -10,20 +10,20 @@ namespace {
 const char* PlainStatusText(ClientStatus status) {
     switch (status) {
         case ClientStatus::Running:
-            return Text::kStatusRunning;
+            return Tr(Text::kStatusRunning);
         case ClientStatus::Finished:
-            return Text::kStatusFinished;
+            return Tr(Text::kStatusFinished);
         case ClientStatus::NotResponding:
-            return Text::kStatusNotResponding;
+            return Tr(Text::kStatusNotResponding);
         case ClientStatus::FolderMissing:
-            return Text::kStatusFolderMissing;
+            return Tr(Text::kStatusFolderMissing);
         case ClientStatus::NoClientFiles:
-            return Text::kStatusNoClientFiles;
+            return Tr(Text::kStatusNoClientFiles);
         case ClientStatus::Unreadable:
         case ClientStatus::Loading:
             break;
     }
-    return Text::kStatusLoading;
+    return Tr(Text::kStatusLoading);
 }
 
 }  // namespace
@@ -34,27 +34,27 @@ CString ReadProblemText(const ReadProblem& problem) {
     CString text;
     switch (problem.fault) {
         case ReadFault::NoFile:
-            text.Format(Text::kReasonNoFileFormat, file);
+            text.Format(Tr(Text::kReasonNoFileFormat), file);
             break;
         case ReadFault::NoPermission:
             if (folder) {
-                text = Text::kReasonFolderNoPermission;
+                text = Tr(Text::kReasonFolderNoPermission);
             } else {
-                text.Format(Text::kReasonNoPermissionFormat, file);
+                text.Format(Tr(Text::kReasonNoPermissionFormat), file);
             }
             break;
         case ReadFault::NotAFile:
-            text.Format(Text::kReasonNotAFileFormat, file);
+            text.Format(Tr(Text::kReasonNotAFileFormat), file);
             break;
         case ReadFault::NotWhole:
-            text.Format(Text::kReasonNotWholeFormat, file);
+            text.Format(Tr(Text::kReasonNotWholeFormat), file);
             break;
         case ReadFault::SystemError:
             // Called on the interface thread alone.
             if (folder) {
                 text = std::strerror(problem.error);
             } else {
-                text.Format(Text::kReasonSystemErrorFormat, file, std::strerror(problem.error));
+                text.Format(Tr(Text::kReasonSystemErrorFormat), file, std::strerror(problem.error));
             }
             break;
         case ReadFault::None:
@@ -68,7 +68,8 @@ CString ReadProblemText(const ReadProblem& problem) {
 CString ClientStatusText(const ClientCondition& condition) {
     CString text;
     if (condition.status == ClientStatus::Unreadable) {
-        text.Format(Text::kStatusUnreadableFormat, ReadProblemText(condition.problem).GetString());
+        text.Format(Tr(Text::kStatusUnreadableFormat),
+                    ReadProblemText(condition.problem).GetString());
     } else {
         text = PlainStatusText(condition.status);
     }
@@ -76,7 +77,7 @@ CString ClientStatusText(const ClientCondition& condition) {
         return text;
     }
     CString since;
-    since.Format(Text::kStatusSinceFormat, text.GetString(),
+    since.Format(Tr(Text::kStatusSinceFormat), text.GetString(),
                  condition.lastGoodRead->Format(kLocalMinutesPattern).GetString());
     return since;
 }

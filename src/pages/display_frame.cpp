@@ -11,8 +11,7 @@ CString BuildLastUpdateLine(const CTime& timeUpdate, const CString& timeText,
     CString line;
     {
         TextWriter text(line);
-        text.Put(Text::kLastUpdatePrefix);
-        text.Put(timeText);
+        text.Format(Tr(Text::kLastUpdateFormat), timeText.GetString());
         if (wu.found && wu.file_time != 0) {
             PutElapsed(text, (timeUpdate - CTime(wu.file_time)).GetTotalSeconds(),
                        ElapsedWording::kElapsed);
@@ -51,10 +50,10 @@ CString BuildTitle(const WorkUnitInfo& wu, const AnalysisState& state) {
 
 CString BuildFrameMessage(const WorkUnitInfo& wu, const AnalysisState& state) {
     if (!wu.found) {
-        return Text::kWorkUnitNotObtained;
+        return Tr(Text::kWorkUnitNotObtained);
     }
     if (!state.found) {
-        return Text::kAnalysisNotObtained;
+        return Tr(Text::kAnalysisNotObtained);
     }
     return CString();
 }

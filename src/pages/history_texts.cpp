@@ -2,36 +2,60 @@
 
 #include <cmath>
 
-#include "res/strings.h"
+#include "pages/page_rows.h"
 
 namespace {
 
-void AppendHours(CString& text, double seconds) {
+void PutHours(TextWriter& v, double seconds) {
     if (std::isnan(seconds)) {
-        text += "NaN\n";
+        v.Put("NaN");
     } else {
-        text.AppendFormat("%.2lf hr\n", seconds / 3600.0);
+        v.Format("%.2lf hr", seconds / 3600.0);
     }
 }
 
+void PutUnits(TextWriter& v, const HistorySummary& summary) {
+    v.Format("%d", summary.units);
+}
+
+void PutCpuTotal(TextWriter& v, const HistorySummary& summary) {
+    PutHours(v, summary.totalCpu);
+}
+
+void PutCpuMean(TextWriter& v, const HistorySummary& summary) {
+    PutHours(v, summary.meanCpu);
+}
+
+void PutCpuMedian(TextWriter& v, const HistorySummary& summary) {
+    PutHours(v, summary.medianCpu);
+}
+
+void PutWeekly4(TextWriter& v, const HistorySummary& summary) {
+    v.Format("%.2lf", summary.unitsPerWeek4);
+}
+
+void PutWeekly52(TextWriter& v, const HistorySummary& summary) {
+    v.Format("%.2lf", summary.unitsPerWeek52);
+}
+
+constexpr PageRow<HistorySummary> kFigureRows[] = {
+    {Text::kLabelHistoryUnits, PutUnits},     {Text::kLabelHistoryCpuTotal, PutCpuTotal},
+    {Text::kLabelHistoryCpuMean, PutCpuMean}, {Text::kLabelHistoryCpuMedian, PutCpuMedian},
+    {Text::kLabelHistoryWeekly4, PutWeekly4}, {Text::kLabelHistoryWeekly52, PutWeekly52},
+};
+
 }  // namespace
 
-CString BuildHistoryFigures(const HistorySummary& summary) {
-    CString values;
-    values.Format("%d\n", summary.units);
-    AppendHours(values, summary.totalCpu);
-    AppendHours(values, summary.meanCpu);
-    AppendHours(values, summary.medianCpu);
-    values.AppendFormat("%.2lf\n%.2lf", summary.unitsPerWeek4, summary.unitsPerWeek52);
-    return values;
+PageText BuildHistoryFigures(const HistorySummary& summary) {
+    return BuildRows(kFigureRows, &summary, LastLine::kOpen);
 }
 
 CString BuildHistoryStatus(const LogReadCounts& counts) {
     const int lines = counts.units + counts.repeatedLines + counts.unreadableLines;
     CString status;
-    status.Format(Text::kHistoryUnitsFormat, counts.units, lines);
+    status.Format(Tr(Text::kHistoryUnitsFormat), counts.units, lines);
     if (counts.repeatedLines > 0) {
-        status.AppendFormat(Text::kHistoryRepeatedFormat, counts.repeatedLines);
+        status.AppendFormat(Tr(Text::kHistoryRepeatedFormat), counts.repeatedLines);
     }
     if (counts.unreadableLines > 0) {
         CString where;
@@ -41,11 +65,11 @@ CString BuildHistoryStatus(const LogReadCounts& counts) {
         if (counts.unreadableLines > static_cast<int>(counts.firstUnreadable.size())) {
             where += ", ...";
         }
-        status.AppendFormat(Text::kHistoryUnreadableFormat, counts.unreadableLines,
+        status.AppendFormat(Tr(Text::kHistoryUnreadableFormat), counts.unreadableLines,
                             where.GetString());
     }
     if (counts.partialLine) {
-        status += Text::kHistoryPartialLine;
+        status += Tr(Text::kHistoryPartialLine);
     }
     return status;
 }

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "history/history_summary.h"
+#include "pages/page_text.h"
 #include "platform/base/cstring.h"
 
-// One value a line, beside the labels of Text::kHistorySummaryLabels.
-CString BuildHistoryFigures(const HistorySummary& summary);
+// The figures' labels and values, one a line.
+PageText BuildHistoryFigures(const HistorySummary& summary);
 
 // What a read of the log came to.
 struct LogReadCounts {

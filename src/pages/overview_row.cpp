@@ -65,9 +65,9 @@ void FillFromLoad(OverviewRow& row, const ProgressInputs& in) {
 }  // namespace
 
 std::vector<const char*> OverviewColumnHeadings() {
-    return {Text::kColumnFolder,     Text::kColumnStatus,  Text::kColumnWorkUnit,
-            Text::kColumnProgress,   Text::kColumnCpuTime, Text::kColumnPredictedEnd,
-            Text::kColumnUtilisation};
+    return {Tr(Text::kColumnFolder),     Tr(Text::kColumnStatus),  Tr(Text::kColumnWorkUnit),
+            Tr(Text::kColumnProgress),   Tr(Text::kColumnCpuTime), Tr(Text::kColumnPredictedEnd),
+            Tr(Text::kColumnUtilisation)};
 }
 
 OverviewRow BuildOverviewRow(const CString& folder, const ProgressInputs& load,

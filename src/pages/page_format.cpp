@@ -35,13 +35,12 @@ void AppendDuration(CString& text, double seconds) {
 void PutElapsed(TextWriter& text, std::int64_t seconds, ElapsedWording wording) {
     const double count = static_cast<double>(seconds);
     const bool inDays = seconds > kSecondsPerDay;
-    const bool afterReceipt = wording == ElapsedWording::kAfterReceipt;
-    text.Put(afterReceipt ? Text::kAfterReceiptOpen : Text::kElapsedOpen);
-    text.Fixed(count * (inDays ? kDaysPerSecond : kHoursPerSecond), 3);
-    if (afterReceipt) {
-        text.Put(inDays ? Text::kAfterReceiptDaysClose : Text::kAfterReceiptHoursClose);
+    const double value = count * (inDays ? kDaysPerSecond : kHoursPerSecond);
+    if (wording == ElapsedWording::kAfterReceipt) {
+        text.Format(inDays ? Tr(Text::kAfterReceiptDaysFormat) : Tr(Text::kAfterReceiptHoursFormat),
+                    value);
     } else {
-        text.Put(inDays ? Text::kElapsedDaysClose : Text::kElapsedHoursClose);
+        text.Format(inDays ? Tr(Text::kElapsedDaysFormat) : Tr(Text::kElapsedHoursFormat), value);
     }
 }
 

@@ -19,7 +19,7 @@ void AppendDuration(CString& text, double seconds);
 // exactly one day and negative counts show in hours).
 enum class ElapsedWording {
     kElapsed,       // " (%.3lf day 経過)" on the last-update line
-    kAfterReceipt,  // " (受信から %.3lf day 経過後)\n" on the progress page
+    kAfterReceipt,  // " (受信から %.3lf day 経過後)" on the progress page
 };
 void PutElapsed(TextWriter& text, std::int64_t seconds, ElapsedWording wording);
 

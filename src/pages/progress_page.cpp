@@ -9,6 +9,7 @@
 #include "clientfiles/work_unit_info.h"
 #include "pages/analysis_page.h"
 #include "pages/page_format.h"
+#include "pages/page_rows.h"
 #include "res/strings.h"
 
 namespace {
@@ -27,7 +28,7 @@ void PutCpuDuration(TextWriter& text, double seconds) {
     PutDuration(text, seconds);
     text.Put(" (");
     text.Fixed(seconds, 3);
-    text.Put(" sec)\n");
+    text.Put(" sec)");
 }
 
 // Byte order, so "3", "3.1" and "4" qualify and "2" and "10" don't.
@@ -35,15 +36,13 @@ bool NamesAnalysisItems(const ClientVersion& version) {
     return IsNewerFileSet(version) && ByteCompare(version.major_version.GetString(), "3") >= 0;
 }
 
-// "<local time> (受信から ... 経過後)\n" for a completion `remaining` seconds after the load.
+// "<local time> (受信から ... 経過後)" for a completion `remaining` seconds after the load.
 // CTime is 64-bit: adding a 32-bit count never overflows, and dates past January 2038 still show.
 void PutPrediction(TextWriter& text, const CTime& timeUpdate, std::int32_t remaining,
                    std::int64_t sinceReceipt, bool withSuffix) {
     CTime(timeUpdate.GetTime() + remaining).AppendFormat(text, kLocalMinutesPattern);
     if (withSuffix) {
         PutElapsed(text, remaining + sinceReceipt, ElapsedWording::kAfterReceipt);
-    } else {
-        text.Put('\n');
     }
 }
 
@@ -73,68 +72,99 @@ std::optional<std::int32_t> RemainingCpuSeconds(const AnalysisState& state) {
 
 namespace {
 
-// The values column of a page whose analysis state was found.
-void PutValues(TextWriter& v, const ProgressInputs& in) {
-    const AnalysisState& state = in.state;
-    v.Fixed(state.prog * 100, 3);
-    v.Put(" %\n");
-    PutCpuDuration(v, state.cpu);
-    v.Put(NamesAnalysisItems(in.version) ? GetAnalysisItems(in.wu.angle_range, state.fl) : "--");
-    v.Put('\n');
+// What the rows show, worked out once from a page's inputs whose analysis state was found.
+struct ProgressFacts {
+    explicit ProgressFacts(const ProgressInputs& inputs)
+        : in(inputs),
+          utilisation(Utilisation(inputs)),
+          remaining(RemainingCpuSeconds(inputs.state)),
+          sinceReceipt(inputs.wu.file_time != 0
+                           ? (inputs.timeUpdate - CTime(inputs.wu.file_time)).GetTotalSeconds()
+                           : 0) {}
 
-    const std::optional<double> u = Utilisation(in);
-    if (u) {
-        v.Fixed(*u * 100, 1);
-        v.Put(" %\n");
-    } else {
-        v.Put("NaN\n");
-    }
-    v.Put('\n');
+    const ProgressInputs& in;
+    std::optional<double> utilisation;
+    std::optional<std::int32_t> remaining;
+    std::int64_t sinceReceipt;  // since the work unit file was written; 0 when that is unknown
+};
 
-    if (state.prog == 0.0) {
-        v.Put("NaN\nNaN\nNaN\n");
-        return;
-    }
-    const double total = state.cpu / state.prog;
-    if (TruncToInt32(total)) {
-        PutCpuDuration(v, total);
-    } else {
-        v.Put("NaN\n");
-    }
-
-    // Seconds since the work unit file was written; 0 when that time is unknown.
-    const std::int64_t sinceReceipt =
-        in.wu.file_time != 0 ? (in.timeUpdate - CTime(in.wu.file_time)).GetTotalSeconds() : 0;
-    const std::optional<std::int32_t> remaining = RemainingCpuSeconds(state);
-    if (remaining) {
-        PutPrediction(v, in.timeUpdate, *remaining, sinceReceipt, sinceReceipt > 0);
-    } else {
-        v.Put("NaN\n");
-    }
-
-    // Prediction 2 assumes the client keeps getting the measured share of the machine.
-    const std::optional<std::int32_t> remaining2 =
-        remaining && u && *u > 0 ? TruncToInt32(*remaining / *u) : std::nullopt;
-    if (remaining2) {
-        // Counted from the load even when the receipt time is unknown.
-        PutPrediction(v, in.timeUpdate, *remaining2, sinceReceipt, true);
-    } else {
-        v.Put("NaN\n");
-    }
+void PutNaN(TextWriter& v) {
+    v.Put("NaN");
 }
+
+void PutProgress(TextWriter& v, const ProgressFacts& f) {
+    v.Fixed(f.in.state.prog * 100, 3);
+    v.Put(" %");
+}
+
+void PutCpuTime(TextWriter& v, const ProgressFacts& f) {
+    PutCpuDuration(v, f.in.state.cpu);
+}
+
+void PutAnalysisItems(TextWriter& v, const ProgressFacts& f) {
+    v.Put(NamesAnalysisItems(f.in.version) ? GetAnalysisItems(f.in.wu.angle_range, f.in.state.fl)
+                                           : "--");
+}
+
+void PutUtilisation(TextWriter& v, const ProgressFacts& f) {
+    if (!f.utilisation) {
+        return PutNaN(v);
+    }
+    v.Fixed(*f.utilisation * 100, 1);
+    v.Put(" %");
+}
+
+void PutCpuTimeAtEnd(TextWriter& v, const ProgressFacts& f) {
+    const AnalysisState& state = f.in.state;
+    if (state.prog == 0.0 || !TruncToInt32(state.cpu / state.prog)) {
+        return PutNaN(v);
+    }
+    PutCpuDuration(v, state.cpu / state.prog);
+}
+
+void PutPredictedEnd1(TextWriter& v, const ProgressFacts& f) {
+    if (!f.remaining) {
+        return PutNaN(v);
+    }
+    PutPrediction(v, f.in.timeUpdate, *f.remaining, f.sinceReceipt, f.sinceReceipt > 0);
+}
+
+// Prediction 2 assumes the client keeps getting the measured share of the machine.
+void PutPredictedEnd2(TextWriter& v, const ProgressFacts& f) {
+    const std::optional<double>& u = f.utilisation;
+    const std::optional<std::int32_t> remaining2 =
+        f.remaining && u && *u > 0 ? TruncToInt32(*f.remaining / *u) : std::nullopt;
+    if (!remaining2) {
+        return PutNaN(v);
+    }
+    // Counted from the load even when the receipt time is unknown.
+    PutPrediction(v, f.in.timeUpdate, *remaining2, f.sinceReceipt, true);
+}
+
+constexpr PageRow<ProgressFacts> kProgressRows[] = {
+    {Text::kLabelProgress, PutProgress},
+    {Text::kLabelCpuTime, PutCpuTime},
+    {Text::kLabelAnalysisItems, PutAnalysisItems},
+    {Text::kLabelUtilisation, PutUtilisation},
+    {"", nullptr},
+    {Text::kLabelCpuTimeAtEnd, PutCpuTimeAtEnd},
+    {Text::kLabelPredictedEnd1, PutPredictedEnd1},
+    {Text::kLabelPredictedEnd2, PutPredictedEnd2},
+};
 
 }  // namespace
 
 void AppendProgressValues(CString& values, const ProgressInputs& in) {
     if (in.state.found) {
         TextWriter text(values);
-        PutValues(text, in);
+        PutRowValues(text, kProgressRows, ProgressFacts(in), LastLine::kEnded);
     }
 }
 
 PageText BuildProgressPage(const ProgressInputs& in) {
-    PageText page;
-    page.labels = Text::kProgressLabels;
-    AppendProgressValues(page.values, in);
-    return page;
+    if (!in.state.found) {
+        return BuildRows<ProgressFacts>(kProgressRows, nullptr, LastLine::kEnded);
+    }
+    const ProgressFacts facts(in);
+    return BuildRows(kProgressRows, &facts, LastLine::kEnded);
 }

@@ -15,12 +15,12 @@ SimpleViewText BuildSimpleViewText(const CString& updateText, const WorkUnitInfo
     }
     if (!wu.found || !state.found) {
         // The time line still shows this attempt.
-        text.info = Text::kSimpleViewFailed;
+        text.info = Tr(Text::kSimpleViewFailed);
         return text;
     }
     const DurationFields cpu = SplitDuration(state.cpu);
-    text.info.Format(Text::kSimpleViewProgressFormat, state.prog * 100.0);
-    text.info.AppendFormat(Text::kSimpleViewCpuTimeFormat, cpu.hours, cpu.minutes, cpu.seconds);
+    text.info.Format(Tr(Text::kSimpleViewProgressFormat), state.prog * 100.0);
+    text.info.AppendFormat(Tr(Text::kSimpleViewCpuTimeFormat), cpu.hours, cpu.minutes, cpu.seconds);
     text.shown = true;
     return text;
 }

@@ -32,11 +32,11 @@ CString ShortenName(const CString& name) {
 
 CString BuildUserTabCaption(const UserInfo& user) {
     if (!user.found) {
-        return Text::kTabUser;
+        return Tr(Text::kTabUser);
     }
     CString name = user.GetName();
     name.Trim();
     CString caption;
-    caption.Format(Text::kTabUserWithNameFormat, ShortenName(name).GetString());
+    caption.Format(Tr(Text::kTabUserWithNameFormat), ShortenName(name).GetString());
     return caption;
 }

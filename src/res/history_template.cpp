@@ -14,8 +14,8 @@ const DialogTemplate& HistoryTemplate() {
         kCaption | kSystemMenu | kMinimizeBox | kAppWindow | kCentered,
         {
             {IDC_HISTORY_LIST, ControlKind::List, "", DialogRect(5, 5, 510, 120), kOwnerData},
-            {IDC_HISTORY_LABELS, ControlKind::Static, Text::kHistorySummaryLabels,
-             DialogRect(5, 135, 88, 70), kAlignRight | kNoPrefix},
+            {IDC_HISTORY_LABELS, ControlKind::Static, "", DialogRect(5, 135, 88, 70),
+             kAlignRight | kNoPrefix},
             {IDC_HISTORY_VALUES, ControlKind::Static, "", DialogRect(95, 135, 62, 70),
              kNoWrap | kNoPrefix},
             {IDC_HISTORY_CHARTTAB, ControlKind::Tab, "", DialogRect(162, 130, 353, 180),

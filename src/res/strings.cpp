@@ -2,12 +2,21 @@
 
 #include "res/resource.h"
 
+const char* Tr(const char* text) {
+    return text;
+}
+
+FrameworkTexts LoadFrameworkTexts() {
+    return FrameworkTexts{Tr(Text::kTooLongFormat), Tr(Text::kOpenFileTitle),
+                          Tr(Text::kSaveFileTitle)};
+}
+
 CString LoadStringResource(int id) {
     switch (id) {
         case IDS_ABOUTBOX:
-            return CString(Text::kAboutMenuItem);
+            return CString(Tr(Text::kAboutMenuItem));
         case IDS_HISTORY:
-            return CString(Text::kHistoryMenuItem);
+            return CString(Tr(Text::kHistoryMenuItem));
         default:
             return CString();
     }

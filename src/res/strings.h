@@ -1,8 +1,17 @@
-// The string table: every text the user reads, in one place. Format strings keep their printf
-// conversions, and the compiler checks them where they are used.
+// The string table: every text the user reads, in one place, each a whole sentence or label with
+// printf conversions for its values. The compiler checks them where they are used.
 #pragma once
 
 #include "platform/base/cstring.h"
+#include "platform/ui/framework_texts.h"
+
+// Every text the user reads is looked up here by its text in the program's own language. A
+// format stays a format: the compiler checks the conversions of what this returns against the
+// text it was looked up by.
+[[gnu::format_arg(1)]] const char* Tr(const char* text);
+
+// The framework's texts in the user's language, for CWinApp::m_frameworkTexts.
+FrameworkTexts LoadFrameworkTexts();
 
 // Loads a numbered string (IDS_ABOUTBOX); empty for an unknown id.
 CString LoadStringResource(int id);
@@ -44,34 +53,49 @@ inline constexpr char kTabProgress[] = "進捗/終了時予測";
 inline constexpr char kTabUser[] = "ユーザ情報";
 inline constexpr char kTabUserWithNameFormat[] = "ユーザ情報 (%s)";
 
-// The lines around the pages.
-inline constexpr char kLastUpdatePrefix[] = "最終更新時刻： ";
-// " (%.3lf day 経過)" or " (%.3lf hr 経過)": the text around the number.
-inline constexpr char kElapsedOpen[] = " (";
-inline constexpr char kElapsedDaysClose[] = " day 経過)";
-inline constexpr char kElapsedHoursClose[] = " hr 経過)";
+// The lines around the pages. The elapsed time follows the last update on its line, and a
+// predicted end on the progress page; a count over one day is in days, otherwise in hours.
+inline constexpr char kLastUpdateFormat[] = "最終更新時刻： %s";
+inline constexpr char kElapsedDaysFormat[] = " (%.3lf day 経過)";
+inline constexpr char kElapsedHoursFormat[] = " (%.3lf hr 経過)";
+inline constexpr char kAfterReceiptDaysFormat[] = " (受信から %.3lf day 経過後)";
+inline constexpr char kAfterReceiptHoursFormat[] = " (受信から %.3lf hr 経過後)";
 
-// Page labels.
-inline constexpr char kWorkUnitLabels[] =
-    "データ種別：\n\nWU名：\n受信時刻：\nSETI Ver.：\nSplitter Ver.：";
-inline constexpr char kObservationLabels[] =
-    "観測時刻：\n観測方向 (From)：\n観測方向 (To)：\n角度幅："
-    "\n\nBase Freq.：\nCenter Freq.：\nRate：\nSamples：\nSamples/Rate：";
-inline constexpr char kAnalysisLabels[] = "Spike：\nGaussians：";
-inline constexpr char kProgressLabels[] =
-    "進捗：\nCPU Time：\n解析項目：\n稼働率：\n\n終了時 CPU "
-    "Time：\n予想終了時刻1：\n予想終了時刻2：";
-inline constexpr char kUserLabels[] =
-    "登録日：\nWU受信総数：\n結果送信総数：\nTotal CPU Time："
-    "\n\n結果送信数/日：\nCPU Time/WU：\nCPU Time/日：";
+// Page labels, a line each; an empty one leaves its line blank.
+inline constexpr char kLabelDataType[] = "データ種別：";
+inline constexpr char kLabelUnitName[] = "WU名：";
+inline constexpr char kLabelReceived[] = "受信時刻：";
+inline constexpr char kLabelSetiVersion[] = "SETI Ver.：";
+inline constexpr char kLabelSplitterVersion[] = "Splitter Ver.：";
+inline constexpr char kLabelRecorded[] = "観測時刻：";
+inline constexpr char kLabelFrom[] = "観測方向 (From)：";
+inline constexpr char kLabelTo[] = "観測方向 (To)：";
+inline constexpr char kLabelAngleRange[] = "角度幅：";
+inline constexpr char kLabelBaseFreq[] = "Base Freq.：";
+inline constexpr char kLabelCenterFreq[] = "Center Freq.：";
+inline constexpr char kLabelRate[] = "Rate：";
+inline constexpr char kLabelSamples[] = "Samples：";
+inline constexpr char kLabelSamplesPerRate[] = "Samples/Rate：";
+inline constexpr char kLabelSpike[] = "Spike：";
+inline constexpr char kLabelGaussians[] = "Gaussians：";
+inline constexpr char kLabelProgress[] = "進捗：";
+inline constexpr char kLabelCpuTime[] = "CPU Time：";
+inline constexpr char kLabelAnalysisItems[] = "解析項目：";
+inline constexpr char kLabelUtilisation[] = "稼働率：";
+inline constexpr char kLabelCpuTimeAtEnd[] = "終了時 CPU Time：";
+inline constexpr char kLabelPredictedEnd1[] = "予想終了時刻1：";
+inline constexpr char kLabelPredictedEnd2[] = "予想終了時刻2：";
+inline constexpr char kLabelRegistered[] = "登録日：";
+inline constexpr char kLabelUnitsReceived[] = "WU受信総数：";
+inline constexpr char kLabelResultsSent[] = "結果送信総数：";
+inline constexpr char kLabelTotalCpuTime[] = "Total CPU Time：";
+inline constexpr char kLabelResultsPerDay[] = "結果送信数/日：";
+inline constexpr char kLabelCpuTimePerUnit[] = "CPU Time/WU：";
+inline constexpr char kLabelCpuTimePerDay[] = "CPU Time/日：";
 
 // Page values with Japanese in them.
-// " (受信から %.3lf day 経過後)\n" or " (受信から %.3lf hr 経過後)\n": the text around the number.
-inline constexpr char kAfterReceiptOpen[] = " (受信から ";
-inline constexpr char kAfterReceiptDaysClose[] = " day 経過後)\n";
-inline constexpr char kAfterReceiptHoursClose[] = " hr 経過後)\n";
-inline constexpr char kAsOfFormat[] = " (%04d/%02d/%02d %02d:%02d:%02d UT 時点)\n";
-inline constexpr char kAsOfUnknownDate[] = " (----/--/-- --:--:-- UT 時点)\n";  // no usable date
+inline constexpr char kAsOfFormat[] = " (%04d/%02d/%02d %02d:%02d:%02d UT 時点)";
+inline constexpr char kAsOfUnknownDate[] = " (----/--/-- --:--:-- UT 時点)";  // no usable date
 
 // Simple view.
 inline constexpr char kSimpleViewWait[] = "Wait...";
@@ -122,9 +146,12 @@ inline constexpr char kHistoryColumnPosition[] = "観測方向 (From)";
 inline constexpr char kHistoryColumnCpu[] = "CPU Time";
 inline constexpr char kHistoryColumnScore[] = "Score (Gaussians)";
 inline constexpr char kHistoryColumnPower[] = "Power (Gaussians)";
-inline constexpr char kHistorySummaryLabels[] =
-    "ユニット数：\nCPU Time 合計：\nCPU Time 平均：\nCPU Time 中央値：\n"
-    "週あたり (直近4週)：\n週あたり (直近52週)：";
+inline constexpr char kLabelHistoryUnits[] = "ユニット数：";
+inline constexpr char kLabelHistoryCpuTotal[] = "CPU Time 合計：";
+inline constexpr char kLabelHistoryCpuMean[] = "CPU Time 平均：";
+inline constexpr char kLabelHistoryCpuMedian[] = "CPU Time 中央値：";
+inline constexpr char kLabelHistoryWeekly4[] = "週あたり (直近4週)：";
+inline constexpr char kLabelHistoryWeekly52[] = "週あたり (直近52週)：";
 inline constexpr char kHistoryTabCpu[] = "CPU 時間";
 inline constexpr char kHistoryTabWeekly[] = "週ごとのユニット数";
 inline constexpr char kHistoryTabSky[] = "天球図";
@@ -151,6 +178,12 @@ inline constexpr char kChartSkyTitle[] = "観測方向 (ハマー図法、中央
 inline constexpr char kChartSkyBand[] = "望遠鏡が観測できた赤緯";
 inline constexpr char kChartSkyGalactic[] = "銀河面";
 inline constexpr char kChartNoUnits[] = "ユニットがありません";
+
+// The framework's own texts: an entry over its length ("%1": the most characters it takes), and
+// the titles of the file dialogs.
+inline constexpr char kTooLongFormat[] = "%1 文字以内で入力してください。";
+inline constexpr char kOpenFileTitle[] = "開く";
+inline constexpr char kSaveFileTitle[] = "名前を付けて保存";
 
 // Settings dialog's file browser.
 inline constexpr char kCsvFileFilter[] = "CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||";

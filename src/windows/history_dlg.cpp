@@ -55,6 +55,7 @@ void CHistoryDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_HISTORY_LIST, m_list);
     DDX_Control(pDX, IDC_HISTORY_CHARTTAB, m_chartTab);
     DDX_Control(pDX, IDC_HISTORY_CHART, m_wndChart);
+    DDX_Text(pDX, IDC_HISTORY_LABELS, m_strLabels);
     DDX_Text(pDX, IDC_HISTORY_VALUES, m_strValues);
     DDX_Text(pDX, IDC_HISTORY_STATUS, m_strStatus);
 }
@@ -62,13 +63,13 @@ void CHistoryDlg::DoDataExchange(CDataExchange* pDX) {
 bool CHistoryDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CString title;
-    title.Format(Text::kHistoryTitleFormat, m_log.Path().GetString());
+    title.Format(Tr(Text::kHistoryTitleFormat), m_log.Path().GetString());
     SetWindowText(title);
     for (const ColumnText& column : kColumns) {
-        m_list.InsertColumn(static_cast<int>(column.column), column.heading, column.format);
+        m_list.InsertColumn(static_cast<int>(column.column), Tr(column.heading), column.format);
     }
     for (int chart = 0; chart < kHistoryChartCount; ++chart) {
-        m_chartTab.InsertItem(chart, kChartTabs[chart]);
+        m_chartTab.InsertItem(chart, Tr(kChartTabs[chart]));
     }
     // The sky map first: the picture no other program draws from the user's own log.
     m_chartTab.SetCurSel(static_cast<int>(HistoryChart::kSkyMap));

@@ -59,6 +59,7 @@ private:
     CListCtrl m_list;
     CTabCtrl m_chartTab;
     CChartView m_wndChart;
+    CString m_strLabels;
     CString m_strValues;
     CString m_strStatus;
     // The selected unit by name: rows move when they are sorted or the log is read again.

@@ -27,7 +27,7 @@ bool EndsWithSvg(const CString& path) {
 // Whether the user lets the file be replaced, asked by its name; No is the default button.
 bool AskToReplace(CWnd& window, const CString& path) {
     CString question;
-    question.Format(Text::kReplaceFileFormat,
+    question.Format(Tr(Text::kReplaceFileFormat),
                     path.Mid(path.ReverseFind(kPathSeparator) + 1).GetString());
     return window.MessageBox(question.GetString(), nullptr,
                              MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
@@ -36,15 +36,17 @@ bool AskToReplace(CWnd& window, const CString& path) {
 }  // namespace
 
 void CHistoryDlg::ShowSummary() {
-    m_strValues =
+    PageText figures =
         BuildHistoryFigures(SummarizeHistory(Log().Units(), LocalWallClock(Clock::Now())));
+    m_strLabels = std::move(figures.labels);
+    m_strValues = std::move(figures.values);
     UpdateData(false);
 }
 
 void CHistoryDlg::ShowStatus(bool readFailed) {
     const CsvLog& log = Log();
     m_strStatus =
-        readFailed ? CString(Text::kHistoryReadFailed)
+        readFailed ? CString(Tr(Text::kHistoryReadFailed))
                    : BuildHistoryStatus(LogReadCounts{
                          static_cast<int>(log.Units().size()), log.RepeatedLines(),
                          log.UnreadableLines(), log.FirstUnreadableLines(), log.HasPartialLine()});
@@ -55,7 +57,7 @@ void CHistoryDlg::ShowChart() {
     const CSize size = m_wndChart.GetPictureSize();
     RgbaImage picture(size.cx, size.cy);
     if (!m_charts.Render(CurrentChart(), picture, SelectedUnit())) {
-        m_strStatus = Text::kHistoryNoCharts;
+        m_strStatus = Tr(Text::kHistoryNoCharts);
         UpdateData(false);
     }
     m_wndChart.SetPicture(std::move(picture));
@@ -63,7 +65,7 @@ void CHistoryDlg::ShowChart() {
 
 void CHistoryDlg::OnSaveChart() {
     CFileDialog dialog(false, "png", nullptr, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY,
-                       Text::kChartFileFilter, this);
+                       Tr(Text::kChartFileFilter), this);
     const int slash = Log().Path().ReverseFind(kPathSeparator);
     if (slash > 0) {
         dialog.m_ofn.initialDir = Log().Path().Left(slash);
@@ -79,6 +81,6 @@ void CHistoryDlg::OnSaveChart() {
     const std::string bytes =
         m_charts.Export(CurrentChart(), format, kSavedWidth, kSavedHeight, SelectedUnit());
     if (bytes.empty() || !ReplaceFileAtomically(path, bytes)) {
-        MessageBox(Text::kHistorySaveFailed, nullptr, MB_ICONEXCLAMATION);
+        MessageBox(Tr(Text::kHistorySaveFailed), nullptr, MB_ICONEXCLAMATION);
     }
 }

@@ -108,7 +108,7 @@ void CSettingsDlg::OnSimpleEnableClicked() {
 
 void CSettingsDlg::OnBrowse() {
     CFileDialog dialog(true, "csv", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                       Text::kCsvFileFilter, this);
+                       Tr(Text::kCsvFileFilter), this);
     // The file chooser opens only a folder that exists.
     if (!m_strBrowseDir.IsEmpty()) {
         MakeDirectories(m_strBrowseDir);
@@ -131,7 +131,7 @@ void CSettingsDlg::OnOK() {
     if (m_bAutoUpdate) {
         const long interval = ParseInterval(m_editInterval.GetWindowText());
         if (interval < kMinInterval || interval > kMaxInterval) {
-            MessageBox(Text::kIntervalOutOfRange, AfxGetAppName(), MB_OK);
+            MessageBox(Tr(Text::kIntervalOutOfRange), AfxGetAppName(), MB_OK);
             GotoDlgCtrl(&m_editInterval);
             return;
         }
@@ -151,9 +151,9 @@ void CSettingsDlg::OnOK() {
     CWinApp& app = *AfxGetApp();
     if (!settings.Save(app)) {
         const CString where = app.GetProfilePath();
-        CString message = Text::kSettingsNotSaved;
+        CString message = Tr(Text::kSettingsNotSaved);
         if (!where.IsEmpty()) {
-            message.Format(Text::kSettingsNotSavedFormat, where.GetString());
+            message.Format(Tr(Text::kSettingsNotSavedFormat), where.GetString());
         }
         MessageBox(message.GetString(), AfxGetAppName(), MB_OK);
         return;

@@ -26,7 +26,7 @@ void CSimpleViewDlg::DoDataExchange(CDataExchange* pDX) {
 
 bool CSimpleViewDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_btnInfo.SetWindowText(Text::kSimpleViewWait);
+    m_btnInfo.SetWindowText(Tr(Text::kSimpleViewWait));
     UpdateData(false);
     return true;
 }

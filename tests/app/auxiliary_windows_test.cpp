@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, ATabChangeRebuildsFromTheLastLoadAndIsStoredAtOnce) {
         m_client.Remove("user_info.sah");
         ASSERT_TRUE(Headless::SelectTab(dlg, IDC_TAB, 3));
         EXPECT_EQ(m_app->GetProfileInt("TAB", "OFSET", -1), 3);
-        EXPECT_EQ(Shown(dlg, IDC_LABELS), Text::kProgressLabels);
+        EXPECT_EQ(Shown(dlg, IDC_LABELS), kProgressLabels);
         EXPECT_EQ(Shown(dlg, IDC_VALUES).substr(0, 9), "45.123 %\n");
         EXPECT_EQ(Shown(dlg, IDC_MESSAGE), "");
 
@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, ATabChangeRebuildsFromTheLastLoadAndIsStoredAtOnce) {
     m_app->WriteProfileInt("TAB", "OFSET", 9);
     RunMainWindow([&](CInfoDlg& dlg) {
         EXPECT_EQ(Headless::SelectedTab(dlg, IDC_TAB), 0);
-        EXPECT_EQ(Shown(dlg, IDC_LABELS), Text::kWorkUnitLabels);
+        EXPECT_EQ(Shown(dlg, IDC_LABELS), kWorkUnitLabels);
     });
 }
 

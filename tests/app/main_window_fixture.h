@@ -10,6 +10,16 @@
 #include "app/program_fixture.h"
 #include "monitor/client_session.h"
 
+// The labels of three pages, a line each, as the window shows them.
+inline constexpr char kWorkUnitLabels[] =
+    "データ種別：\n\nWU名：\n受信時刻：\nSETI Ver.：\nSplitter Ver.：";
+inline constexpr char kProgressLabels[] =
+    "進捗：\nCPU Time：\n解析項目：\n稼働率：\n\n終了時 CPU "
+    "Time：\n予想終了時刻1：\n予想終了時刻2：";
+inline constexpr char kUserLabels[] =
+    "登録日：\nWU受信総数：\n結果送信総数：\nTotal CPU Time：\n\n結果送信数/日：\nCPU "
+    "Time/WU：\nCPU Time/日：";
+
 class MainWindowTest : public ProgramTest {
 protected:
     MainWindowTest() { m_app->m_strModuleDir = m_config.path().c_str(); }

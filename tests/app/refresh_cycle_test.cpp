@@ -208,7 +208,7 @@ TEST_F(MainWindowTest, AReadOfTheSameFilesStillWritesTheTimes) {
         // Written anew, not after what was there.
         EXPECT_EQ(std::count(later.begin(), later.end(), '\n'),
                   std::count(progress.begin(), progress.end(), '\n'));
-        EXPECT_EQ(Shown(dlg, IDC_LABELS), Text::kProgressLabels);
+        EXPECT_EQ(Shown(dlg, IDC_LABELS), kProgressLabels);
 
         ASSERT_TRUE(Headless::SelectTab(dlg, IDC_TAB, 4));
         const std::string user = Shown(dlg, IDC_VALUES);
@@ -217,8 +217,8 @@ TEST_F(MainWindowTest, AReadOfTheSameFilesStillWritesTheTimes) {
         m_client.Write("user_info.sah", "nresults=7\n");
         ASSERT_TRUE(Headless::PressButton(dlg, IDC_REFRESH));
         EXPECT_NE(Shown(dlg, IDC_VALUES), user);
-        EXPECT_EQ(Shown(dlg, IDC_LABELS), Text::kUserLabels);
+        EXPECT_EQ(Shown(dlg, IDC_LABELS), kUserLabels);
         ASSERT_TRUE(Headless::SelectTab(dlg, IDC_TAB, 3));
-        EXPECT_EQ(Shown(dlg, IDC_LABELS), Text::kProgressLabels);
+        EXPECT_EQ(Shown(dlg, IDC_LABELS), kProgressLabels);
     });
 }

@@ -7,9 +7,12 @@
 
 TEST(HistoryTexts, FiguresInHoursAndTheStatusLineSaysWhatTheReadFound) {
     // 36000 s in all over 4 units, 2.5 h each on the mean, 7020 s the median.
-    EXPECT_EQ(BuildHistoryFigures({4, 36000.0, 9000.0, 7020.0, 0.75, 0.076923}),
-              "4\n10.00 hr\n2.50 hr\n1.95 hr\n0.75\n0.08");
-    EXPECT_EQ(BuildHistoryFigures({0, 0.0, NAN, NAN, 0.0, 0.0}),
+    const PageText figures = BuildHistoryFigures({4, 36000.0, 9000.0, 7020.0, 0.75, 0.076923});
+    EXPECT_EQ(figures.labels,
+              "ユニット数：\nCPU Time 合計：\nCPU Time 平均：\nCPU Time 中央値：\n"
+              "週あたり (直近4週)：\n週あたり (直近52週)：");
+    EXPECT_EQ(figures.values, "4\n10.00 hr\n2.50 hr\n1.95 hr\n0.75\n0.08");
+    EXPECT_EQ(BuildHistoryFigures({0, 0.0, NAN, NAN, 0.0, 0.0}).values,
               "0\n0.00 hr\nNaN\nNaN\n0.00\n0.00");
 
     EXPECT_EQ(BuildHistoryStatus({3, 6, 0, {}, false}),

@@ -85,8 +85,8 @@ std::string CheckWindow(CInfoDlg& dlg, const ClientMonitor& monitor, const std::
         return "message \"" + message + "\"";
     }
     const int tab = Headless::SelectedTab(dlg, IDC_TAB);
-    const char* labels[] = {Text::kWorkUnitLabels, Text::kObservationLabels, Text::kAnalysisLabels,
-                            Text::kProgressLabels, Text::kUserLabels};
+    // Each tab's first label.
+    const char* labels[] = {"データ種別：", "観測時刻：", "Spike：", "進捗：", "登録日："};
     const std::string shownLabels = Headless::TextOf(dlg, IDC_LABELS).str();
     if (tab < 0 || tab > 4 || shownLabels.rfind(labels[tab], 0) != 0) {
         return "tab " + std::to_string(tab) + " shows the labels \"" + shownLabels + "\"";

@@ -9,6 +9,7 @@
 #include "platform/headless/headless.h"
 #include "platform/ui/cwinapp.h"
 #include "res/resource.h"
+#include "res/strings.h"
 #include "support/temp_dir.h"
 #include "windows/history_dlg.h"
 
@@ -30,6 +31,7 @@ class HistoryWindow : public testing::Test {
 protected:
     HistoryWindow() {
         Headless::Reset();
+        m_app.m_frameworkTexts = LoadFrameworkTexts();
         // Wednesday 2024-01-31 12:00 UTC.
         Clock::Set(1706702400);
     }
@@ -153,6 +155,7 @@ TEST_F(HistoryWindow, AChartSavesAsPngOrSvgAndAFailedSaveIsReported) {
         ASSERT_TRUE(Headless::PressButton(dlg, IDC_HISTORY_SAVE));
         EXPECT_EQ(m_dir.Read("weekly.PNG").substr(1, 3), "PNG");
         EXPECT_EQ(Headless::FileDialogs().back().initialDir, m_dir.path().c_str());
+        EXPECT_EQ(Headless::FileDialogs().back().title, "名前を付けて保存");
         EXPECT_TRUE(Headless::MessageBoxes().empty());
 
         Headless::QueueFileDialogAnswer(CString(m_dir.File("no/such/folder/x.png")));

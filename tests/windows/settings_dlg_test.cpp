@@ -12,6 +12,7 @@
 #include "platform/headless/headless.h"
 #include "platform/ui/cwinapp.h"
 #include "res/resource.h"
+#include "res/strings.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -31,6 +32,7 @@ class SettingsDlgTest : public testing::Test {
 protected:
     SettingsDlgTest() {
         m_app.SetRegistryKey("Halvorn");
+        m_app.m_frameworkTexts = LoadFrameworkTexts();
         Headless::Reset();
     }
     ~SettingsDlgTest() override { Headless::Reset(); }
@@ -168,8 +170,10 @@ TEST_F(SettingsDlgTest, OkWritesWhatItShowsAndCancelNothing) {
     ASSERT_EQ(2u, Headless::FileDialogs().size());
     EXPECT_TRUE(std::filesystem::is_directory(m_browseDir));
     const FileDialogRequest& r = Headless::FileDialogs()[0];
-    EXPECT_EQ(std::make_tuple(true, CString("csv"), CString(""), 6u, CString(m_browseDir.c_str())),
-              std::make_tuple(r.openFileDialog, r.defaultExt, r.fileName, r.flags, r.initialDir));
+    EXPECT_EQ(std::make_tuple(true, CString("csv"), CString(""), 6u, CString(m_browseDir.c_str()),
+                              CString("開く")),
+              std::make_tuple(r.openFileDialog, r.defaultExt, r.fileName, r.flags, r.initialDir,
+                              r.title));
     EXPECT_EQ("CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||", r.filter);
 }
 

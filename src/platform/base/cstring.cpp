@@ -59,6 +59,10 @@ void CString::AppendFormat(const char* format, ...) {
     va_end(args);
 }
 
+void CString::AppendFormatV(const char* format, va_list args) {
+    AppendFormatted(m_text, format, args);
+}
+
 CString& CString::TrimLeft() {
     size_t first = 0;
     while (first < m_text.size() && IsWhiteSpace(m_text[first])) {

@@ -2,6 +2,7 @@
 // count bytes. Format follows printf, so format strings are used as they stand.
 #pragma once
 
+#include <cstdarg>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ public:
     void Format(const char* format, ...) __attribute__((format(printf, 2, 3)));
     // Appends the printf-formatted result.
     void AppendFormat(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void AppendFormatV(const char* format, va_list args) __attribute__((format(printf, 2, 0)));
 
     // White space is the single-byte set space, tab, LF, VT, FF and CR.
     CString& TrimLeft();

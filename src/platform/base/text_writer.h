@@ -3,6 +3,7 @@
 // export, and growing a string one field at a time cost more than writing the fields.
 #pragma once
 
+#include <cstdarg>
 #include <cstring>
 #include <string_view>
 
@@ -43,6 +44,14 @@ public:
     void Integer(long long value) {
         Reserve(kNumberTextMax);
         m_at += WriteInteger(m_at, value);
+    }
+    // "%..." as printf writes it, after what is written so far.
+    void Format(const char* format, ...) __attribute__((format(printf, 2, 3))) {
+        Flush();
+        va_list args;
+        va_start(args, format);
+        m_text.AppendFormatV(format, args);
+        va_end(args);
     }
     // Room for up to bytes (at most 1024) that the caller writes itself, then tells how many.
     char* Room(int bytes) {

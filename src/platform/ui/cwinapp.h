@@ -8,6 +8,7 @@
 
 #include "platform/base/cstring.h"
 #include "platform/base/settings_store.h"
+#include "platform/ui/framework_texts.h"
 
 class CWnd;
 
@@ -46,6 +47,7 @@ public:
 
     const char* m_pszAppName;
     CWnd* m_pMainWnd = nullptr;
+    FrameworkTexts m_frameworkTexts;
 
 private:
     std::unique_ptr<SettingsStore> m_store;

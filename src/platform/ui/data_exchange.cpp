@@ -1,7 +1,10 @@
 #include "platform/ui/data_exchange.h"
 
+#include <string>
+
 #include "platform/base/text_encoding.h"
 #include "platform/ui/cdialog.h"
+#include "platform/ui/framework_texts.h"
 
 namespace {
 
@@ -10,9 +13,6 @@ NativeWindow* Control(CDataExchange* pDX, int id) {
     CWnd* item = pDX->m_pDlgWnd->GetDlgItem(id);
     return item ? item->GetNative() : nullptr;
 }
-
-// The framework's own message for a text that is too long.
-constexpr char kTooLongFormat[] = "%d 文字以内で入力してください。";
 
 }  // namespace
 
@@ -62,8 +62,8 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars) {
         return;
     }
     if (Cp932Length(value.str()) > maxChars) {
-        CString message;
-        message.Format(kTooLongFormat, maxChars);
+        const CString message =
+            FormatString1(GetFrameworkTexts().tooLongFormat, std::to_string(maxChars));
         // MB_OK is 0, as in the message-box API it stands for; named for the reader.
         // cppcheck-suppress badBitmaskCheck
         pDX->m_pDlgWnd->MessageBox(message.GetString(), nullptr, MB_OK | MB_ICONEXCLAMATION);

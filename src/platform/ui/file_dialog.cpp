@@ -4,6 +4,7 @@
 
 #include "platform/base/paths.h"
 #include "platform/ui/cwnd.h"
+#include "platform/ui/framework_texts.h"
 
 namespace {
 
@@ -38,7 +39,12 @@ CFileDialog::CFileDialog(bool openFileDialog, const char* defaultExt, const char
 int CFileDialog::DoModal() {
     CString chosen;
     NativeWindow* owner = m_pParentWnd ? m_pParentWnd->GetNative() : nullptr;
-    if (!ShowNativeFileDialog(owner, m_ofn, chosen)) {
+    FileDialogRequest request = m_ofn;
+    if (request.title.IsEmpty()) {
+        const FrameworkTexts& texts = GetFrameworkTexts();
+        request.title = request.openFileDialog ? texts.openFileTitle : texts.saveFileTitle;
+    }
+    if (!ShowNativeFileDialog(owner, request, chosen)) {
         return IDCANCEL;
     }
     // The platform's dialog gives the name as the user typed it.

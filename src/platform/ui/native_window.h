@@ -135,6 +135,7 @@ struct FileDialogRequest {
     UINT flags = 0;
     CString filter;  // "Name|pattern|Name|pattern||"
     CString initialDir;
+    CString title;  // empty: the framework's title for an open or a save dialog
 };
 
 // A file dialog; true with the chosen full path when the user confirmed.

@@ -20,10 +20,8 @@ bool ShowNativeFileDialog(NativeWindow* owner, const FileDialogRequest& request,
     if (!request.openFileDialog && (request.flags & OFN_OVERWRITEPROMPT)) {
         style |= wxFD_OVERWRITE_PROMPT;
     }
-    // The titles a Japanese Windows gives these dialogs.
-    const wxString title = wxString::FromUTF8(request.openFileDialog ? "開く" : "名前を付けて保存");
-    wxFileDialog dialog(parent, title, ToWx(request.initialDir), ToWx(request.fileName),
-                        ToWx(ToWxWildcard(request.filter)), style);
+    wxFileDialog dialog(parent, ToWx(request.title), ToWx(request.initialDir),
+                        ToWx(request.fileName), ToWx(ToWxWildcard(request.filter)), style);
     if (dialog.ShowModal() != wxID_OK) {
         return false;
     }

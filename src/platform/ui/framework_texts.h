@@ -1,0 +1,17 @@
+// The texts the framework shows by itself, in the application's language. The application gives
+// them once (CWinApp::m_frameworkTexts); until then they are empty.
+#pragma once
+
+#include "platform/base/cstring.h"
+
+struct FrameworkTexts {
+    CString tooLongFormat;  // an entry longer than it may be; "%1" takes the most characters
+    CString openFileTitle;  // a file dialog's title when its owner gives none
+    CString saveFileTitle;
+};
+
+// The application's texts, or empty ones when there is no application object.
+const FrameworkTexts& GetFrameworkTexts();
+
+// The text with each "%1" in it replaced by value.
+CString FormatString1(const CString& text, const CString& value);
