@@ -4,14 +4,18 @@
 
 #include "app/about_dlg.h"
 #include "app/main_tabs.h"
+#include "app/main_window_texts.h"
 #include "app/unit_export.h"
-#include "pages/display_frame.h"
+#include "export/plot_export.h"
+#include "pages/analysis_page.h"
 #include "pages/user_tab_caption.h"
 #include "platform/ui/cwinapp.h"
 #include "res/resource.h"
+#include "res/settings.h"
 #include "res/strings.h"
 #include "res/templates.h"
 #include "windows/history_dlg.h"
+#include "windows/settings_dlg.h"
 
 CInfoDlg::CInfoDlg(ClientSession& session, CWnd* parent)
     : CDialog(LoadDialogTemplate(IDD_VANTREL_DIALOG), parent),
@@ -153,4 +157,162 @@ void CInfoDlg::OnClose() {
         m_pSimpleView.reset();
     }
     CDialog::OnOK();
+}
+
+// The refresh cycle: the session loads and decides what to log, the window shows what each
+// refresh came to.
+
+bool CInfoDlg::LoadAll() {
+    return m_session.Start();
+}
+
+void CInfoDlg::OnRefresh() {
+    if (m_nTimerID != 0) {
+        KillTimer(m_nTimerID);
+    }
+    m_session.Refresh(ClientSession::Cause::Button);
+    // The next automatic refresh comes one full period after this one.
+    if (m_nTimerID != 0) {
+        m_nTimerID = SetTimer(m_nTimerID, CurrentTimerPeriod().value_or(0));
+    }
+}
+
+void CInfoDlg::OnTimer(UINT_PTR nIDEvent) {
+    m_session.Refresh(ClientSession::Cause::Timer);
+    CDialog::OnTimer(nIDEvent);
+}
+
+void CInfoDlg::OnSessionRefreshed(const ClientSession&, const ClientSession::Report& report) {
+    const bool fromButton = report.cause == ClientSession::Cause::Button;
+    if (!ShowRefresh(report.outcome, fromButton)) {
+        return;
+    }
+    // The line of the unit just replaced could not be written: the message line says so.
+    if (report.logged == ClientSession::UnitLog::NothingToLog) {
+        ShowMessage(Tr(Text::kNothingToExport));
+    } else if (report.logged == ClientSession::UnitLog::Failed) {
+        ShowMessage(Tr(Text::kExportFailed));
+    }
+}
+
+bool CInfoDlg::ShowRefresh(ClientMonitor::Outcome outcome, bool fromButton) {
+    if (outcome != ClientMonitor::Outcome::Failed) {
+        UpdateDisplay();
+        return true;
+    }
+    // The previous load is kept: a button hears of it in a box over the pages rebuilt from it,
+    // an unattended refresh in the message line over the pages as they were.
+    if (fromButton) {
+        MessageBox(Tr(Text::kInfoNotObtained), Text::kAppName, MB_OK);
+        UpdateDisplay();
+    } else {
+        ShowMessage(Tr(Text::kInfoNotObtained));
+    }
+    return false;
+}
+
+void CInfoDlg::ShowMessage(const char* text) {
+    m_strMessage = text;
+    UpdateData(false);
+}
+
+// What the window shows of the session's load.
+
+void CInfoDlg::SizeValuesColumn(int height) {
+    if (CWnd* values = GetDlgItem(IDC_VALUES)) {
+        values->SetWindowPos(ZOrder::Top, 0, 0, m_sizeValues.cx, height,
+                             SWP_NOMOVE | SWP_SHOWWINDOW);
+    }
+}
+
+bool CInfoDlg::UpdateDisplay() {
+    const int tab = m_tab.GetCurSel();
+    const MainWindowTexts::Changes changes = m_texts.Update(m_monitor, tab);
+    if (changes.records) {
+        SetWindowText(m_texts.title);
+    }
+    if (m_pSimpleView) {
+        const SimpleViewText& simple = m_texts.simpleView;
+        m_pSimpleView->UpdateView(simple.info, simple.time, simple.title, simple.shown);
+    }
+    m_strLastUpdate = m_texts.lastUpdate;
+    m_strMessage = m_texts.message;
+    if (!changes.shown) {
+        // Header and columns keep what the last successful build left. The graph has been
+        // handed nothing yet: hidden, where the template shows it as a black box.
+        m_wndGraph.ShowWindow(SW_HIDE);
+        UpdateData(false);
+        return false;
+    }
+    if (changes.page) {
+        ShowPageControls(tab);
+    }
+    m_strHeader = m_texts.header;
+    m_strLabels = m_texts.page.labels;
+    m_strValues = m_texts.page.values;
+    UpdateData(false);
+    return true;
+}
+
+void CInfoDlg::ShowPageControls(int tab) {
+    m_wndGraph.ShowWindow(SW_HIDE);
+    if (tab != kAnalysisTab) {
+        SizeValuesColumn(m_sizeValues.cy);
+        return;
+    }
+    SizeValuesColumn(m_sizeValues.cy / 2);
+    const AnalysisState& state = m_monitor.State();
+    if (state.found && IsNewerFileSet(m_monitor.Version())) {
+        for (int i = 0; i < AnalysisState::kBgPotCount; ++i) {
+            m_bgPotData[i] = state.GetBgPot(i);
+        }
+        m_wndGraph.SetData(m_bgPotData, state.bg_true_mean, state.bg_power, state.bg_sigma,
+                           state.bg_fft_ind);
+        m_wndGraph.Redraw();
+        m_wndGraph.ShowWindow(SW_SHOW);
+    }
+}
+
+// The buttons that export and lead to the auxiliary windows.
+
+void CInfoDlg::OnExport() {
+    if (!ExportCsv(m_monitor.TimeUpdate(), m_monitor.WorkUnit(), m_monitor.State())) {
+        MessageBox(Tr(Text::kExportFailed), Text::kAppName, MB_OK);
+    }
+}
+
+bool CInfoDlg::ExportCsv(const CTime& updateTime, const WorkUnitInfo& wu,
+                         const AnalysisState& state) {
+    switch (AppendUnitLine(m_settings, m_strExportPath, updateTime, wu, state)) {
+        case CsvExportResult::Written:
+            if (m_settings.m_bPlot) {
+                ExportPlot(wu, state);
+            }
+            return true;
+        case CsvExportResult::NothingToExport:
+            MessageBox(Tr(Text::kNothingToExport), Text::kAppName, MB_OK);
+            return false;
+        case CsvExportResult::Failed:
+            return false;
+    }
+    return false;
+}
+
+bool CInfoDlg::ExportPlot(const WorkUnitInfo& wu, const AnalysisState& state) {
+    return WritePlotFiles(m_strExportPath, wu, state);
+}
+
+void CInfoDlg::OnSettings() {
+    CSettingsDlg dlg(UserDataDirectory());
+    if (dlg.DoModal() == IDOK) {
+        LoadSettings();
+    }
+}
+
+void CInfoDlg::OnSimpleView() {
+    ShowWindow(SW_HIDE);
+    if (m_pSimpleView) {
+        m_pSimpleView->SetWindowPos(m_settings.m_bTopMost ? ZOrder::TopMost : ZOrder::NoTopMost, 0,
+                                    0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    }
 }

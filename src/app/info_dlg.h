@@ -4,13 +4,11 @@
 // the clients overview refreshes (a client window) it has no timer of its own.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <optional>
 
+#include "app/main_window_texts.h"
 #include "monitor/client_session.h"
-#include "pages/page_text.h"
-#include "pages/simple_view_text.h"
 #include "platform/ui/cdialog.h"
 #include "platform/ui/controls.h"
 #include "res/settings.h"
@@ -71,7 +69,6 @@ private:
     void SizeValuesColumn(int height);
     // Sizes the values column for the tab and shows the graph on the analysis tab only.
     void ShowPageControls(int tab);
-    PageText BuildPage(int tab) const;
 
     ClientSession& m_session;
     // The session's shown load: the same object for the session's life.
@@ -93,8 +90,6 @@ private:
     CString m_strUserTab;
     double m_bgPotData[AnalysisState::kBgPotCount] = {};
     CSize m_sizeValues;
-    SimpleViewText m_simpleViewText;
-    // The monitor's generation the texts were last built for, and the tab shown.
-    std::optional<std::uint64_t> m_builtGeneration;
-    int m_shownTab = -1;
+    // The texts shown, built from the session's load.
+    MainWindowTexts m_texts;
 };

@@ -13,6 +13,16 @@
 #include "windows/history_dlg.h"
 #include "windows/settings_dlg.h"
 
+namespace {
+
+// Often enough that a row follows its refresh at once, while one may still come in time.
+constexpr UINT kCollectPeriodMs = 100;
+// While only refreshes past the bound are out: each row comes back within a second of its
+// folder answering, without waking the program ten times a second for a dead mount.
+constexpr UINT kLateCollectPeriodMs = 1000;
+
+}  // namespace
+
 unsigned DefaultRefreshThreads() {
     const unsigned cores = std::thread::hardware_concurrency();
     return std::clamp(cores, 2u, 8u);
@@ -177,4 +187,192 @@ void COverviewDlg::OnClose() {
         client->window.reset();
     }
     CDialog::OnOK();
+}
+
+// The refreshes: started on the timer or the refresh button, run on the pool's threads, and
+// taken in on a collecting timer while any is under way.
+
+void COverviewDlg::OnRefresh() {
+    if (m_nTimerID != 0) {
+        KillTimer(m_nTimerID);
+    }
+    BeginRefreshAll();
+    // The next automatic refresh comes one full period after this one.
+    if (m_nTimerID != 0) {
+        m_nTimerID = SetTimer(m_nTimerID, m_settings.TimerPeriod().value_or(0));
+    }
+}
+
+void COverviewDlg::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == IDT_COLLECT) {
+        CollectRefreshes();
+    } else {
+        BeginRefreshAll();
+    }
+}
+
+void COverviewDlg::BeginRefreshAll() {
+    const RefreshPool::Batch batch(*m_pool);
+    for (const auto& client : m_clients) {
+        // A client whose last refresh still runs is not asked again.
+        client->session.Refresh(ClientSession::Cause::Timer);
+    }
+}
+
+void COverviewDlg::OnSessionRefreshBegun(const ClientSession&) {
+    SetCollectPeriod(kCollectPeriodMs);
+}
+
+bool COverviewDlg::RefreshesPending() const {
+    return std::any_of(m_clients.begin(), m_clients.end(),
+                       [](const auto& client) { return client->session.Pending(); });
+}
+
+void COverviewDlg::CollectRefreshes() {
+    DeleteClosedWindows();
+    m_pool->ReplaceStuckThreads();
+    bool changed = false;
+    for (const auto& client : m_clients) {
+        changed = client->session.Collect() || changed;
+    }
+    ScheduleCollecting();
+    if (changed) {
+        ShowRows();
+    }
+}
+
+void COverviewDlg::ScheduleCollecting() {
+    std::optional<UINT> period;
+    if (RefreshesPending()) {
+        period = kCollectPeriodMs;
+    } else if (std::any_of(m_clients.begin(), m_clients.end(),
+                           [](const auto& client) { return client->session.Outstanding(); })) {
+        period = kLateCollectPeriodMs;
+    }
+    SetCollectPeriod(period);
+}
+
+void COverviewDlg::SetCollectPeriod(std::optional<UINT> period) {
+    if (period == m_collectPeriod) {
+        return;
+    }
+    if (!period) {
+        KillTimer(IDT_COLLECT);
+    } else if (SetTimer(IDT_COLLECT, *period) == 0) {
+        period.reset();
+    }
+    m_collectPeriod = period;
+}
+
+void COverviewDlg::OnSessionRefreshed(const ClientSession& session,
+                                      const ClientSession::Report& report) {
+    if (report.logged == ClientSession::UnitLog::Failed ||
+        report.logged == ClientSession::UnitLog::NothingToLog) {
+        m_strMessage.Format(Tr(Text::kExportFailedForFormat), session.Directory().GetString());
+    }
+}
+
+// The rows, and what a click on them does.
+
+void COverviewDlg::ShowRows() {
+    OverviewClient* selected = SelectedClient();
+    m_table.Rebuild(m_clients);
+    const int rows = m_table.RowCount();
+    while (m_listClients.GetItemCount() > rows) {
+        m_listClients.DeleteItem(m_listClients.GetItemCount() - 1);
+    }
+    while (m_listClients.GetItemCount() < rows) {
+        m_listClients.InsertItem(m_listClients.GetItemCount(), "");
+    }
+    int selectedRow = -1;
+    for (int row = 0; row < rows; ++row) {
+        const OverviewClient* client = m_table.ClientAt(row);
+        const OverviewRow& shown = client->row;
+        for (int column = 0; column < kOverviewColumnCount; ++column) {
+            const CString& text = shown.texts[static_cast<size_t>(column)];
+            if (m_listClients.GetItemText(row, column) != text) {
+                m_listClients.SetItemText(row, column, text.GetString());
+            }
+        }
+        if (m_listClients.GetItemProgress(row, kProgressColumn) != shown.progressPercent) {
+            m_listClients.SetItemProgress(row, kProgressColumn, shown.progressPercent);
+        }
+        if (client == selected) {
+            selectedRow = row;
+        }
+    }
+    m_listClients.SetSelectedItem(selectedRow);
+    // Fitting a column measures every text in it: only when its longest text changed.
+    for (int column = 0; column < kOverviewColumnCount; ++column) {
+        if (m_table.WidestChanged(column)) {
+            m_listClients.SetColumnWidth(column, LVSCW_AUTOSIZE_USEHEADER);
+        }
+    }
+    if (CWnd* remove = GetDlgItem(IDC_REMOVE_CLIENT)) {
+        remove->EnableWindow(selectedRow >= 0);
+    }
+    UpdateData(false);
+}
+
+OverviewClient* COverviewDlg::SelectedClient() const {
+    return m_table.ClientAt(m_listClients.GetSelectedItem());
+}
+
+CClientDlg* COverviewDlg::ClientWindow(int row) const {
+    const OverviewClient* client = m_table.ClientAt(row);
+    return client && !client->windowClosed ? client->window.get() : nullptr;
+}
+
+void COverviewDlg::OnColumnClickClients(NMLISTVIEW* pNMListView, LRESULT* pResult) {
+    m_table.SortBy(pNMListView->iSubItem);
+    ShowRows();
+    *pResult = 0;
+}
+
+void COverviewDlg::OnItemChangedClients(NMLISTVIEW*, LRESULT* pResult) {
+    if (CWnd* remove = GetDlgItem(IDC_REMOVE_CLIENT)) {
+        remove->EnableWindow(SelectedClient() != nullptr);
+    }
+    *pResult = 0;
+}
+
+void COverviewDlg::OnDblClkClients(NMLISTVIEW* pNMListView, LRESULT* pResult) {
+    *pResult = 0;
+    DeleteClosedWindows();
+    OverviewClient* const clicked = m_table.ClientAt(pNMListView->iItem);
+    if (!clicked) {
+        return;
+    }
+    OverviewClient& client = *clicked;
+    // The window reads the overview's copy of the client: without a first load there is none,
+    // and the window must not read the folder itself on this thread.
+    if (!client.session.Loaded()) {
+        m_strMessage = Tr(Text::kClientStillLoading);
+        UpdateData(false);
+        return;
+    }
+    OpenClientWindow(client);
+}
+
+void COverviewDlg::OpenClientWindow(OverviewClient& client) {
+    if (client.window) {
+        client.window->ShowWindow(SW_SHOWNORMAL);
+        return;
+    }
+    OverviewClient* const which = &client;
+    CClientDlg::Callbacks callbacks;
+    callbacks.settingsChanged = [this] { SettingsChanged(); };
+    callbacks.closed = [which] { which->windowClosed = true; };
+    client.window = std::make_unique<CClientDlg>(client.session, this, std::move(callbacks));
+    client.window->Create(this);
+    client.window->ShowWindow(SW_SHOWNORMAL);
+}
+
+void COverviewDlg::DeleteClosedWindows() {
+    for (const auto& client : m_clients) {
+        if (client->windowClosed) {
+            client->window.reset();
+            client->windowClosed = false;
+        }
+    }
 }

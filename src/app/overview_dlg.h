@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/overview_client.h"
+#include "app/overview_table.h"
 #include "monitor/refresh_pool.h"
 #include "platform/ui/cdialog.h"
 #include "platform/ui/list_ctrl.h"
@@ -93,13 +94,10 @@ private:
     // Before the clients, whose sessions refresh on it; its threads may outlive them all.
     std::unique_ptr<RefreshPool> m_pool;
     std::vector<std::unique_ptr<OverviewClient>> m_clients;
-    std::vector<OverviewClient*> m_rowClients;  // the client of each row
-    std::vector<int> m_columnWidest;            // bytes of each column's longest text
+    OverviewTable m_table;
     CListCtrl m_listClients;
     CString m_strMessage;
     Settings m_settings;
     UINT_PTR m_nTimerID = 0;
     std::optional<UINT> m_collectPeriod;
-    int m_nSortColumn = -1;  // -1: the order the folders were given in
-    bool m_bSortAscending = true;
 };
