@@ -3,11 +3,11 @@
 // export, and growing a string one field at a time cost more than writing the fields.
 #pragma once
 
+#include <charconv>
 #include <cstring>
 #include <string_view>
 
 #include "platform/base/cstring.h"
-#include "platform/base/number_text.h"
 
 class TextWriter {
 public:
@@ -35,14 +35,15 @@ public:
     }
     void Put(const char* text) { Put(std::string_view(text)); }
     void Put(const CString& text) { Put(std::string_view(text.str())); }
-    // "%.<decimals>f" and "%lld", as number_text.h writes them.
+    // What printf writes for "%.<decimals>f" (0 to 17 decimals) and "%lld": to_chars gives the
+    // same digits, "nan", "-nan", "inf" and "-0.000" included.
     void Fixed(double value, int decimals) {
-        Reserve(kNumberTextMax);
-        m_at += WriteFixed(m_at, value, decimals);
+        Reserve(kNumberMax);
+        m_at = std::to_chars(m_at, m_buffer + kSize, value, std::chars_format::fixed, decimals).ptr;
     }
     void Integer(long long value) {
-        Reserve(kNumberTextMax);
-        m_at += WriteInteger(m_at, value);
+        Reserve(kNumberMax);
+        m_at = std::to_chars(m_at, m_buffer + kSize, value).ptr;
     }
     // Room for up to bytes (at most 1024) that the caller writes itself, then tells how many.
     char* Room(int bytes) {
@@ -59,6 +60,8 @@ public:
 
 private:
     static constexpr int kSize = 1024;
+    // The longest number: a sign, the 309 digits of the largest double, the point, 17 decimals.
+    static constexpr int kNumberMax = 328;
 
     void Reserve(int bytes) {
         if (m_buffer + kSize - m_at < bytes) {
