@@ -28,8 +28,7 @@ std::string ReadAt(CFile& file, std::int64_t offset, size_t count) {
 
 void CsvLog::Clear() {
     m_units.clear();
-    m_nameSlots.clear();
-    m_namesIndexed = 0;
+    m_names.Clear();
     m_lines = 0;
     m_repeatedLines = 0;
     m_unreadableLines = 0;
@@ -144,7 +143,7 @@ bool CsvLog::ReserveForUnits(size_t added, std::int64_t read, std::int64_t rest)
     }
     try {
         m_units.reserve(static_cast<size_t>(wanted) + 16);
-        MakeRoomForNames(m_units.capacity());
+        m_names.Reserve(m_units.capacity());
     } catch (const std::exception&) {
         return false;  // too many to make room for at once: as they come
     }
@@ -183,7 +182,7 @@ void CsvLog::TakeLine(std::string_view line, std::vector<ReadUnit>& read) {
             return;
     }
     unit.line = m_lines;
-    const auto hash = static_cast<std::uint32_t>(std::hash<std::string_view>()(unit.name.str()));
+    const std::uint32_t hash = NameIndex::Hash(unit.name.str());
     read.push_back(ReadUnit{std::move(unit), hash});
 }
 
@@ -191,12 +190,13 @@ void CsvLog::AddUnits(std::vector<ReadUnit>& read) {
     for (size_t i = 0; i < read.size(); ++i) {
         // The slots of a long log's names are more than the caches hold, and each name's is
         // anywhere among them: its slot is on its way by the time it is looked at.
-        if (i + kLookAhead < read.size() && !m_nameSlots.empty()) {
-            __builtin_prefetch(
-                &m_nameSlots[read[i + kLookAhead].nameHash & (m_nameSlots.size() - 1)]);
+        if (i + kLookAhead < read.size()) {
+            m_names.Prefetch(read[i + kLookAhead].nameHash);
         }
         LogUnit& unit = read[i].unit;
-        const auto [at, added] = FindOrAddName(unit.name.str(), read[i].nameHash);
+        const auto [at, added] =
+            m_names.FindOrAdd(unit.name.str(), read[i].nameHash, m_units.size(),
+                              [this](size_t k) { return std::string_view(m_units[k].name.str()); });
         if (added) {
             m_units.push_back(std::move(unit));
             continue;
@@ -208,43 +208,4 @@ void CsvLog::AddUnits(std::vector<ReadUnit>& read) {
         }
     }
     read.clear();
-}
-
-void CsvLog::MakeRoomForNames(size_t names) {
-    size_t size = std::max<size_t>(1024, m_nameSlots.size());
-    while (names * 2 > size) {
-        size *= 2;
-    }
-    if (size == m_nameSlots.size()) {
-        return;
-    }
-    // Each entry moved by the hash it keeps.
-    std::vector<std::uint64_t> slots(size, 0);
-    for (const std::uint64_t slot : m_nameSlots) {
-        if (slot != 0) {
-            size_t i = (slot >> 32) & (size - 1);
-            while (slots[i] != 0) {
-                i = (i + 1) & (size - 1);
-            }
-            slots[i] = slot;
-        }
-    }
-    m_nameSlots = std::move(slots);
-}
-
-std::pair<size_t, bool> CsvLog::FindOrAddName(std::string_view name, std::uint32_t hash) {
-    MakeRoomForNames(m_namesIndexed + 1);
-    const size_t mask = m_nameSlots.size() - 1;
-    for (size_t i = hash & mask;; i = (i + 1) & mask) {
-        const std::uint64_t slot = m_nameSlots[i];
-        if (slot == 0) {
-            m_nameSlots[i] = (static_cast<std::uint64_t>(hash) << 32) | (m_units.size() + 1);
-            ++m_namesIndexed;
-            return {m_units.size(), true};
-        }
-        const size_t unit = (slot & 0xFFFFFFFFu) - 1;
-        if ((slot >> 32) == hash && m_units[unit].name.str() == name) {
-            return {unit, false};
-        }
-    }
 }

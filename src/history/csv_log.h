@@ -9,6 +9,7 @@
 
 #include "history/log_unit.h"
 #include "platform/base/cstring.h"
+#include "platform/base/name_index.h"
 
 class CsvLog {
 public:
@@ -57,18 +58,11 @@ private:
     // Bytes read past, up to the end of a line or of a line too long to keep.
     void Consume(std::string_view bytes);
     void CountUnreadable(int line);
-    // Slots for that many names, at most half of them taken.
-    void MakeRoomForNames(size_t names);
-    // The unit named so, or a new entry for it at m_units.size(): its index, and whether it is new.
-    std::pair<size_t, bool> FindOrAddName(std::string_view name, std::uint32_t hash);
 
     CString m_path;
     std::vector<LogUnit> m_units;
-    // Units by name, over the units' own names: open addressing, each slot the name's hash in its
-    // upper half and the unit's index + 1 in its lower half (0: empty). A long log reads a name
-    // on each line; a map of strings would copy each one and chase a node per look-up.
-    std::vector<std::uint64_t> m_nameSlots;
-    size_t m_namesIndexed = 0;
+    // The units by their names.
+    NameIndex m_names;
     int m_lines = 0;
     int m_repeatedLines = 0;
     int m_unreadableLines = 0;

@@ -5,8 +5,6 @@
 #include <cstring>
 #include <ostream>
 
-#include "platform/base/quick_format.h"
-
 namespace {
 
 bool IsWhiteSpace(char ch) {
@@ -15,9 +13,6 @@ bool IsWhiteSpace(char ch) {
 
 __attribute__((format(printf, 2, 0))) void AppendFormatted(std::string& out, const char* format,
                                                            va_list args) {
-    if (AppendFormatQuickly(out, format, args)) {
-        return;
-    }
     char small[256];
     va_list copy;
     va_copy(copy, args);

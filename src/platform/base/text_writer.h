@@ -3,12 +3,12 @@
 // export, and growing a string one field at a time cost more than writing the fields.
 #pragma once
 
+#include <charconv>
 #include <cstdarg>
 #include <cstring>
 #include <string_view>
 
 #include "platform/base/cstring.h"
-#include "platform/base/number_text.h"
 
 class TextWriter {
 public:
@@ -36,14 +36,21 @@ public:
     }
     void Put(const char* text) { Put(std::string_view(text)); }
     void Put(const CString& text) { Put(std::string_view(text.str())); }
-    // "%.<decimals>f" and "%lld", as number_text.h writes them.
+    // What printf writes for "%.<decimals>f" (0 to 17 decimals) and "%lld": to_chars gives the
+    // same digits, "nan", "-nan", "inf" and "-0.000" included.
     void Fixed(double value, int decimals) {
-        Reserve(kNumberTextMax);
-        m_at += WriteFixed(m_at, value, decimals);
+        Reserve(kNumberMax);
+        const std::to_chars_result written =
+            std::to_chars(m_at, m_buffer + kSize, value, std::chars_format::fixed, decimals);
+        if (written.ec == std::errc()) {
+            m_at = written.ptr;
+        } else {  // more decimals than the buffer holds: printf itself
+            Format("%.*f", decimals, value);
+        }
     }
     void Integer(long long value) {
-        Reserve(kNumberTextMax);
-        m_at += WriteInteger(m_at, value);
+        Reserve(kNumberMax);
+        m_at = std::to_chars(m_at, m_buffer + kSize, value).ptr;
     }
     // "%..." as printf writes it, after what is written so far.
     void Format(const char* format, ...) __attribute__((format(printf, 2, 3))) {
@@ -68,6 +75,8 @@ public:
 
 private:
     static constexpr int kSize = 1024;
+    // The longest number: a sign, the 309 digits of the largest double, the point, 17 decimals.
+    static constexpr int kNumberMax = 328;
 
     void Reserve(int bytes) {
         if (m_buffer + kSize - m_at < bytes) {

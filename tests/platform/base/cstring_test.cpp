@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 TEST(CStringTest, TrimCutsOnlySingleByteWhiteSpace) {
     CString s(" \t\r\n\v\fkey \xE3\x80\x80\r\n");
     s.TrimLeft();
@@ -28,4 +31,14 @@ TEST(CStringTest, PositionsAndCutsCountBytes) {
     EXPECT_EQ(CString(nullptr), "");
     EXPECT_LT(ByteCompare("10", "3"), 0);
     EXPECT_GT(ByteCompare("\xE3", "3"), 0);
+}
+
+TEST(CStringTest, FormatWritesWhatPrintfWritesAtAnyLength) {
+    CString text;
+    text.Format("%04X|%s|%.1f|%f", 300u, "x", 2.25, -std::numeric_limits<double>::quiet_NaN());
+    text.AppendFormat("|%e", 1.0);
+    EXPECT_EQ("012C|x|2.2|-nan|1.000000e+00", text.str());
+    const std::string a(600, 'a');
+    text.Format("%s%s", a.c_str(), a.c_str());
+    EXPECT_EQ(a + a, text.str());
 }
