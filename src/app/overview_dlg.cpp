@@ -84,6 +84,10 @@ bool COverviewDlg::OnInitDialog() {
     }
     BeginRefreshAll();
     ShowRows();
+    if (m_clients.empty()) {
+        m_strMessage = Tr(Text::kOverviewNoClients);
+        UpdateData(false);
+    }
     return true;
 }
 
@@ -154,6 +158,9 @@ void COverviewDlg::OnRemoveClient() {
                                  [&](const auto& client) { return client.get() == selected; }));
     m_listClients.SetSelectedItem(-1);
     KeepFolder(folder, false);
+    if (m_clients.empty() && m_strMessage.IsEmpty()) {
+        m_strMessage = Tr(Text::kOverviewNoClients);
+    }
     ShowRows();
 }
 

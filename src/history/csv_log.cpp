@@ -1,6 +1,7 @@
 #include "history/csv_log.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "history/csv_log_line.h"
@@ -57,6 +58,8 @@ CsvLog::ReadResult CsvLog::Read() {
         ReadFrom(file, status.m_size);
         m_seenTime = status.m_mtime;
         return appended ? ReadResult::kAppended : ReadResult::kReloaded;
+    } catch (const CFileException& e) {
+        return e.m_lOsError == ENOENT ? ReadResult::kMissing : ReadResult::kFailed;
     } catch (const CException&) {
         return ReadResult::kFailed;
     }

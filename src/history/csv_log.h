@@ -17,6 +17,7 @@ public:
         kUnchanged,  // nothing new since the last read
         kAppended,   // lines were added at the end and read
         kReloaded,   // read from the start: the first read, or the file was replaced or cut
+        kMissing,    // there is no such file (yet); what was read before stays
         kFailed,     // the file could not be opened or read; what was read before stays
     };
 

@@ -8,7 +8,7 @@ namespace {
 
 void PutHours(TextWriter& v, double seconds) {
     if (std::isnan(seconds)) {
-        v.Put("NaN");
+        v.Put("--");  // a mean or median of no units
     } else {
         v.Format("%.2lf hr", seconds / 3600.0);
     }
@@ -71,5 +71,17 @@ CString BuildHistoryStatus(const LogReadCounts& counts) {
     if (counts.partialLine) {
         status += Tr(Text::kHistoryPartialLine);
     }
+    return status;
+}
+
+CString BuildHistoryNoLogYet(const CString& path) {
+    CString status;
+    status.Format(Tr(Text::kHistoryNoLogYetFormat), path.GetString());
+    return status;
+}
+
+CString BuildChartSaved(const CString& path) {
+    CString status;
+    status.Format(Tr(Text::kHistoryChartSavedFormat), path.GetString());
     return status;
 }

@@ -21,3 +21,6 @@ struct LogReadCounts {
 };
 
 CString BuildHistoryStatus(const LogReadCounts& counts);
+// The status of a log not written yet, at path.
+CString BuildHistoryNoLogYet(const CString& path);
+CString BuildChartSaved(const CString& path);

@@ -11,6 +11,9 @@
 
 namespace {
 
+// A cell whose value cannot be worked out yet.
+constexpr char kNoValue[] = "--";
+
 // Rows without a value sort after those with one, whichever way the column is sorted.
 template <typename T>
 bool ValueLess(const std::optional<T>& a, const std::optional<T>& b, bool ascending) {
@@ -52,13 +55,13 @@ void FillFromLoad(OverviewRow& row, const ProgressInputs& in) {
         row.predictedEnd = end.GetTime();
         row.texts[kPredictedEndColumn] = end.Format(kLocalMinutesPattern);
     } else {
-        row.texts[kPredictedEndColumn] = "NaN";
+        row.texts[kPredictedEndColumn] = kNoValue;
     }
     if (const std::optional<double> u = Utilisation(in)) {
         row.utilisation = *u;
         row.texts[kUtilisationColumn].Format("%.1lf %%", *u * 100);
     } else {
-        row.texts[kUtilisationColumn] = "NaN";
+        row.texts[kUtilisationColumn] = kNoValue;
     }
 }
 

@@ -130,6 +130,9 @@ inline constexpr char kReasonNotWholeFormat[] = "%s: 内容が不完全です";
 inline constexpr char kReasonSystemErrorFormat[] = "%s: %s";
 // A status that is not live, then the local time of the last refresh that read the client.
 inline constexpr char kStatusSinceFormat[] = "%s、最終読み込み %s";
+// An overview of no clients, and how to add one.
+inline constexpr char kOverviewNoClients[] =
+    "クライアントがありません。追加... でクライアントのフォルダを選んで下さい";
 inline constexpr char kFolderAlreadyListed[] = "このフォルダは一覧にあります";
 inline constexpr char kNotAFolder[] = "フォルダを開けませんでした";
 inline constexpr char kClientStillLoading[] = "情報を読み込み中です";
@@ -160,6 +163,9 @@ inline constexpr char kHistoryRepeatedFormat[] = "、同じユニットの %d �
 inline constexpr char kHistoryUnreadableFormat[] = "、%d 行を読み込めませんでした (%s 行目)";
 inline constexpr char kHistoryPartialLine[] = "、最後の行は書き込み中です";
 inline constexpr char kHistoryReadFailed[] = "ログを読み込めませんでした";
+// The log is not there yet: where the first exported unit will make it.
+inline constexpr char kHistoryNoLogYetFormat[] = "まだユニットがありません。ログは %s に作られます";
+inline constexpr char kHistoryChartSavedFormat[] = "グラフを %s に保存しました";
 inline constexpr char kHistoryNoCharts[] =
     "グラフを描けません (PLplot の cairo ドライバがありません)";
 inline constexpr char kHistorySaveFailed[] = "グラフを保存できませんでした";

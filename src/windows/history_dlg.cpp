@@ -91,11 +91,12 @@ void CHistoryDlg::OnClose() {
 
 void CHistoryDlg::ReadLog() {
     const CsvLog::ReadResult result = m_log.Read();
-    const bool failed = result == CsvLog::ReadResult::kFailed;
-    if (result == CsvLog::ReadResult::kUnchanged || (failed && m_bReadFailed)) {
+    const bool failed =
+        result == CsvLog::ReadResult::kFailed || result == CsvLog::ReadResult::kMissing;
+    if (result == CsvLog::ReadResult::kUnchanged || (failed && m_failure == result)) {
         return;
     }
-    m_bReadFailed = failed;
+    m_failure = failed ? std::optional(result) : std::nullopt;
     // A log that can't be read leaves what was shown of it; at the start, empty charts.
     const bool show = !failed || m_wndChart.GetPicture().IsEmpty();
     if (show) {
@@ -104,7 +105,7 @@ void CHistoryDlg::ReadLog() {
         ShowUnits(result == CsvLog::ReadResult::kReloaded);
         ShowSummary();
     }
-    ShowStatus(failed);
+    ShowStatus(result);
     if (show) {
         ShowChart();
     }

@@ -2,6 +2,8 @@
 // figures over them and the charts, read again while the window is open whenever the log grows.
 #pragma once
 
+#include <optional>
+
 #include "charts/history_charts.h"
 #include "history/csv_log.h"
 #include "history/history_table.h"
@@ -46,7 +48,7 @@ private:
     void ReadLog();
     void ShowUnits(bool fitColumns);
     void ShowSummary();
-    void ShowStatus(bool readFailed);
+    void ShowStatus(CsvLog::ReadResult read);
     void ShowChart();
     void SelectRowOfUnit();
     HistoryChart CurrentChart() const;
@@ -65,7 +67,8 @@ private:
     // The selected unit by name: rows move when they are sorted or the log is read again.
     CString m_strSelected;
     bool m_bSelected = false;
-    bool m_bReadFailed = false;
+    // How the last read failed, while it does.
+    std::optional<CsvLog::ReadResult> m_failure;
 };
 
 // Opens the history of the CSV log at logPath, modally, over parent (or as the program's own

@@ -43,13 +43,17 @@ void CHistoryDlg::ShowSummary() {
     UpdateData(false);
 }
 
-void CHistoryDlg::ShowStatus(bool readFailed) {
+void CHistoryDlg::ShowStatus(CsvLog::ReadResult read) {
     const CsvLog& log = Log();
-    m_strStatus =
-        readFailed ? CString(Tr(Text::kHistoryReadFailed))
-                   : BuildHistoryStatus(LogReadCounts{
-                         static_cast<int>(log.Units().size()), log.RepeatedLines(),
-                         log.UnreadableLines(), log.FirstUnreadableLines(), log.HasPartialLine()});
+    if (read == CsvLog::ReadResult::kMissing && log.Units().empty()) {
+        m_strStatus = BuildHistoryNoLogYet(log.Path());
+    } else if (read == CsvLog::ReadResult::kMissing || read == CsvLog::ReadResult::kFailed) {
+        m_strStatus = Tr(Text::kHistoryReadFailed);
+    } else {
+        m_strStatus = BuildHistoryStatus(
+            LogReadCounts{static_cast<int>(log.Units().size()), log.RepeatedLines(),
+                          log.UnreadableLines(), log.FirstUnreadableLines(), log.HasPartialLine()});
+    }
     UpdateData(false);
 }
 
@@ -82,5 +86,8 @@ void CHistoryDlg::OnSaveChart() {
         m_charts.Export(CurrentChart(), format, kSavedWidth, kSavedHeight, SelectedUnit());
     if (bytes.empty() || !ReplaceFileAtomically(path, bytes)) {
         MessageBox(Tr(Text::kHistorySaveFailed), nullptr, MB_ICONEXCLAMATION);
+        return;
     }
+    m_strStatus = BuildChartSaved(path);
+    UpdateData(false);
 }

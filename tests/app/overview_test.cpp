@@ -55,7 +55,7 @@ TEST_F(OverviewTest, EachFolderShowsItsClientOrWhatIsWrongWithIt) {
     // 18723.25 s at 45.123456 %: 41493.386 s in all, 22770 s to go from 10:46:40.
     EXPECT_EQ(rows[0],
               (std::vector<CString>{running, "実行中", "12fe99aa.2345.7890.438086.75", "45.123 %",
-                                    "5 hr 12 min 3.250 sec", "2001/09/09 17:06", "NaN"}));
+                                    "5 hr 12 min 3.250 sec", "2001/09/09 17:06", "--"}));
     EXPECT_EQ(Headless::ListProgress(dlg, IDC_CLIENTS, 0, kProgressColumn), 45);
     EXPECT_EQ(rows[1][kProgressColumn], "100.000 %");
     EXPECT_EQ(Headless::ListProgress(dlg, IDC_CLIENTS, 1, kProgressColumn), 100);
@@ -293,6 +293,19 @@ TEST_F(OverviewTest, AddedAndRemovedFoldersAreKeptForTheStoredList) {
     ASSERT_TRUE(Headless::PressButton(second, IDC_REMOVE_CLIENT));
     EXPECT_EQ(LoadClientFolders(*m_app), (std::vector<CString>{a, c}));
     second.DestroyWindow();
+}
+
+// An overview of no clients says how to add one, until there is one and after the last goes.
+TEST_F(OverviewTest, AnEmptyOverviewSaysHowToAddAClient) {
+    const std::string a = MakeClient("sah");
+    COverviewDlg& dlg = Open({}, true);
+    EXPECT_EQ(Headless::TextOf(dlg, IDC_MESSAGE), Text::kOverviewNoClients);
+    Headless::QueueFolderDialogAnswer(CString(a));
+    ASSERT_TRUE(Headless::PressButton(dlg, IDC_ADD_CLIENT));
+    EXPECT_EQ(Headless::TextOf(dlg, IDC_MESSAGE), "");
+    ASSERT_TRUE(Headless::ClickListRow(dlg, IDC_CLIENTS, 0));
+    ASSERT_TRUE(Headless::PressButton(dlg, IDC_REMOVE_CLIENT));
+    EXPECT_EQ(Headless::TextOf(dlg, IDC_MESSAGE), Text::kOverviewNoClients);
 }
 
 // The window opened on a client shows the overview's loads; closing it leaves the overview, and

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "clientfiles/analysis_state.h"
 #include "clientfiles/work_unit_info.h"
@@ -244,7 +245,7 @@ TEST_F(CsvLogFile, ALogOfManyMegabytesIsReadLineForLine) {
 
 TEST_F(CsvLogFile, AGrowingLogIsReadFromWhereItStoppedAndAReplacedOneAgainWhole) {
     CsvLog log(Path().c_str());
-    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kFailed);  // not there yet
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kMissing);  // not there yet
     Append(log_lines::kTitle23 + "\n" + Basic("2024/01/01 00:00:00", "\"u1\"") + "\n");
     EXPECT_EQ(log.Read(), CsvLog::ReadResult::kReloaded);
     ASSERT_EQ(log.Units().size(), 1u);
@@ -265,8 +266,10 @@ TEST_F(CsvLogFile, AGrowingLogIsReadFromWhereItStoppedAndAReplacedOneAgainWhole)
     EXPECT_NE(log.Read(), CsvLog::ReadResult::kUnchanged);
     EXPECT_EQ(log.Units()[0].name, "u8");
 
-    // Gone: what was read stays.
+    // Gone, then a folder in its place: what was read stays.
     m_dir.Remove("export.csv");
+    EXPECT_EQ(log.Read(), CsvLog::ReadResult::kMissing);
+    std::filesystem::create_directory(Path());
     EXPECT_EQ(log.Read(), CsvLog::ReadResult::kFailed);
     EXPECT_EQ(log.Units().size(), 1u);
 }

@@ -13,7 +13,7 @@ TEST(HistoryTexts, FiguresInHoursAndTheStatusLineSaysWhatTheReadFound) {
               "週あたり (直近4週)：\n週あたり (直近52週)：");
     EXPECT_EQ(figures.values, "4\n10.00 hr\n2.50 hr\n1.95 hr\n0.75\n0.08");
     EXPECT_EQ(BuildHistoryFigures({0, 0.0, NAN, NAN, 0.0, 0.0}).values,
-              "0\n0.00 hr\nNaN\nNaN\n0.00\n0.00");
+              "0\n0.00 hr\n--\n--\n0.00\n0.00");
 
     EXPECT_EQ(BuildHistoryStatus({3, 6, 0, {}, false}),
               "3 ユニット (9 行)、同じユニットの 6 行をまとめました");

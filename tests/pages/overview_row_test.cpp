@@ -53,10 +53,11 @@ TEST(OverviewRow, TextsAreTheProgressPagesValuesInOneLine) {
     EXPECT_EQ(row.progressPercent, 25);
     EXPECT_EQ(row.predictedEnd, 1000000000 + 6 * 3600);
 
-    // No progress yet and no baseline: the page's NaN (its tests), no end to sort by.
+    // No progress yet and no baseline: no utilisation or end to show ("--") or sort by.
     const Load start = Running(0.0, 0.0);
     const ProgressInputs fresh = start.Inputs(1000000000, 0, 0.0, false);
     EXPECT_FALSE(BuildOverviewRow("/srv/b", fresh, kRunning).predictedEnd);
+    EXPECT_EQ(BuildOverviewRow("/srv/b", fresh, kRunning).texts[kUtilisationColumn], "--");
 
     // A hostile state file: the bar stays inside 0..100 and NaN shows no bar above 0.
     for (const double prog : {-3.0, 7.5, std::numeric_limits<double>::quiet_NaN()}) {

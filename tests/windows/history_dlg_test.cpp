@@ -102,14 +102,16 @@ TEST_F(HistoryWindow, SortingKeepsTheSelectedUnitWhichTheSkyMapRings) {
     });
 }
 
-// A log not there yet shows empty figures and the sky map without units; the timer reads it
+// A log not there yet says so and where it will be, with empty figures and the sky map without
+// units; the timer reads it
 // again as it comes and grows, waits for a line still being written, and keeps what it read
 // when the log goes.
 TEST_F(HistoryWindow, TheLogIsReadAgainAsItComesGrowsAndGoes) {
     Run([&](CHistoryDlg& dlg) {
         EXPECT_EQ(Headless::TimerPeriod(dlg, 1), 2000u);
-        EXPECT_EQ(Headless::TextOf(dlg, IDC_HISTORY_STATUS), "ログを読み込めませんでした");
-        EXPECT_EQ(Headless::TextOf(dlg, IDC_HISTORY_VALUES), "0\n0.00 hr\nNaN\nNaN\n0.00\n0.00");
+        EXPECT_EQ(Headless::TextOf(dlg, IDC_HISTORY_STATUS),
+                  "まだユニットがありません。ログは " + m_dir.File("export.csv") + " に作られます");
+        EXPECT_EQ(Headless::TextOf(dlg, IDC_HISTORY_VALUES), "0\n0.00 hr\n--\n--\n0.00\n0.00");
         EXPECT_TRUE(Headless::ListRows(dlg, IDC_HISTORY_LIST).empty());
         // The sky map's grid and band, without units.
         EXPECT_FALSE(dlg.ChartView().GetPicture().IsEmpty());
@@ -150,6 +152,8 @@ TEST_F(HistoryWindow, AChartSavesAsPngOrSvgAndAFailedSaveIsReported) {
         Headless::QueueFileDialogAnswer(CString(m_dir.File("sky.svg")));
         ASSERT_TRUE(Headless::PressButton(dlg, IDC_HISTORY_SAVE));
         EXPECT_EQ(m_dir.Read("sky.svg").substr(0, 5), "<?xml");
+        EXPECT_EQ(Headless::TextOf(dlg, IDC_HISTORY_STATUS),
+                  "グラフを " + m_dir.File("sky.svg") + " に保存しました");
         ASSERT_TRUE(Headless::SelectTab(dlg, IDC_HISTORY_CHARTTAB, 1));
         Headless::QueueFileDialogAnswer(CString(m_dir.File("weekly.PNG")));
         ASSERT_TRUE(Headless::PressButton(dlg, IDC_HISTORY_SAVE));
