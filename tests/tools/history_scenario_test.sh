@@ -16,8 +16,8 @@ printf '[Export]\nPath=str:%s\n' "$demo/history.csv" >"$XDG_CONFIG_HOME/Halvorn/
 # From the main window: the history item, a sort, a row, a saved sky map, then back.
 (cd "$work/client" && printf '%s\n' history 'sort 4' 'select 0' "save $work/sky.png" close show \
     close | "$scenario") >"$work/menu.json"
-# Alone: the demo's log, the CPU chart.
-(cd "$work" && printf '%s\n' 'chart 0' close | "$scenario" --history "$demo/history.csv") \
+# Alone: the demo's log, the CPU chart, then the figures and status alone.
+(cd "$work" && printf '%s\n' 'chart 0' brief timer close | "$scenario" --history "$demo/history.csv") \
     >"$work/alone.json"
 
 python3 - "$work" <<'PY'
@@ -43,5 +43,8 @@ assert back[-2]["action"] == "show" and back[-2]["open"], back[-2]
 alone = lines("alone.json")
 assert alone[0]["window"] == "history" and alone[1]["chart"]["tab"] == 0
 assert alone[0]["rows"] == first["rows"]
+brief = alone[3]
+assert "rows" not in brief and "chart" not in brief, brief.keys()
+assert (brief["status"], brief["summary"]) == (alone[0]["status"], alone[0]["summary"])
 print("history scenario: 2 passed, 0 failed")
 PY

@@ -7,6 +7,7 @@
 //   select N              click row N
 //   chart N               choose chart N (0 CPU hours, 1 units per week, 2 sky map)
 //   timer                 fire the timer that reads the log again
+//   brief | full          from now on print only the title, status and figures, or everything
 //   save PATH | save-cancel   press the save button; the file dialog answers PATH, or cancel
 //   answer N              the next message box is answered with N
 //   clock SECONDS | advance SECONDS   set or move the clock
