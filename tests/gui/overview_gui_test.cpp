@@ -1,6 +1,6 @@
 // The clients overview on the real toolkit, in the locale the run asks for: rows that fill in,
 // texts and columns that hold their texts, a folder that hangs while the window answers, and the
-// main window opened on a client by a double click.
+// main window opened on a client by a double click or by Return on its row.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -110,6 +110,20 @@ TEST_F(OverviewWindow, RowsFillInWhileAFolderHangsAndTheWindowKeepsAnswering) {
     PumpFor(200);
     EXPECT_EQ(window.GetWindowText(), m_a.path() + " (45.123%) - Vantrel");
     ExpectEveryTextFits(window, "overview_client");
+
+    // Return on a selected row opens its client as well.
+    const int rowOfB =
+        static_cast<int>(std::find(folders.begin(), folders.end(), m_b.path()) - folders.begin());
+    WxOf(*m_dlg)->Raise();
+    PumpFor(200);
+    ASSERT_TRUE(List().GetSubItemRect(rowOfB, kFolderColumn, cell));
+    m_user.MouseMove(List().ClientToScreen(cell.GetPosition() + cell.GetSize() / 2));
+    m_user.MouseClick();
+    ASSERT_TRUE(PumpUntil(
+        [&] { return List().GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED) == rowOfB; }));
+    EXPECT_EQ(m_dlg->ClientWindow(rowOfB), nullptr);
+    m_user.Char(WXK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return m_dlg->ClientWindow(rowOfB) != nullptr; }));
 }
 
 }  // namespace

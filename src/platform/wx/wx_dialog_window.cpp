@@ -3,6 +3,7 @@
 #include <climits>
 
 #include <wx/button.h>
+#include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/notebook.h>
 #include <wx/textctrl.h>
@@ -77,6 +78,17 @@ void DialogWindow::OnDoubleClick(wxMouseEvent& event) {
     }
 }
 
+bool DialogWindow::ListRowHasFocus() const {
+    // The generic list control takes the keys in a window of its own inside it.
+    const wxWindow* focus = wxWindow::FindFocus();
+    for (; focus && focus != this; focus = focus->GetParent()) {
+        if (const auto* list = wxDynamicCast(focus, wxListCtrl)) {
+            return list->GetParent() == this && list->GetSelectedItemCount() > 0;
+        }
+    }
+    return false;
+}
+
 int DialogWindow::EnterTargetId() const {
     // As in a Windows dialog: Enter presses the focused push button, else the default one.
     const wxWindow* focus = wxWindow::FindFocus();
@@ -91,6 +103,8 @@ void DialogWindow::OnCharHook(wxKeyEvent& event) {
     const bool plain = (event.GetModifiers() & ~wxMOD_SHIFT) == 0;
     if (plain && key == WXK_ESCAPE) {
         Send(WM_COMMAND, IDCANCEL, BN_CLICKED);
+    } else if (plain && (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && ListRowHasFocus()) {
+        event.Skip();  // the list activates its row, as a double click on it does
     } else if (plain && (key == WXK_RETURN || key == WXK_NUMPAD_ENTER)) {
         const int id = EnterTargetId();
         const wxWindow* button = id >= 0 ? FindWindow(id) : nullptr;

@@ -52,6 +52,8 @@ private:
     void OnTimer(wxTimerEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
     int EnterTargetId() const;
+    // Whether the focus is in a list of this window that has a row selected: Enter is the row's.
+    bool ListRowHasFocus() const;
 
     MessageTarget* m_target = nullptr;
     int m_defaultId = IDOK;
