@@ -1,6 +1,6 @@
 # The icon is drawn once, as src/res/vantrel.svg. At build time rsvg-convert renders it at every
-# size the icon theme uses, and at 32 x 32 into a source file that gives the running window the
-# same picture.
+# size the icon theme uses, and those renderings go into a source file that gives the running
+# windows the same picture at every size.
 #   VANTREL_ICON_SVG      the drawing
 #   VANTREL_ICON_SIZES    the square sizes rendered for the hicolor theme
 #   VANTREL_ICON_PNGS     build/icons/<N>x<N>/vantrel.png, one per size
@@ -26,12 +26,14 @@ foreach(size IN LISTS VANTREL_ICON_SIZES)
 endforeach()
 
 set(VANTREL_WINDOW_ICON_SOURCE ${PROJECT_BINARY_DIR}/generated/window_icon_png.cpp)
+# A command's argument can't hold a list's semicolons: the script gets the files joined by "|".
+string(REPLACE ";" "|" icon_pngs_joined "${VANTREL_ICON_PNGS}")
 add_custom_command(OUTPUT ${VANTREL_WINDOW_ICON_SOURCE}
-    COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_BINARY_DIR}/icons/32x32/vantrel.png
-        -DOUTPUT=${VANTREL_WINDOW_ICON_SOURCE} -DHEADER=res/window_icon.h -DNAME=kWindowIconPng
-        -P ${PROJECT_SOURCE_DIR}/cmake/embed_file.cmake
-    DEPENDS ${PROJECT_BINARY_DIR}/icons/32x32/vantrel.png
-        ${PROJECT_SOURCE_DIR}/cmake/embed_file.cmake
-    COMMENT "Embedding the window's icon")
+    COMMAND ${CMAKE_COMMAND} -DINPUTS=${icon_pngs_joined}
+        -DOUTPUT=${VANTREL_WINDOW_ICON_SOURCE} -DHEADER=res/window_icon.h
+        -P ${PROJECT_SOURCE_DIR}/cmake/embed_icons.cmake
+    DEPENDS ${VANTREL_ICON_PNGS} ${PROJECT_SOURCE_DIR}/cmake/embed_icons.cmake
+    COMMENT "Embedding the window's icon"
+    VERBATIM)
 # Every size for the install, and the source for targets in other folders (the soak build).
 add_custom_target(vantrel_icons ALL DEPENDS ${VANTREL_ICON_PNGS} ${VANTREL_WINDOW_ICON_SOURCE})

@@ -151,6 +151,6 @@ const DialogTemplate& LoadDialogTemplate(int id) {
 }
 
 HICON LoadIconResource(int id) {
-    static const IconResource appIcon{IDR_MAINFRAME, kWindowIconPng, kWindowIconPngSize};
+    static const IconResource appIcon{IDR_MAINFRAME, kWindowIconImages, kWindowIconImageCount};
     return id == IDR_MAINFRAME ? &appIcon : nullptr;
 }

@@ -1,8 +1,10 @@
-// The window's icon: the program's drawing (vantrel.svg) rendered at 32 x 32 as PNG when the
-// program is built (cmake/icons.cmake).
+// The windows' icon: the program's drawing (vantrel.svg) rendered as PNG at every size the icon
+// theme uses, 16 to 256 pixels, smallest first, when the program is built (cmake/icons.cmake).
 #pragma once
 
 #include <cstddef>
 
-extern const unsigned char kWindowIconPng[];
-extern const std::size_t kWindowIconPngSize;
+#include "platform/ui/icon.h"
+
+extern const IconImage kWindowIconImages[];
+extern const std::size_t kWindowIconImageCount;

@@ -62,6 +62,9 @@ void CHistoryDlg::DoDataExchange(CDataExchange* pDX) {
 
 bool CHistoryDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    // Its own icon: opened alone (--history) there is no main window to take one from.
+    SetIcon(LoadIconResource(IDR_MAINFRAME), true);
+    SetIcon(LoadIconResource(IDR_MAINFRAME), false);
     CString title;
     title.Format(Tr(Text::kHistoryTitleFormat), m_log.Path().GetString());
     SetWindowText(title);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program as `vantrel --history FILE` on the virtual display that xvfb-run provides: its
-# window must appear titled "作業履歴 - FILE", a screenshot of it must show the sky map's units
+# window must appear titled "作業履歴 - FILE" with the program's icon at every size, a screenshot of it must show the sky map's units
 # (blue) over its band, and its close box must end the program with status 0.
 set -euo pipefail
 
@@ -20,6 +20,8 @@ done
 [ -n "$window" ] || fail "no history window appeared"
 title=$(LC_ALL=C.UTF-8 xdotool getwindowname "$window")
 [ "$title" = "作業履歴 - $work/history.csv" ] || fail "title '$title'"
+icons=$(icon_sizes "$window")
+[ "$icons" = "16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256" ] || fail "icons '$icons'"
 
 sleep 1
 shot="$shots/vantrel-history-${LC_ALL:-${LANG:-C}}.png"

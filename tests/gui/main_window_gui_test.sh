@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real window, on the virtual display that xvfb-run provides. It is started
 # in a copy of demo/ once per tab, opening on that tab through the remembered-tab setting. Each
-# time its window must appear with the title "<directory> (NN.NNN%) - Vantrel", a screenshot of
+# time its window must appear with the title "<directory> (NN.NNN%) - Vantrel" and the program's
+# icon at every size, a screenshot of
 # it must show more than a blank area (the analysis tab's graph: red steps), and its close box
 # must end the program.
 set -euo pipefail
@@ -27,6 +28,9 @@ for tab in 0 1 2 3 4; do
 
     title=$(xdotool getwindowname "$window")
     [[ "$title" =~ $title_pattern ]] || fail "tab $tab: title '$title'"
+    icons=$(icon_sizes "$window")
+    [ "$icons" = "16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256" ] ||
+        fail "tab $tab: icons '$icons'"
 
     sleep 0.5
     shot="$shots/vantrel-tab-$tab-${LC_ALL:-${LANG:-C}}.png"

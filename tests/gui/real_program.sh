@@ -34,3 +34,16 @@ end_program() {
     wait "$pid" || fail "$2the program exited with status $?"
     pid=""
 }
+
+# The sizes of the icon a window carries (_NET_WM_ICON: width, height, then the pixels of each).
+icon_sizes() {
+    xprop -id "$1" -notype 32c _NET_WM_ICON | python3 -c '
+import re, sys
+numbers = [int(n) for n in re.findall(r"\d+", sys.stdin.read().partition("=")[2])]
+sizes, at = [], 0
+while at + 2 <= len(numbers):
+    width, height = numbers[at], numbers[at + 1]
+    sizes.append(f"{width}x{height}")
+    at += 2 + width * height
+print(" ".join(sizes))'
+}

@@ -184,7 +184,11 @@ void WxDialog::SetIcon(HICON icon, bool big) {
     if (!window || !image.IsOk()) {
         return;
     }
-    m_icons.AddIcon(image);  // one per size: the later icon of a size wins
+    // One per size: a later one of a size wins.
+    const wxIconBundle sizes = IconBundleFromResource(icon);
+    for (size_t k = 0; k < sizes.GetIconCount(); ++k) {
+        m_icons.AddIcon(sizes.GetIconByIndex(k));
+    }
     window->SetIcons(m_icons);
     if (big) {
         SetApplicationIcon(icon);

@@ -2,11 +2,15 @@
 #pragma once
 
 #include <wx/icon.h>
+#include <wx/iconbndl.h>
 
 #include "platform/ui/icon.h"
 
-// An invalid icon when the resource is missing or its PNG can't be read.
+// The resource's 32 x 32 image (or its first), as an icon control shows it; an invalid icon when
+// the resource is missing or its PNG can't be read.
 wxIcon IconFromResource(HICON icon);
+// Every image of the resource that can be read, for a window's title bar, task bar and switcher.
+wxIconBundle IconBundleFromResource(HICON icon);
 
 // The icon the program last gave a window as its big icon: the application's icon, which icon
 // controls and later windows show.
