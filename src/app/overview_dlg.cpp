@@ -301,6 +301,12 @@ void COverviewDlg::ShowRows() {
                 m_listClients.SetItemText(row, column, text.GetString());
             }
         }
+        // The whole folder where its column shows it shortened.
+        const CString folderTip =
+            shown.texts[kFolderColumn] == shown.folder ? CString() : shown.folder;
+        if (m_listClients.GetItemToolTip(row, kFolderColumn) != folderTip) {
+            m_listClients.SetItemToolTip(row, kFolderColumn, folderTip);
+        }
         if (m_listClients.GetItemProgress(row, kProgressColumn) != shown.progressPercent) {
             m_listClients.SetItemProgress(row, kProgressColumn, shown.progressPercent);
         }

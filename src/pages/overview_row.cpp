@@ -77,13 +77,40 @@ OverviewRow BuildOverviewRow(const CString& folder, const ProgressInputs& load,
                              const ClientCondition& condition) {
     OverviewRow row;
     row.texts.resize(kOverviewColumnCount);
-    row.texts[kFolderColumn] = folder;
+    row.folder = folder;
+    row.texts[kFolderColumn] = FolderText(folder);
     row.status = condition.status;
     row.texts[kStatusColumn] = ClientStatusText(condition);
     if (condition.Live()) {
         FillFromLoad(row, load);
     }
     return row;
+}
+
+CString FolderText(const CString& folder) {
+    // Characters are counted by the bytes that start one, so a cut never splits a UTF-8
+    // sequence; a path of a megabyte is looked at once, and its ends twice.
+    const std::string& bytes = folder.str();
+    const auto starts = [&bytes](size_t at) {
+        return (static_cast<unsigned char>(bytes[at]) & 0xC0) != 0x80;
+    };
+    constexpr size_t kHead = kFolderChars / 3;
+    constexpr size_t kTail = kFolderChars - kHead - 1;
+    size_t headEnd = bytes.size();  // where character kHead starts
+    size_t chars = 0;
+    for (size_t at = 0; at < bytes.size(); ++at) {
+        if (starts(at) && chars++ == kHead) {
+            headEnd = at;
+        }
+    }
+    if (chars <= static_cast<size_t>(kFolderChars)) {
+        return folder;
+    }
+    size_t tailStart = bytes.size();
+    for (size_t found = 0; found < kTail;) {
+        found += starts(--tailStart);
+    }
+    return CString(bytes.substr(0, headEnd) + "…" + bytes.substr(tailStart));
 }
 
 bool OverviewRowLess(const OverviewRow& a, const OverviewRow& b, int column, bool ascending) {
@@ -103,8 +130,8 @@ bool OverviewRowLess(const OverviewRow& a, const OverviewRow& b, int column, boo
     }
     const size_t at =
         column >= 0 && column < kOverviewColumnCount ? static_cast<size_t>(column) : 0;
-    const CString& textA = a.texts[at];
-    const CString& textB = b.texts[at];
+    const CString& textA = at == kFolderColumn ? a.folder : a.texts[at];
+    const CString& textB = at == kFolderColumn ? b.folder : b.texts[at];
     // An empty text (no work unit yet) is no value: it stays last, as in the number columns.
     if (textA.IsEmpty() || textB.IsEmpty()) {
         return !textA.IsEmpty() && textB.IsEmpty();

@@ -23,7 +23,8 @@ enum OverviewColumn {
 };
 
 struct OverviewRow {
-    std::vector<CString> texts;  // one per column
+    std::vector<CString> texts;  // one per column; the folder's shortened (FolderText)
+    CString folder;              // the whole folder, for its tooltip and its order
     int progressPercent = -1;    // the bar; -1: none
     ClientStatus status = ClientStatus::Loading;
     // What the numeric columns sort by; nothing where the text is empty or "NaN".
@@ -32,6 +33,12 @@ struct OverviewRow {
     std::optional<std::int64_t> predictedEnd;
     std::optional<double> utilisation;
 };
+
+// A folder as its column shows it: whole up to kFolderChars characters; a longer one keeps its
+// start and its end (the client's own folder name) around "…", so that a path of any length
+// leaves room for the other columns.
+inline constexpr int kFolderChars = 60;
+CString FolderText(const CString& folder);
 
 // The column headers, in column order.
 std::vector<const char*> OverviewColumnHeadings();

@@ -61,6 +61,15 @@ TEST_F(OverviewTest, EachFolderShowsItsClientOrWhatIsWrongWithIt) {
     EXPECT_EQ(Headless::ListProgress(dlg, IDC_CLIENTS, 1, kProgressColumn), 100);
     EXPECT_EQ(rows[2][kWorkUnitColumn], "");
     EXPECT_EQ(Headless::ListProgress(dlg, IDC_CLIENTS, 2, kProgressColumn), -1);
+    EXPECT_EQ(Headless::ListToolTip(dlg, IDC_CLIENTS, 0, kFolderColumn), "");
+
+    // A long folder: shortened in its column, whole in its tooltip.
+    const std::string far = m_data.File("gone/" + std::string(100, 'd'));
+    COverviewDlg& longer = Open({far});
+    const CString shown = Headless::ListRows(longer, IDC_CLIENTS)[0][kFolderColumn];
+    EXPECT_EQ(shown, FolderText(far.c_str()));
+    EXPECT_EQ(shown.GetLength(), 20 + 3 + 39);
+    EXPECT_EQ(Headless::ListToolTip(longer, IDC_CLIENTS, 0, kFolderColumn), far.c_str());
 }
 
 // Header clicks sort, a second click turns the order round, and rows without a value stay last.

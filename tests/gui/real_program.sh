@@ -37,7 +37,7 @@ end_program() {
 
 # The sizes of the icon a window carries (_NET_WM_ICON: width, height, then the pixels of each).
 icon_sizes() {
-    xprop -id "$1" -notype 32c _NET_WM_ICON | python3 -c '
+    xprop -len 1000000 -id "$1" -notype 32c _NET_WM_ICON | python3 -c '
 import re, sys
 numbers = [int(n) for n in re.findall(r"\d+", sys.stdin.read().partition("=")[2])]
 sizes, at = [], 0

@@ -34,7 +34,7 @@ done
 [ -n "$window" ] || fail "no Vantrel window appeared"
 sleep 0.5
 
-xprop -id "$window" -notype 32c _NET_WM_ICON >"$out/window-icon.txt"
+xprop -len 1000000 -id "$window" -notype 32c _NET_WM_ICON >"$out/window-icon.txt"
 
 # The export button takes 75..125 x 155..169 of the window's 310 x 185 dialog units; the window
 # has no frame on a display without a window manager.

@@ -126,17 +126,26 @@ tail -n 1 "$csv" | grep -q '^[0-9/]* [0-9:]*,"07ap02aa\.13514\.8656\.173286\.118
 [ "$(cd "$client" && ls -A | sort)" = "$(ls -A "$source/demo" | sort)" ] ||
     fail "written into the client folder: $(ls -A "$client")"
 
-# The window's icon is the 32 x 32 rendering, pixel for pixel.
+# The window's icon holds every installed rendering, 16 to 256 pixels, pixel for pixel.
 python3 -c 'import sys
 numbers = [int(n) for n in open(sys.argv[1]).read().split("=", 1)[1].replace(",", " ").split()]
-width, height = numbers[0], numbers[1]
-if (width, height) != (32, 32):
-    sys.exit("the window icon is %dx%d" % (width, height))
-sys.stdout.buffer.write(bytes(b for p in numbers[2:2 + 32 * 32]
-                              for b in ((p >> 16) & 255, (p >> 8) & 255, p & 255, p >> 24)))' \
-    "$work/out/window-icon.txt" >"$work/window-icon.rgba" || fail "no window icon"
-convert "$icons/32x32/apps/vantrel.png" -depth 8 RGBA:- | cmp -s - "$work/window-icon.rgba" ||
-    fail "the window's icon is not the installed 32x32 icon"
+at = 0
+while at + 2 <= len(numbers):
+    width, height = numbers[at], numbers[at + 1]
+    pixels = numbers[at + 2:at + 2 + width * height]
+    with open("%s/window-icon-%d.rgba" % (sys.argv[2], width), "wb") as out:
+        out.write(bytes(b for p in pixels
+                        for b in ((p >> 16) & 255, (p >> 8) & 255, p & 255, p >> 24)))
+    print("%dx%d" % (width, height))
+    at += 2 + width * height' "$work/out/window-icon.txt" "$work" >"$work/window-icon-sizes.txt" ||
+    fail "no window icon"
+[ "$(tr '\n' ' ' <"$work/window-icon-sizes.txt")" = "16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256 " ] ||
+    fail "the window icon's sizes: $(cat "$work/window-icon-sizes.txt")"
+for size in 16 22 24 32 48 64 128 256; do
+    convert "$icons/${size}x${size}/apps/vantrel.png" -depth 8 RGBA:- |
+        cmp -s - "$work/window-icon-$size.rgba" ||
+        fail "the window's icon at $size is not the installed ${size}x${size} icon"
+done
 
 installed=$(cd "$dest" && find . -type f | sort)
 expected=$(printf '%s\n' ./usr/local/bin/vantrel ./usr/local/share/applications/other.desktop \

@@ -119,8 +119,8 @@ TEST(OverviewRow, RowsWithoutAValueComeLastWhicheverTheOrder) {
     low.status = ClientStatus::NoClientFiles;
     high.status = ClientStatus::Running;
     EXPECT_TRUE(OverviewRowLess(high, low, kStatusColumn, true));
-    low.texts[kFolderColumn] = low.texts[kWorkUnitColumn] = "/a";
-    high.texts[kFolderColumn] = high.texts[kWorkUnitColumn] = "/b";
+    low.folder = low.texts[kWorkUnitColumn] = "/a";
+    high.folder = high.texts[kWorkUnitColumn] = "/b";
     EXPECT_TRUE(OverviewRowLess(low, high, kFolderColumn, true));
     EXPECT_TRUE(OverviewRowLess(high, low, kFolderColumn, false));
     EXPECT_FALSE(OverviewRowLess(low, low, kFolderColumn, false));
@@ -129,6 +129,45 @@ TEST(OverviewRow, RowsWithoutAValueComeLastWhicheverTheOrder) {
         EXPECT_TRUE(OverviewRowLess(low, none, kWorkUnitColumn, ascending));
         EXPECT_FALSE(OverviewRowLess(none, high, kWorkUnitColumn, ascending));
     }
+}
+
+// A long folder keeps its first 20 characters and its last 39 around "…", counted in characters,
+// not bytes; its row still sorts by the whole folder.
+TEST(OverviewRow, ALongFolderIsShortenedInTheMiddle) {
+    const std::string sixty(60, 'a');
+    EXPECT_EQ(FolderText(sixty.c_str()), sixty.c_str());
+    const std::string digits = "0123456789";
+    std::string long61;
+    for (int i = 0; i < 6; ++i) {
+        long61 += digits;
+    }
+    long61 += "X";
+    EXPECT_EQ(FolderText(long61.c_str()),
+              "01234567890123456789…23456789012345678901234567890123456789X");
+    std::string kanji;
+    for (int i = 0; i < 61; ++i) {
+        kanji += i < 20 ? "前" : (i < 22 ? "中" : "後");
+    }
+    std::string expected;
+    for (int i = 0; i < 20; ++i) {
+        expected += "前";
+    }
+    expected += "…";
+    for (int i = 0; i < 39; ++i) {
+        expected += "後";
+    }
+    EXPECT_EQ(FolderText(kanji.c_str()), expected.c_str());
+    const std::string huge = "/" + std::string(1 << 20, 'x') + "/client";
+    EXPECT_EQ(FolderText(huge.c_str()).GetLength(), 20 + 3 + 39);
+
+    // Shortened, a's folder sorts first ("...client0"); whole, b's does ("/" before "x").
+    const Load load = Running(0.0, 0.0);
+    const ProgressInputs in = load.Inputs(1000000000, 0, 0.0, false);
+    const OverviewRow a = BuildOverviewRow((huge + "0").c_str(), in, kRunning);
+    const OverviewRow b =
+        BuildOverviewRow((huge.substr(0, 100) + huge + "1").c_str(), in, kRunning);
+    EXPECT_EQ(a.folder, (huge + "0").c_str());
+    EXPECT_TRUE(OverviewRowLess(b, a, kFolderColumn, true)) << "by the whole folders";
 }
 
 }  // namespace

@@ -91,10 +91,11 @@ bool IsEnabled(const CWnd& dialog, int id);
 std::vector<CString> TabItems(const CWnd& dialog, int id);
 int SelectedTab(const CWnd& dialog, int id);
 // A list control's column headers, its rows' texts (one per column), a cell's progress bar in
-// percent (-1: none) and its selected row (-1: none or no such control).
+// percent (-1: none), a cell's tooltip and its selected row (-1: none or no such control).
 std::vector<CString> ListColumns(const CWnd& dialog, int id);
 std::vector<std::vector<CString>> ListRows(const CWnd& dialog, int id);
 int ListProgress(const CWnd& dialog, int id, int row, int column);
+CString ListToolTip(const CWnd& dialog, int id, int row, int column);
 int SelectedListRow(const CWnd& dialog, int id);
 // Whether a modal dialog has been ended (EndDialog) inside its modal loop, or is gone.
 bool ModalEnded(const CWnd& dialog);

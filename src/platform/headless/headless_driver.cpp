@@ -263,6 +263,11 @@ int ListProgress(const CWnd& dialog, int id, int row, int column) {
     return control ? control->GetCellProgress(row, column) : -1;
 }
 
+CString ListToolTip(const CWnd& dialog, int id, int row, int column) {
+    const HeadlessControl* control = ControlOf(dialog, id);
+    return control ? control->GetCellToolTip(row, column) : CString();
+}
+
 int SelectedListRow(const CWnd& dialog, int id) {
     const HeadlessControl* control = ControlOf(dialog, id);
     return control && control->state().kind == ControlKind::List ? control->GetCurSel() : -1;

@@ -212,6 +212,21 @@ int HeadlessWindowBase<Base>::GetCellProgress(int item, int column) const {
     return cell ? cell->progress : -1;
 }
 
+template <typename Base>
+bool HeadlessWindowBase<Base>::SetCellToolTip(int item, int column, const CString& text) {
+    ListCell* cell = FindListCell(m_state, item, column);
+    if (cell) {
+        cell->toolTip = text;
+    }
+    return cell != nullptr;
+}
+
+template <typename Base>
+CString HeadlessWindowBase<Base>::GetCellToolTip(int item, int column) const {
+    const ListCell* cell = FindListCell(m_state, item, column);
+    return cell ? cell->toolTip : CString();
+}
+
 template class HeadlessWindowBase<NativeWindow>;
 template class HeadlessWindowBase<NativeDialog>;
 

@@ -15,6 +15,7 @@ namespace Headless {
 struct ListCell {
     CString text;
     int progress = -1;  // percent of a bar beside the text; -1: none
+    CString toolTip;
 };
 
 struct WindowState {
@@ -80,6 +81,8 @@ public:
     CString GetCellText(int item, int column) const override;
     bool SetCellProgress(int item, int column, int percent) override;
     int GetCellProgress(int item, int column) const override;
+    bool SetCellToolTip(int item, int column, const CString& text) override;
+    CString GetCellToolTip(int item, int column) const override;
     bool DeleteItem(int item) override { return DeleteListRow(m_state, item); }
     void SetItemCountEx(int count) override;
     void DeleteAllItems() override {

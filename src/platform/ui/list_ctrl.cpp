@@ -47,6 +47,14 @@ int CListCtrl::GetItemProgress(int item, int subItem) const {
     return GetNative() ? GetNative()->GetCellProgress(item, subItem) : -1;
 }
 
+bool CListCtrl::SetItemToolTip(int item, int subItem, const CString& text) {
+    return GetNative() && GetNative()->SetCellToolTip(item, subItem, text);
+}
+
+CString CListCtrl::GetItemToolTip(int item, int subItem) const {
+    return GetNative() ? GetNative()->GetCellToolTip(item, subItem) : CString();
+}
+
 bool CListCtrl::DeleteItem(int item) {
     return GetNative() && GetNative()->DeleteItem(item);
 }

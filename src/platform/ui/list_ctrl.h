@@ -23,6 +23,9 @@ public:
     // A bar filled to percent (0 to 100) beside the cell's text; -1 takes the bar away.
     bool SetItemProgress(int item, int subItem, int percent);
     int GetItemProgress(int item, int subItem) const;
+    // What the pointer over the cell shows: the whole of a text the cell shows shortened.
+    bool SetItemToolTip(int item, int subItem, const CString& text);
+    CString GetItemToolTip(int item, int subItem) const;
     bool DeleteItem(int item);
     void DeleteAllItems();
     int GetItemCount() const;

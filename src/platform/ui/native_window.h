@@ -93,6 +93,8 @@ public:
     virtual CString GetCellText(int, int) const { return CString(); }
     virtual bool SetCellProgress(int, int, int) { return false; }
     virtual int GetCellProgress(int, int) const { return -1; }
+    virtual bool SetCellToolTip(int, int, const CString&) { return false; }
+    virtual CString GetCellToolTip(int, int) const { return CString(); }
     virtual bool DeleteItem(int) { return false; }
     virtual void DeleteAllItems() {}
     // Owner-data lists: the number of rows; the rows shown are asked for again.

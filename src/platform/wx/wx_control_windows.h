@@ -1,6 +1,9 @@
 // The wx windows behind controls that no single wx control provides.
 #pragma once
 
+#include <map>
+#include <utility>
+
 #include <utility>
 
 #include <wx/imaglist.h>
@@ -90,13 +93,19 @@ public:
     void BeginQuiet() { ++m_quiet; }
     void EndQuiet() { --m_quiet; }
 
+    // The tooltip of a cell, shown while the pointer is over it; empty: none.
+    void SetCellToolTip(long item, long column, const wxString& text);
+    wxString GetCellToolTip(long item, long column) const;
+
 protected:
     wxString OnGetItemText(long item, long column) const override;
 
 private:
     void OnSelectionChanged(wxListEvent& event);
+    void OnPointerMoved(wxMouseEvent& event);
     void MakeProgressImages();
 
     wxImageList m_progressImages;
     int m_quiet = 0;
+    std::map<std::pair<long, long>, wxString> m_toolTips;
 };

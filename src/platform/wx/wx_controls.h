@@ -123,6 +123,8 @@ public:
     CString GetCellText(int item, int column) const override;
     bool SetCellProgress(int item, int column, int percent) override;
     int GetCellProgress(int item, int column) const override;
+    bool SetCellToolTip(int item, int column, const CString& text) override;
+    CString GetCellToolTip(int item, int column) const override;
     bool DeleteItem(int item) override;
     void DeleteAllItems() override;
     void SetItemCountEx(int count) override;

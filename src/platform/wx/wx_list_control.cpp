@@ -51,6 +51,57 @@ ReportList::ReportList(wxWindow* parent, wxWindowID id, const wxRect& rect, bool
     }
     Bind(wxEVT_LIST_ITEM_SELECTED, &ReportList::OnSelectionChanged, this);
     Bind(wxEVT_LIST_ITEM_DESELECTED, &ReportList::OnSelectionChanged, this);
+    // GTK's list is wx's generic one: the pointer moves over windows inside it (the rows', the
+    // header's), not over the list itself.
+    for (wxWindow* child : GetChildren()) {
+        child->Bind(wxEVT_MOTION, &ReportList::OnPointerMoved, this);
+    }
+}
+
+void ReportList::SetCellToolTip(long item, long column, const wxString& text) {
+    if (text.empty()) {
+        m_toolTips.erase({item, column});
+    } else {
+        m_toolTips[{item, column}] = text;
+    }
+}
+
+wxString ReportList::GetCellToolTip(long item, long column) const {
+    const auto found = m_toolTips.find({item, column});
+    return found == m_toolTips.end() ? wxString() : found->second;
+}
+
+void ReportList::OnPointerMoved(wxMouseEvent& event) {
+    event.Skip();
+    auto* over = wxDynamicCast(event.GetEventObject(), wxWindow);
+    if (!over) {
+        return;
+    }
+    // The rows' window is the tallest; over the header there is no cell.
+    for (const wxWindow* child : GetChildren()) {
+        if (child->GetSize().y > over->GetSize().y) {
+            over->UnsetToolTip();
+            return;
+        }
+    }
+    // The row from the rows window's own coordinates, the column from where the row's cells lie
+    // in the list's.
+    int flags = 0;
+    const long item = HitTest(event.GetPosition(), flags);
+    const wxPoint at = ScreenToClient(over->ClientToScreen(event.GetPosition()));
+    wxString text;
+    for (int column = 0; item >= 0 && column < GetColumnCount(); ++column) {
+        wxRect cell;
+        if (GetSubItemRect(item, column, cell) && cell.Contains(at)) {
+            text = GetCellToolTip(item, column);
+            break;
+        }
+    }
+    if (text.empty()) {
+        over->UnsetToolTip();
+    } else if (over->GetToolTipText() != text) {
+        over->SetToolTip(text);
+    }
 }
 
 void ReportList::MakeProgressImages() {
@@ -174,6 +225,18 @@ bool WxListControl::SetCellText(int item, int column, const CString& text) {
     }
     List()->SetItem(item, column, ToWx(text));
     return true;
+}
+
+bool WxListControl::SetCellToolTip(int item, int column, const CString& text) {
+    if (!IsCell(item, column)) {
+        return false;
+    }
+    List()->SetCellToolTip(item, column, ToWx(text));
+    return true;
+}
+
+CString WxListControl::GetCellToolTip(int item, int column) const {
+    return IsCell(item, column) ? FromWx(List()->GetCellToolTip(item, column)) : CString();
 }
 
 CString WxListControl::GetCellText(int item, int column) const {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/listctrl.h>
+#include <wx/uiaction.h>
 
 #include "platform/ui/list_ctrl.h"
 #include "text_fit.h"
@@ -81,6 +82,28 @@ TEST_F(WxList, RowsColumnsAndBarsAreWhatTheProgramSet) {
 
 // Only the user's changes are reported: neither the program's own selection nor its deleting
 // rows. (Header clicks and double clicks with real input: the overview's real-window test.)
+// A cell's tooltip shows while the pointer is over that cell, and no other.
+TEST_F(WxList, ACellsToolTipFollowsThePointer) {
+    ASSERT_TRUE(list.SetItemToolTip(1, 0, "/srv/seti/b, whole"));
+    EXPECT_EQ(list.GetItemToolTip(1, 0), "/srv/seti/b, whole");
+    EXPECT_FALSE(list.SetItemToolTip(5, 0, "x"));
+    const auto toolTipOver = [&](int row, int column) {
+        wxRect cell;
+        Native().GetSubItemRect(row, column, cell);
+        wxUIActionSimulator user;
+        user.MouseMove(Native().ClientToScreen(cell.GetPosition() + cell.GetSize() / 2));
+        PumpFor(200);
+        wxString shown;
+        for (wxWindow* child : Native().GetChildren()) {
+            shown += child->GetToolTipText();
+        }
+        return shown;
+    };
+    EXPECT_EQ(toolTipOver(1, 0), "/srv/seti/b, whole");
+    EXPECT_EQ(toolTipOver(1, 1), "");
+    EXPECT_EQ(toolTipOver(2, 0), "");
+}
+
 TEST_F(WxList, TheProgramsOwnChangesAreNotReported) {
     list.SetSelectedItem(2);
     PumpFor(50);
