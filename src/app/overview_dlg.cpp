@@ -338,6 +338,7 @@ CClientDlg* COverviewDlg::ClientWindow(int row) const {
 
 void COverviewDlg::OnColumnClickClients(NMLISTVIEW* pNMListView, LRESULT* pResult) {
     m_table.SortBy(pNMListView->iSubItem);
+    m_listClients.SetSortIndicator(m_table.SortColumn(), m_table.SortAscending());
     ShowRows();
     *pResult = 0;
 }

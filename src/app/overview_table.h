@@ -15,6 +15,8 @@ public:
     // same column turns its order round. Takes effect at the next Rebuild.
     void SortBy(int column);
 
+    int SortColumn() const { return m_nSortColumn; }
+    bool SortAscending() const { return m_bSortAscending; }
     int RowCount() const { return static_cast<int>(m_rowClients.size()); }
     // The client of a row; null outside the rows.
     OverviewClient* ClientAt(int row) const;

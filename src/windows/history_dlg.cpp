@@ -71,6 +71,7 @@ bool CHistoryDlg::OnInitDialog() {
     for (const ColumnText& column : kColumns) {
         m_list.InsertColumn(static_cast<int>(column.column), Tr(column.heading), column.format);
     }
+    ShowSortOrder();
     for (int chart = 0; chart < kHistoryChartCount; ++chart) {
         m_chartTab.InsertItem(chart, Tr(kChartTabs[chart]));
     }
@@ -155,9 +156,14 @@ void CHistoryDlg::OnGetDispInfo(NMLVDISPINFO* pDispInfo, LRESULT* pResult) {
     *pResult = 0;
 }
 
+void CHistoryDlg::ShowSortOrder() {
+    m_list.SetSortIndicator(static_cast<int>(m_table.SortColumn()), !m_table.Descending());
+}
+
 void CHistoryDlg::OnColumnClick(NMLISTVIEW* pNMListView, LRESULT* pResult) {
     if (pNMListView->iSubItem >= 0 && pNMListView->iSubItem < kHistoryColumnCount) {
         m_table.SortBy(static_cast<HistoryColumn>(pNMListView->iSubItem));
+        ShowSortOrder();
         m_list.SetItemCountEx(m_table.RowCount());
         SelectRowOfUnit();
     }

@@ -49,6 +49,8 @@ private:
     void ShowUnits(bool fitColumns);
     void ShowSummary();
     void ShowStatus(CsvLog::ReadResult read);
+    // The arrow of the column the table is sorted by.
+    void ShowSortOrder();
     void ShowChart();
     void SelectRowOfUnit();
     HistoryChart CurrentChart() const;

@@ -80,10 +80,14 @@ TEST_F(OverviewTest, HeaderClicksSortTheRows) {
     StartNewUnit(b, "aaa.unit", 0.9, 100.0);
     COverviewDlg& dlg = Open({a, none, b});
     Settle();
+    using Arrow = std::pair<int, bool>;
+    EXPECT_EQ(Headless::ListSortIndicator(dlg, IDC_CLIENTS), Arrow(-1, true));
     ASSERT_TRUE(Headless::ClickListHeader(dlg, IDC_CLIENTS, kProgressColumn));
     EXPECT_EQ(Column(kFolderColumn), (std::vector<std::string>{a, b, none}));
+    EXPECT_EQ(Headless::ListSortIndicator(dlg, IDC_CLIENTS), Arrow(kProgressColumn, true));
     ASSERT_TRUE(Headless::ClickListHeader(dlg, IDC_CLIENTS, kProgressColumn));
     EXPECT_EQ(Column(kFolderColumn), (std::vector<std::string>{b, a, none}));
+    EXPECT_EQ(Headless::ListSortIndicator(dlg, IDC_CLIENTS), Arrow(kProgressColumn, false));
     ASSERT_TRUE(Headless::ClickListHeader(dlg, IDC_CLIENTS, kWorkUnitColumn));
     // A client without a work unit stays last, whichever the order.
     EXPECT_EQ(Column(kWorkUnitColumn),

@@ -87,13 +87,18 @@ TEST_F(HistoryWindow, SortingKeepsTheSelectedUnitWhichTheSkyMapRings) {
                                   Basic("2024/01/24 10:00:00", "\"c\"", "7200.000") + "\n");
     Run([&](CHistoryDlg& dlg) {
         EXPECT_EQ(HighlightPixels(dlg), 0);
+        // The header's arrow follows the order: newest first, A to Z, most CPU first.
+        using Arrow = std::pair<int, bool>;
+        EXPECT_EQ(Headless::ListSortIndicator(dlg, IDC_HISTORY_LIST), Arrow(0, false));
         ASSERT_TRUE(Headless::ClickListRow(dlg, IDC_HISTORY_LIST, 1));  // "a"
         EXPECT_GT(HighlightPixels(dlg), 20);
         ASSERT_TRUE(Headless::ClickListHeader(dlg, IDC_HISTORY_LIST, 1));  // names, A to Z
         EXPECT_EQ(Headless::ListRows(dlg, IDC_HISTORY_LIST)[0][1], "a");
+        EXPECT_EQ(Headless::ListSortIndicator(dlg, IDC_HISTORY_LIST), Arrow(1, true));
         EXPECT_EQ(Headless::SelectedListRow(dlg, IDC_HISTORY_LIST), 0);
         ASSERT_TRUE(Headless::ClickListHeader(dlg, IDC_HISTORY_LIST, 4));  // CPU, most first
         EXPECT_EQ(Headless::ListRows(dlg, IDC_HISTORY_LIST)[2][1], "b");
+        EXPECT_EQ(Headless::ListSortIndicator(dlg, IDC_HISTORY_LIST), Arrow(4, false));
         EXPECT_EQ(Headless::SelectedListRow(dlg, IDC_HISTORY_LIST), 0);
         // The other charts ring nothing.
         ASSERT_TRUE(Headless::SelectTab(dlg, IDC_HISTORY_CHARTTAB, 0));

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/base/cstring.h"
@@ -96,6 +97,8 @@ std::vector<CString> ListColumns(const CWnd& dialog, int id);
 std::vector<std::vector<CString>> ListRows(const CWnd& dialog, int id);
 int ListProgress(const CWnd& dialog, int id, int row, int column);
 CString ListToolTip(const CWnd& dialog, int id, int row, int column);
+// The column whose header shows the order (-1: none) and whether it shows it ascending.
+std::pair<int, bool> ListSortIndicator(const CWnd& dialog, int id);
 int SelectedListRow(const CWnd& dialog, int id);
 // Whether a modal dialog has been ended (EndDialog) inside its modal loop, or is gone.
 bool ModalEnded(const CWnd& dialog);

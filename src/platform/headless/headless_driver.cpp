@@ -268,6 +268,12 @@ CString ListToolTip(const CWnd& dialog, int id, int row, int column) {
     return control ? control->GetCellToolTip(row, column) : CString();
 }
 
+std::pair<int, bool> ListSortIndicator(const CWnd& dialog, int id) {
+    const HeadlessControl* control = ControlOf(dialog, id);
+    return control ? std::pair{control->state().sortColumn, control->state().sortAscending}
+                   : std::pair{-1, true};
+}
+
 int SelectedListRow(const CWnd& dialog, int id) {
     const HeadlessControl* control = ControlOf(dialog, id);
     return control && control->state().kind == ControlKind::List ? control->GetCurSel() : -1;

@@ -35,6 +35,8 @@ struct WindowState {
     std::vector<int> columnWidths;            // as last set: pixels, or LVSCW_AUTOSIZE_USEHEADER
     std::vector<std::vector<ListCell>> rows;  // one cell per column
     int ownerDataRows = 0;                    // the rows an owner-data list's program keeps
+    int sortColumn = -1;                      // the header that shows the order; -1: none
+    bool sortAscending = true;
     MessageTarget* target = nullptr;
     PixelGrid* paintGrid = nullptr;  // set only while a paint runs
 };
@@ -83,6 +85,10 @@ public:
     int GetCellProgress(int item, int column) const override;
     bool SetCellToolTip(int item, int column, const CString& text) override;
     CString GetCellToolTip(int item, int column) const override;
+    void SetSortIndicator(int column, bool ascending) override {
+        m_state.sortColumn = column;
+        m_state.sortAscending = ascending;
+    }
     bool DeleteItem(int item) override { return DeleteListRow(m_state, item); }
     void SetItemCountEx(int count) override;
     void DeleteAllItems() override {

@@ -55,6 +55,12 @@ CString CListCtrl::GetItemToolTip(int item, int subItem) const {
     return GetNative() ? GetNative()->GetCellToolTip(item, subItem) : CString();
 }
 
+void CListCtrl::SetSortIndicator(int column, bool ascending) {
+    if (GetNative()) {
+        GetNative()->SetSortIndicator(column, ascending);
+    }
+}
+
 bool CListCtrl::DeleteItem(int item) {
     return GetNative() && GetNative()->DeleteItem(item);
 }

@@ -26,6 +26,8 @@ public:
     // What the pointer over the cell shows: the whole of a text the cell shows shortened.
     bool SetItemToolTip(int item, int subItem, const CString& text);
     CString GetItemToolTip(int item, int subItem) const;
+    // The arrow in a column's header that shows the rows are in its order; -1 shows none.
+    void SetSortIndicator(int column, bool ascending);
     bool DeleteItem(int item);
     void DeleteAllItems();
     int GetItemCount() const;

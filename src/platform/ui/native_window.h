@@ -95,6 +95,8 @@ public:
     virtual int GetCellProgress(int, int) const { return -1; }
     virtual bool SetCellToolTip(int, int, const CString&) { return false; }
     virtual CString GetCellToolTip(int, int) const { return CString(); }
+    // The arrow in a column's header that shows the rows' order; a column below 0 shows none.
+    virtual void SetSortIndicator(int, bool) {}
     virtual bool DeleteItem(int) { return false; }
     virtual void DeleteAllItems() {}
     // Owner-data lists: the number of rows; the rows shown are asked for again.

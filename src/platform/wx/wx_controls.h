@@ -125,6 +125,7 @@ public:
     int GetCellProgress(int item, int column) const override;
     bool SetCellToolTip(int item, int column, const CString& text) override;
     CString GetCellToolTip(int item, int column) const override;
+    void SetSortIndicator(int column, bool ascending) override;
     bool DeleteItem(int item) override;
     void DeleteAllItems() override;
     void SetItemCountEx(int count) override;

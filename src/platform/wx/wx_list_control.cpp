@@ -239,6 +239,18 @@ CString WxListControl::GetCellToolTip(int item, int column) const {
     return IsCell(item, column) ? FromWx(List()->GetCellToolTip(item, column)) : CString();
 }
 
+void WxListControl::SetSortIndicator(int column, bool ascending) {
+    ReportList* list = List();
+    if (!list) {
+        return;
+    }
+    if (column >= 0 && column < list->GetColumnCount()) {
+        list->ShowSortIndicator(column, ascending);
+    } else {
+        list->RemoveSortIndicator();
+    }
+}
+
 CString WxListControl::GetCellText(int item, int column) const {
     return IsCell(item, column) ? FromWx(List()->GetItemText(item, column)) : CString();
 }

@@ -104,6 +104,17 @@ TEST_F(WxList, ACellsToolTipFollowsThePointer) {
     EXPECT_EQ(toolTipOver(2, 0), "");
 }
 
+TEST_F(WxList, TheSortArrowIsOnTheColumnTheProgramNames) {
+    list.SetSortIndicator(1, false);
+    EXPECT_EQ(Native().GetSortIndicator(), 1);
+    EXPECT_FALSE(Native().IsAscendingSortIndicator());
+    list.SetSortIndicator(0, true);
+    EXPECT_EQ(Native().GetSortIndicator(), 0);
+    EXPECT_TRUE(Native().IsAscendingSortIndicator());
+    list.SetSortIndicator(-1, true);
+    EXPECT_EQ(Native().GetSortIndicator(), -1);
+}
+
 TEST_F(WxList, TheProgramsOwnChangesAreNotReported) {
     list.SetSelectedItem(2);
     PumpFor(50);
