@@ -21,7 +21,8 @@ CInfoDlg::CInfoDlg(ClientSession& session, CWnd* parent)
     : CDialog(LoadDialogTemplate(IDD_VANTREL_DIALOG), parent),
       m_session(session),
       m_monitor(session.Monitor()),
-      m_hIcon(LoadIconResource(IDR_MAINFRAME)) {
+      m_hIcon(LoadIconResource(IDR_MAINFRAME)),
+      m_texts({m_strLastUpdate, m_strMessage, m_strHeader, m_strLabels, m_strValues}) {
     m_session.AddObserver(this);
 }
 
@@ -229,14 +230,12 @@ bool CInfoDlg::UpdateDisplay() {
     const int tab = m_tab.GetCurSel();
     const MainWindowTexts::Changes changes = m_texts.Update(m_monitor, tab);
     if (changes.records) {
-        SetWindowText(m_texts.title);
+        SetWindowText(m_texts.Title());
     }
     if (m_pSimpleView) {
-        const SimpleViewText& simple = m_texts.simpleView;
+        const SimpleViewText& simple = m_texts.SimpleView();
         m_pSimpleView->UpdateView(simple.info, simple.time, simple.title, simple.shown);
     }
-    m_strLastUpdate = m_texts.lastUpdate;
-    m_strMessage = m_texts.message;
     if (!changes.shown) {
         // Header and columns keep what the last successful build left. The graph has been
         // handed nothing yet: hidden, where the template shows it as a black box.
@@ -247,9 +246,6 @@ bool CInfoDlg::UpdateDisplay() {
     if (changes.page) {
         ShowPageControls(tab);
     }
-    m_strHeader = m_texts.header;
-    m_strLabels = m_texts.page.labels;
-    m_strValues = m_texts.page.values;
     UpdateData(false);
     return true;
 }

@@ -90,6 +90,6 @@ private:
     CString m_strUserTab;
     double m_bgPotData[AnalysisState::kBgPotCount] = {};
     CSize m_sizeValues;
-    // The texts shown, built from the session's load.
+    // Builds the texts above from the session's load.
     MainWindowTexts m_texts;
 };

@@ -1,5 +1,7 @@
 #include "app/main_window_texts.h"
 
+#include <utility>
+
 #include "app/main_tabs.h"
 #include "app/progress_inputs.h"
 #include "pages/analysis_page.h"
@@ -11,6 +13,9 @@
 #include "pages/work_unit_page.h"
 #include "res/strings.h"
 
+namespace {
+
+// The page of a tab (main_tabs.h) for the monitor's load.
 PageText BuildTabPage(const ClientMonitor& monitor, int tab) {
     const WorkUnitInfo& wu = monitor.WorkUnit();
     switch (tab) {
@@ -27,6 +32,8 @@ PageText BuildTabPage(const ClientMonitor& monitor, int tab) {
     }
 }
 
+}  // namespace
+
 MainWindowTexts::Changes MainWindowTexts::Update(const ClientMonitor& monitor, int tab) {
     const CTime& timeUpdate = monitor.TimeUpdate();
     const WorkUnitInfo& wu = monitor.WorkUnit();
@@ -36,13 +43,13 @@ MainWindowTexts::Changes MainWindowTexts::Update(const ClientMonitor& monitor, i
     // Written once for the last update line and the simple view.
     const CString updateText = timeUpdate.Format(kLocalSecondsPattern);
     if (changes.records) {
-        simpleView = BuildSimpleViewText(updateText, wu, state);
-        title = BuildTitle(wu, state);
+        m_simpleView = BuildSimpleViewText(updateText, wu, state);
+        m_title = BuildTitle(wu, state);
     } else {
-        simpleView.time = updateText;
+        m_simpleView.time = updateText;
     }
-    lastUpdate = BuildLastUpdateLine(timeUpdate, updateText, wu);
-    message = BuildFrameMessage(wu, state);
+    m_shown.lastUpdate = BuildLastUpdateLine(timeUpdate, updateText, wu);
+    m_shown.message = BuildFrameMessage(wu, state);
     if (!wu.found) {
         // Only the start-up load finds no work unit (a later failed load restores the previous
         // records): the next one that does builds everything.
@@ -50,19 +57,22 @@ MainWindowTexts::Changes MainWindowTexts::Update(const ClientMonitor& monitor, i
         return changes;
     }
     if (changes.records) {
-        header = BuildHeader(monitor.ClientVersionText(), state);
+        m_shown.header = BuildHeader(monitor.ClientVersionText(), state);
     }
     changes.page = changes.records || tab != m_shownTab;
     if (changes.page) {
-        page = BuildTabPage(monitor, tab);
+        PageText page = BuildTabPage(monitor, tab);
+        m_shown.labels = std::move(page.labels);
+        m_shown.values = std::move(page.values);
     } else if (tab == kProgressTab) {
-        page.values.Empty();
-        AppendProgressValues(page.values, ProgressInputsOf(monitor));
+        // Its predictions count from the load: written again, into the string that holds them.
+        m_shown.values.Empty();
+        AppendProgressValues(m_shown.values, ProgressInputsOf(monitor));
     }
     m_builtGeneration = generation;
     m_shownTab = tab;
     if (tab == kUserTab && !monitor.User().found) {
-        message = Tr(Text::kUserNotObtained);
+        m_shown.message = Tr(Text::kUserNotObtained);
     }
     return changes;
 }

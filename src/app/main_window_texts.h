@@ -14,6 +14,17 @@
 
 class MainWindowTexts {
 public:
+    // The window's own strings, which its controls show: the texts are written there, once.
+    struct Shown {
+        CString& lastUpdate;
+        CString& message;
+        CString& header;
+        CString& labels;
+        CString& values;
+    };
+
+    explicit MainWindowTexts(const Shown& shown) : m_shown(shown) {}
+
     // What the last Update changed beyond the lines and the simple view's time.
     struct Changes {
         bool shown;    // false: no work unit; the header and the page keep what they held
@@ -23,17 +34,13 @@ public:
 
     Changes Update(const ClientMonitor& monitor, int tab);
 
-    CString title;
-    SimpleViewText simpleView;
-    CString lastUpdate;
-    CString message;
-    CString header;
-    PageText page;
+    const CString& Title() const { return m_title; }
+    const SimpleViewText& SimpleView() const { return m_simpleView; }
 
 private:
+    Shown m_shown;
+    CString m_title;
+    SimpleViewText m_simpleView;
     std::optional<std::uint64_t> m_builtGeneration;
     int m_shownTab = -1;
 };
-
-// The page of a tab (main_tabs.h) for the monitor's load.
-PageText BuildTabPage(const ClientMonitor& monitor, int tab);

@@ -84,10 +84,6 @@ bool COverviewDlg::OnInitDialog() {
     }
     BeginRefreshAll();
     ShowRows();
-    if (m_clients.empty()) {
-        m_strMessage = Tr(Text::kOverviewNoClients);
-        UpdateData(false);
-    }
     return true;
 }
 
@@ -158,9 +154,6 @@ void COverviewDlg::OnRemoveClient() {
                                  [&](const auto& client) { return client.get() == selected; }));
     m_listClients.SetSelectedItem(-1);
     KeepFolder(folder, false);
-    if (m_clients.empty() && m_strMessage.IsEmpty()) {
-        m_strMessage = Tr(Text::kOverviewNoClients);
-    }
     ShowRows();
 }
 
@@ -323,6 +316,10 @@ void COverviewDlg::ShowRows() {
     }
     if (CWnd* remove = GetDlgItem(IDC_REMOVE_CLIENT)) {
         remove->EnableWindow(selectedRow >= 0);
+    }
+    // No client: how to add one, unless something else is being said.
+    if (m_clients.empty() && m_strMessage.IsEmpty()) {
+        m_strMessage = Tr(Text::kOverviewNoClients);
     }
     UpdateData(false);
 }

@@ -50,7 +50,7 @@ void PutSamples(TextWriter& v, const WorkUnitInfo& wu) {
 
 void PutSamplesPerRate(TextWriter& v, const WorkUnitInfo& wu) {
     if (wu.subband_sample_rate == 0.0) {
-        v.Put("NaN");
+        PutNaN(v);
     } else {
         v.Format("%.3lf sec", wu.nsamples / wu.subband_sample_rate);
     }

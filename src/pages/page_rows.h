@@ -14,6 +14,11 @@ struct PageRow {
     void (*value)(TextWriter&, const Facts&);  // null: nothing on the line
 };
 
+// The value of a row that cannot be worked out from what the client files hold.
+inline void PutNaN(TextWriter& text) {
+    text.Put("NaN");
+}
+
 // Whether the values column ends with a line end after its last row.
 enum class LastLine { kEnded, kOpen };
 

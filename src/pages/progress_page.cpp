@@ -88,10 +88,6 @@ struct ProgressFacts {
     std::int64_t sinceReceipt;  // since the work unit file was written; 0 when that is unknown
 };
 
-void PutNaN(TextWriter& v) {
-    v.Put("NaN");
-}
-
 void PutProgress(TextWriter& v, const ProgressFacts& f) {
     v.Fixed(f.in.state.prog * 100, 3);
     v.Put(" %");

@@ -11,10 +11,6 @@ constexpr double kJulianYear = 31557600.0;  // 365.25 days
 constexpr double kDaysPerSecond = 1 / 86400.0;
 constexpr double kYearsPerSecond = 1 / 31557600.0;
 
-void PutNaN(TextWriter& v) {
-    v.Put("NaN");
-}
-
 void PutUnitsAsOf(TextWriter& v, int units, double julianDate) {
     v.Format("%d WUs", units);
     if (const auto ut = UtFieldsOf(julianDate)) {

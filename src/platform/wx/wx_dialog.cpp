@@ -185,7 +185,7 @@ void WxDialog::SetIcon(HICON icon, bool big) {
         return;
     }
     // One per size: a later one of a size wins.
-    const wxIconBundle sizes = IconBundleFromResource(icon);
+    const wxIconBundle& sizes = IconBundleFromResource(icon);
     for (size_t k = 0; k < sizes.GetIconCount(); ++k) {
         m_icons.AddIcon(sizes.GetIconByIndex(k));
     }

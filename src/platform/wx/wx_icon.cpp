@@ -1,5 +1,7 @@
 #include "platform/wx/wx_icon.h"
 
+#include <map>
+
 #include <wx/bitmap.h>
 #include <wx/image.h>
 #include <wx/log.h>
@@ -36,32 +38,28 @@ wxIcon IconFromImage(const IconImage& image) {
 
 }  // namespace
 
-wxIcon IconFromResource(HICON icon) {
-    if (!icon || icon->count == 0) {
-        return wxIcon();
-    }
-    wxIcon first;
-    for (std::size_t k = 0; k < icon->count; ++k) {
-        const wxIcon image = IconFromImage(icon->images[k]);
-        if (image.IsOk() && image.GetWidth() == kControlIconSize) {
-            return image;
-        }
-        if (!first.IsOk()) {
-            first = image;
-        }
-    }
-    return first;
-}
-
-wxIconBundle IconBundleFromResource(HICON icon) {
-    wxIconBundle bundle;
-    for (std::size_t k = 0; icon && k < icon->count; ++k) {
+const wxIconBundle& IconBundleFromResource(HICON icon) {
+    // Decoded once per resource: every window sets its icon twice, and the dialogs the
+    // framework makes take the application's too.
+    static std::map<HICON, wxIconBundle> decoded;
+    const auto [at, added] = decoded.try_emplace(icon);
+    for (std::size_t k = 0; added && icon && k < icon->count; ++k) {
         const wxIcon image = IconFromImage(icon->images[k]);
         if (image.IsOk()) {
-            bundle.AddIcon(image);
+            at->second.AddIcon(image);
         }
     }
-    return bundle;
+    return at->second;
+}
+
+wxIcon IconFromResource(HICON icon) {
+    const wxIconBundle& bundle = IconBundleFromResource(icon);
+    if (bundle.IsEmpty()) {
+        return wxIcon();
+    }
+    const wxSize size(kControlIconSize, kControlIconSize);
+    const wxIcon exact = bundle.GetIconOfExactSize(size);
+    return exact.IsOk() ? exact : bundle.GetIconByIndex(0);
 }
 
 void SetApplicationIcon(HICON icon) {

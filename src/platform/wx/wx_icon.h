@@ -10,7 +10,7 @@
 // the resource is missing or its PNG can't be read.
 wxIcon IconFromResource(HICON icon);
 // Every image of the resource that can be read, for a window's title bar, task bar and switcher.
-wxIconBundle IconBundleFromResource(HICON icon);
+const wxIconBundle& IconBundleFromResource(HICON icon);
 
 // The icon the program last gave a window as its big icon: the application's icon, which icon
 // controls and later windows show.
