@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real program as `vantrel --history FILE` on the virtual display that xvfb-run provides: its
+# The real program as `vantrel --history FILE` on a virtual display of its own: its
 # window must appear titled "作業履歴 - FILE" with the program's icon at every size, a screenshot of it must show the sky map's units
 # (blue) over its band, and its close box must end the program with status 0.
 set -euo pipefail

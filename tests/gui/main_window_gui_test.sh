@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real program in a real window, on the virtual display that xvfb-run provides. It is started
+# The real program in a real window, on a virtual display of its own. It is started
 # in a copy of demo/ once per tab, opening on that tab through the remembered-tab setting. Each
 # time its window must appear with the title "<directory> (NN.NNN%) - Vantrel" and the program's
 # icon at every size, a screenshot of

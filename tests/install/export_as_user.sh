@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The user's side of the install test, on the display that xvfb-run gives it: starts the
+# The user's side of the install test, on a virtual display of its own: starts the
 # installed program in a client folder with an empty settings file, keeps the window's icon,
 # clicks the export button and closes the window once the CSV log has its line.
 #   export_as_user.sh PROGRAM CLIENT_DIR CLOSE_WINDOW OUT_DIR

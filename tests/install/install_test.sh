@@ -100,7 +100,8 @@ home=$work/home
 client=$work/client
 helpers=$work/bin
 mkdir -p "$helpers" "$work/out"
-cp "$source/tests/install/export_as_user.sh" "$test_build/x11-close-window" "$helpers/"
+cp "$source/tests/install/export_as_user.sh" "$source/tests/support/on_display.sh" \
+    "$test_build/x11-close-window" "$helpers/"
 cp -R "$source/demo/." "$client/"
 as_user=(env)
 if [ "$(id -u)" -eq 0 ]; then
@@ -112,8 +113,8 @@ else
     mkdir -p "$home"
 fi
 "${as_user[@]}" -i HOME="$home" PATH=/usr/bin:/bin LANG=ja_JP.UTF-8 \
-    xvfb-run -a "$helpers/export_as_user.sh" "$program" "$client" "$helpers/x11-close-window" \
-    "$work/out" || fail "the user's run of the installed program"
+    "$helpers/on_display.sh" "$helpers/export_as_user.sh" "$program" "$client" \
+    "$helpers/x11-close-window" "$work/out" || fail "the user's run of the installed program"
 
 csv=$home/.local/share/Halvorn/Vantrel/export.csv
 [ "$(stat -c %a "$(dirname "$csv")")" = 700 ] || fail "the log's folder is open to others"
