@@ -8,8 +8,10 @@
 #include "platform/ui/cwinapp.h"
 #include "platform/ui/folder_dialog.h"
 #include "res/resource.h"
+#include "res/settings_keys.h"
 #include "res/strings.h"
 #include "res/templates.h"
+#include "res/window_places.h"
 #include "windows/history_dlg.h"
 #include "windows/settings_dlg.h"
 
@@ -79,6 +81,7 @@ bool COverviewDlg::OnInitDialog() {
                                    number ? LVCFMT_RIGHT : LVCFMT_LEFT);
     }
     LoadSettings();
+    RestoreWindowPlace(*this, *AfxGetApp(), SettingsKey::kOverviewWindow);
     for (const CString& folder : m_initialFolders) {
         AddClient(folder);
     }
@@ -186,6 +189,7 @@ void COverviewDlg::OnClose() {
     for (const auto& client : m_clients) {
         client->window.reset();
     }
+    KeepWindowPlace(*this, *AfxGetApp(), SettingsKey::kOverviewWindow);
     CDialog::OnOK();
 }
 

@@ -25,12 +25,13 @@ void HistoryCharts::Draw(HistoryChart chart, const PlotStream& stream) const {
     }
 }
 
-bool HistoryCharts::Render(HistoryChart chart, RgbaImage& image, const LogUnit* highlighted) {
+bool HistoryCharts::Render(HistoryChart chart, RgbaImage& image, const LogUnit* highlighted,
+                           double textPixels) {
     if (chart == HistoryChart::kSkyMap) {
-        return m_skyMap.Render(image, highlighted);
+        return m_skyMap.Render(image, highlighted, textPixels);
     }
     image = RgbaImage(image.width, image.height);
-    PlotStream stream(image);
+    PlotStream stream(image, textPixels);
     if (!stream.IsOpen()) {
         return false;
     }

@@ -19,9 +19,11 @@ public:
     // The units must outlive the charts or the next call.
     void SetUnits(const std::vector<LogUnit>& units);
 
-    // Draws the chart into the image, at its size. highlighted (a unit, or null) is picked out
-    // on the sky map. False when PLplot could not draw.
-    bool Render(HistoryChart chart, RgbaImage& image, const LogUnit* highlighted);
+    // Draws the chart into the image, at its size, its texts textPixels tall (PlotStream).
+    // highlighted (a unit, or null) is picked out on the sky map. False when PLplot could not
+    // draw.
+    bool Render(HistoryChart chart, RgbaImage& image, const LogUnit* highlighted,
+                double textPixels = 0);
     // The chart as the bytes of a PNG or SVG file of the size; empty when it failed.
     std::string Export(HistoryChart chart, ChartFormat format, int width, int height,
                        const LogUnit* highlighted) const;

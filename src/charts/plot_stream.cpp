@@ -53,7 +53,8 @@ bool ChartDriversAvailable() {
     return available;
 }
 
-PlotStream::PlotStream(RgbaImage& image) : m_width(image.width), m_height(image.height) {
+PlotStream::PlotStream(RgbaImage& image, double textPixels)
+    : m_width(image.width), m_height(image.height) {
     if (image.IsEmpty() || !ChartDriversAvailable()) {
         return;
     }
@@ -62,7 +63,7 @@ PlotStream::PlotStream(RgbaImage& image) : m_width(image.width), m_height(image.
         return;
     }
     plsmema(image.width, image.height, image.pixels.data());
-    Begin("memcairo");
+    Begin("memcairo", textPixels);
 }
 
 PlotStream::PlotStream(ChartFormat format, int width, int height)
@@ -87,7 +88,7 @@ PlotStream::PlotStream(ChartFormat format, int width, int height)
     Begin(format == ChartFormat::kPng ? "pngcairo" : "svgcairo");
 }
 
-void PlotStream::Begin(const char* device) {
+void PlotStream::Begin(const char* device, double textPixels) {
     plsabort(OnAbort);
     g_aborted = false;
     plsdev(device);
@@ -99,6 +100,17 @@ void PlotStream::Begin(const char* device) {
     }
     plinit();
     pladv(0);
+    if (textPixels > 0) {
+        // PLplot sizes texts in millimetres of a page as wide as the picture.
+        PLFLT left = 0;
+        PLFLT right = 0;
+        PLFLT bottom = 0;
+        PLFLT top = 0;
+        plgspa(&left, &right, &bottom, &top);
+        if (right > left) {
+            plschr(textPixels * (right - left) / m_width, 1.0);
+        }
+    }
     m_open = !g_aborted;
 }
 

@@ -27,8 +27,10 @@ bool ChartDriversAvailable();
 
 class PlotStream {
 public:
-    // Draws over the image's pixels, which stay where nothing is drawn.
-    explicit PlotStream(RgbaImage& image);
+    // Draws over the image's pixels, which stay where nothing is drawn. textPixels: how tall
+    // the texts' capitals are, in the image's pixels (a window's text size); 0 leaves PLplot's
+    // own, which grows with the picture.
+    explicit PlotStream(RgbaImage& image, double textPixels = 0);
     // A width x height picture in the format; Finish gives its bytes.
     PlotStream(ChartFormat format, int width, int height);
     ~PlotStream();
@@ -44,7 +46,7 @@ public:
     std::string Finish();
 
 private:
-    void Begin(const char* device);
+    void Begin(const char* device, double textPixels = 0);
 
     int m_stream = -1;
     bool m_open = false;

@@ -153,20 +153,22 @@ void SkyMapChart::DrawMap(const PlotStream& stream) const {
     DrawLegend();
 }
 
-bool SkyMapChart::Render(RgbaImage& image, const LogUnit* highlighted) {
-    if (m_map.width != image.width || m_map.height != image.height) {
+bool SkyMapChart::Render(RgbaImage& image, const LogUnit* highlighted, double textPixels) {
+    if (m_map.width != image.width || m_map.height != image.height ||
+        m_mapTextPixels != textPixels) {
         RgbaImage map(image.width, image.height);
-        PlotStream stream(map);
+        PlotStream stream(map, textPixels);
         if (!stream.IsOpen()) {
             return false;
         }
         DrawMap(stream);
         stream.Finish();
         m_map = std::move(map);
+        m_mapTextPixels = textPixels;
     }
     image = m_map;
     if (highlighted) {
-        PlotStream stream(image);
+        PlotStream stream(image, textPixels);
         if (!stream.IsOpen()) {
             return false;
         }

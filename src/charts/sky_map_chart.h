@@ -16,7 +16,7 @@ public:
 
     // Into the image, at its size. The map without the highlight is kept, so that picking
     // another unit only draws that unit again. False when PLplot could not draw.
-    bool Render(RgbaImage& image, const LogUnit* highlighted);
+    bool Render(RgbaImage& image, const LogUnit* highlighted, double textPixels = 0);
     // The bytes of a PNG or SVG file; empty when it failed.
     std::string Export(ChartFormat format, int width, int height, const LogUnit* highlighted) const;
 
@@ -25,4 +25,5 @@ private:
 
     const std::vector<LogUnit>* m_units = nullptr;
     RgbaImage m_map;  // without the highlight; empty when it must be drawn again
+    double m_mapTextPixels = 0;
 };

@@ -23,6 +23,15 @@ inline constexpr char kClients[] = "Clients";
 inline constexpr char kCount[] = "Count";
 inline constexpr char kFolderPrefix[] = "Folder";
 
+// Where each of our resizable windows was when it last closed, in a section of its own.
+inline constexpr char kOverviewWindow[] = "OverviewWindow";
+inline constexpr char kHistoryWindow[] = "HistoryWindow";
+inline constexpr char kLeft[] = "Left";
+inline constexpr char kTop[] = "Top";
+inline constexpr char kWidth[] = "Width";
+inline constexpr char kHeight[] = "Height";
+inline constexpr char kSplitter[] = "Splitter";
+
 inline constexpr char kTab[] = "TAB";
 inline constexpr char kOffset[] = "OFSET";
 

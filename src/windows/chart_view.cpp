@@ -7,10 +7,24 @@ const MessageMap* CChartView::GetThisMessageMap() {
     return &map;
 }
 
+namespace {
+
+// A chart's texts by a line of the window's text: its labels (0.8 of this) come out about as tall
+// as the window's own capitals.
+constexpr double kChartTextPerLine = 0.85;
+
+}  // namespace
+
 CSize CChartView::GetPictureSize() const {
     CRect client;
     GetClientRect(&client);
-    return CSize{client.Width(), client.Height()};
+    const double scale = GetContentScale();
+    return CSize{static_cast<int>(client.Width() * scale + 0.5),
+                 static_cast<int>(client.Height() * scale + 0.5)};
+}
+
+double CChartView::GetPictureTextPixels() const {
+    return GetTextHeight() * kChartTextPerLine * GetContentScale();
 }
 
 void CChartView::SetPicture(RgbaImage picture) {
@@ -20,5 +34,5 @@ void CChartView::SetPicture(RgbaImage picture) {
 
 void CChartView::OnPaint() {
     CPaintDC dc(this);
-    dc.DrawImage(0, 0, m_picture);
+    dc.DrawImage(0, 0, m_picture, GetContentScale());
 }

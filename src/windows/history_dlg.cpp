@@ -2,13 +2,20 @@
 
 #include "history/log_calendar.h"
 #include "platform/base/clock.h"
+#include "platform/ui/cwinapp.h"
 #include "res/resource.h"
+#include "res/settings_keys.h"
 #include "res/strings.h"
 #include "res/templates.h"
+#include "res/window_places.h"
 
 namespace {
 
 constexpr UINT_PTR kRereadTimerId = 1;
+// The chart is drawn again at the window's new size once the user has stopped resizing it for
+// this long: a sky map of years of units takes a while to draw at every step of a drag.
+constexpr UINT_PTR kResizedTimerId = 2;
+constexpr UINT kResizedMs = 150;
 
 struct ColumnText {
     HistoryColumn column;
@@ -41,6 +48,7 @@ const MessageMap* CHistoryDlg::GetThisMessageMap() {
         {
             MapTimer(&CHistoryDlg::OnTimer),
             MapClose(&CHistoryDlg::OnClose),
+            MapSize(&CHistoryDlg::OnSize),
             MapNotify(LVN_GETDISPINFO, IDC_HISTORY_LIST, &CHistoryDlg::OnGetDispInfo),
             MapNotify(LVN_COLUMNCLICK, IDC_HISTORY_LIST, &CHistoryDlg::OnColumnClick),
             MapNotify(LVN_ITEMCHANGED, IDC_HISTORY_LIST, &CHistoryDlg::OnItemChanged),
@@ -77,6 +85,9 @@ bool CHistoryDlg::OnInitDialog() {
     }
     // The sky map first: the picture no other program draws from the user's own log.
     m_chartTab.SetCurSel(static_cast<int>(HistoryChart::kSkyMap));
+    if (const CWinApp* app = AfxGetApp()) {
+        RestoreWindowPlace(*this, *app, SettingsKey::kHistoryWindow);
+    }
     ReadLog();
     SetTimer(kRereadTimerId, kRereadMs);
     return true;
@@ -85,12 +96,39 @@ bool CHistoryDlg::OnInitDialog() {
 void CHistoryDlg::OnTimer(UINT_PTR nIDEvent) {
     if (nIDEvent == kRereadTimerId) {
         ReadLog();
+    } else if (nIDEvent == kResizedTimerId) {
+        KillTimer(kResizedTimerId);
+        const CSize size = m_wndChart.GetPictureSize();
+        const RgbaImage& shown = m_wndChart.GetPicture();
+        if (size.cx != shown.width || size.cy != shown.height) {
+            ShowChart();
+        }
     }
 }
 
+void CHistoryDlg::OnSize(UINT, int, int) {
+    SetTimer(kResizedTimerId, kResizedMs);
+}
+
+void CHistoryDlg::OnOK() {
+    EndWith(IDOK);
+}
+
+void CHistoryDlg::OnCancel() {
+    EndWith(IDCANCEL);
+}
+
 void CHistoryDlg::OnClose() {
+    EndWith(IDCANCEL);
+}
+
+void CHistoryDlg::EndWith(int result) {
     KillTimer(kRereadTimerId);
-    EndDialog(IDCANCEL);
+    KillTimer(kResizedTimerId);
+    if (CWinApp* app = AfxGetApp()) {
+        KeepWindowPlace(*this, *app, SettingsKey::kHistoryWindow);
+    }
+    EndDialog(result);
 }
 
 void CHistoryDlg::ReadLog() {

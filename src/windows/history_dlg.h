@@ -35,8 +35,11 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     bool OnInitDialog() override;
 
+    void OnOK() override;
+    void OnCancel() override;
     void OnTimer(UINT_PTR nIDEvent);
     void OnClose();
+    void OnSize(UINT nType, int cx, int cy);
     void OnGetDispInfo(NMLVDISPINFO* pDispInfo, LRESULT* pResult);
     void OnColumnClick(NMLISTVIEW* pNMListView, LRESULT* pResult);
     void OnItemChanged(NMLISTVIEW* pNMListView, LRESULT* pResult);
@@ -44,6 +47,8 @@ protected:
     void OnSaveChart();
 
 private:
+    // Keeps where the window is for the next time, and ends it.
+    void EndWith(int result);
     // Reads what is new in the log and, when anything is, shows it all again.
     void ReadLog();
     void ShowUnits(bool fitColumns);

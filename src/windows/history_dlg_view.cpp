@@ -60,7 +60,8 @@ void CHistoryDlg::ShowStatus(CsvLog::ReadResult read) {
 void CHistoryDlg::ShowChart() {
     const CSize size = m_wndChart.GetPictureSize();
     RgbaImage picture(size.cx, size.cy);
-    if (!m_charts.Render(CurrentChart(), picture, SelectedUnit())) {
+    if (!m_charts.Render(CurrentChart(), picture, SelectedUnit(),
+                         m_wndChart.GetPictureTextPixels())) {
         m_strStatus = Tr(Text::kHistoryNoCharts);
         UpdateData(false);
     }

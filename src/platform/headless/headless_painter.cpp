@@ -23,7 +23,7 @@ void GridPainter::FillSolidRect(const CRect& rect, COLORREF color) {
     }
 }
 
-void GridPainter::DrawImage(int x, int y, const RgbaImage& image) {
+void GridPainter::DrawImage(int x, int y, const RgbaImage& image, double) {
     for (int row = std::max(0, -y); row < image.height && y + row < m_grid.height; ++row) {
         for (int column = std::max(0, -x); column < image.width && x + column < m_grid.width;
              ++column) {

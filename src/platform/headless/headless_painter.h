@@ -16,7 +16,8 @@ public:
     void MoveTo(int x, int y) override { m_current = CPoint{x, y}; }
     void LineTo(int x, int y) override;
     void Polyline(const CPoint* points, int count) override;
-    void DrawImage(int x, int y, const RgbaImage& image) override;
+    // Pixel for pixel: the headless screen has one pixel a window pixel.
+    void DrawImage(int x, int y, const RgbaImage& image, double scale) override;
 
 private:
     void Plot(int x, int y);

@@ -124,6 +124,8 @@ public:
     bool IsIconic() const override { return m_iconic; }
     void SetIcon(HICON icon, bool big) override { (big ? m_bigIcon : m_smallIcon) = icon; }
     bool AppendSystemMenuItem(UINT commandId, const CString& text) override;
+    int GetSplitterOffset() const override { return m_splitterOffset; }
+    void SetSplitterOffset(int offset) override { m_splitterOffset = offset; }
 
     HeadlessControl* Control(int id);
     const DialogTemplate& dialogTemplate() const { return m_template; }
@@ -136,6 +138,7 @@ public:
     HICON m_smallIcon = nullptr;
     bool m_iconic = false;
     int m_focusId = 0;
+    int m_splitterOffset = 0;
 
 private:
     const DialogTemplate& m_template;

@@ -18,7 +18,7 @@ public:
     void MoveTo(int, int) override {}
     void LineTo(int, int) override {}
     void Polyline(const CPoint*, int) override {}
-    void DrawImage(int, int, const RgbaImage&) override {}
+    void DrawImage(int, int, const RgbaImage&, double) override {}
 };
 
 std::unique_ptr<NativePainter> BeginPainting(CWnd* window) {
@@ -62,8 +62,8 @@ void CDC::Polyline(const CPoint* points, int count) {
     m_painter->Polyline(points, count);
 }
 
-void CDC::DrawImage(int x, int y, const RgbaImage& image) {
-    m_painter->DrawImage(x, y, image);
+void CDC::DrawImage(int x, int y, const RgbaImage& image, double scale) {
+    m_painter->DrawImage(x, y, image, scale);
 }
 
 CPaintDC::CPaintDC(CWnd* window) : CDC(BeginPainting(window)) {}

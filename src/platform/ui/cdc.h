@@ -28,8 +28,8 @@ public:
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     void Polyline(const CPoint* points, int count);
-    // A picture, its top left corner at (x, y).
-    void DrawImage(int x, int y, const RgbaImage& image);
+    // A picture, its top left corner at (x, y); scale of its pixels make one of the window's.
+    void DrawImage(int x, int y, const RgbaImage& image, double scale = 1.0);
 
 protected:
     explicit CDC(std::unique_ptr<NativePainter> painter);

@@ -155,6 +155,24 @@ void CWnd::SetIcon(HICON icon, bool big) {
     }
 }
 
+double CWnd::GetContentScale() const {
+    return m_native ? m_native->GetContentScale() : 1.0;
+}
+
+int CWnd::GetTextHeight() const {
+    return m_native ? m_native->GetTextHeight() : 0;
+}
+
+int CWnd::GetSplitterOffset() const {
+    return m_nativeDialog ? m_nativeDialog->GetSplitterOffset() : 0;
+}
+
+void CWnd::SetSplitterOffset(int offset) {
+    if (m_nativeDialog) {
+        m_nativeDialog->SetSplitterOffset(offset);
+    }
+}
+
 int CWnd::MessageBox(const char* text, const char* caption, UINT type) {
     return ShowNativeMessageBox(m_native, CString(text),
                                 CString(caption ? caption : AfxGetAppName()), type);

@@ -38,6 +38,9 @@ public:
     bool SetWindowPos(ZOrder insertAfter, int x, int y, int cx, int cy, UINT flags);
     void GetWindowRect(CRect* rect) const;
     void GetClientRect(CRect* rect) const;
+    // The screen's pixels to one of the window's, and the height of a line of its text.
+    double GetContentScale() const;
+    int GetTextHeight() const;
     bool GetWindowPlacement(WINDOWPLACEMENT* placement) const;
     bool RedrawWindow(UINT flags = RDW_INVALIDATE | RDW_UPDATENOW);
     bool IsIconic() const;
@@ -48,6 +51,9 @@ public:
     UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs);
     bool KillTimer(UINT_PTR id);
     void SetIcon(HICON icon, bool big);
+    // How far the user has moved a resizable dialog's splitter (NativeDialog::GetSplitterOffset).
+    int GetSplitterOffset() const;
+    void SetSplitterOffset(int offset);
     // The caption defaults to the application's name.
     int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK);
 

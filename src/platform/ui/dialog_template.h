@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/ui/dialog_layout.h"
 #include "platform/ui/types.h"
 
 enum class ControlKind {
@@ -15,6 +16,9 @@ enum class ControlKind {
     GroupBox,
     Tab,   // tab control: a row of tab heads over a page area
     List,  // report-style list: column headers over rows of texts, one row selected at most
+    // A bar the user drags up and down to share a resizable window's height between the
+    // controls above it and those below (their edges that follow the splitter).
+    Splitter,
 };
 
 // Style bits; only the ones the program's templates use.
@@ -50,6 +54,8 @@ enum DialogStyle : unsigned {
     kAppWindow = 1u << 4,  // shown in the task bar
     kCentered = 1u << 5,
     kVisible = 1u << 6,
+    // The user may resize and maximise it; its controls follow the new size by their anchors.
+    kResizable = 1u << 7,
 };
 
 struct ControlTemplate {
@@ -58,6 +64,7 @@ struct ControlTemplate {
     const char* text;
     CRect rect;  // dialog units: left, top, right = left + width, bottom = top + height
     unsigned style;
+    Anchor anchor{};  // in a resizable dialog: which edges follow the window's size
 };
 
 struct DialogTemplate {
@@ -68,6 +75,7 @@ struct DialogTemplate {
     int fontPoints;
     unsigned style;
     std::vector<ControlTemplate> controls;
+    CSize minSize{};  // dialog units: the smallest a resizable dialog may become
 
     const ControlTemplate* FindControl(int controlId) const;
 };

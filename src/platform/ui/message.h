@@ -11,6 +11,7 @@ enum MessageId : UINT {
     WM_SYSCOMMAND = 0x0112,  // wParam: command id
     WM_PAINT = 0x000F,
     WM_CLOSE = 0x0010,
+    WM_SIZE = 0x0005,  // a resizable window's client area changed; lParam: width | height << 16
     WM_QUERYDRAGICON = 0x0037,
 };
 

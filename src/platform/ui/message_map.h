@@ -100,6 +100,16 @@ MessageMapEntry MapPaint(void (T::*handler)()) {
 }
 
 template <typename T>
+MessageMapEntry MapSize(void (T::*handler)(UINT, int, int)) {
+    return {WM_SIZE, kAnyId, 0, [handler](CWnd& w, const Message& m) -> LRESULT {
+                (static_cast<T&>(w).*handler)(static_cast<UINT>(m.wParam),
+                                              static_cast<int>(m.lParam & 0xFFFF),
+                                              static_cast<int>((m.lParam >> 16) & 0xFFFF));
+                return 0;
+            }};
+}
+
+template <typename T>
 MessageMapEntry MapClose(void (T::*handler)()) {
     return {WM_CLOSE, kAnyId, 0, [handler](CWnd& w, const Message&) -> LRESULT {
                 (static_cast<T&>(w).*handler)();

@@ -39,8 +39,9 @@ public:
     // A line from the current position up to, not including, (x, y), which becomes current.
     virtual void LineTo(int x, int y) = 0;
     virtual void Polyline(const CPoint* points, int count) = 0;
-    // The picture with its top left corner at (x, y), its alpha ignored.
-    virtual void DrawImage(int x, int y, const RgbaImage& image) = 0;
+    // The picture with its top left corner at (x, y), its alpha ignored; scale of its pixels
+    // to a window pixel (a picture drawn for the screen's own pixels: GetContentScale).
+    virtual void DrawImage(int x, int y, const RgbaImage& image, double scale) = 0;
 };
 
 class NativeWindow {
@@ -63,6 +64,10 @@ public:
     // Pixels; for a control relative to its dialog's client area, for a dialog on the screen.
     virtual CRect GetRect() const = 0;
     virtual CRect GetClientRect() const = 0;
+    // How many of the screen's pixels make one of the window's (2 at GDK_SCALE=2).
+    virtual double GetContentScale() const { return 1.0; }
+    // The height of a line of the window's text, in the window's pixels; 0 where not known.
+    virtual int GetTextHeight() const { return 0; }
     virtual void SetPos(ZOrder order, int x, int y, int cx, int cy, UINT flags) = 0;
     virtual bool IsTopMost() const = 0;
 
@@ -121,6 +126,10 @@ public:
     // Adds an item that reaches the dialog as WM_SYSCOMMAND: the system menu where the platform
     // has one to extend, else the dialog's context menu. False when there is none.
     virtual bool AppendSystemMenuItem(UINT commandId, const CString& text) = 0;
+    // A resizable dialog's splitter: how far the user has moved it from where the layout puts it
+    // (pixels, down is positive); 0 in a dialog without one.
+    virtual int GetSplitterOffset() const { return 0; }
+    virtual void SetSplitterOffset(int) {}
 };
 
 // Builds a dialog and its controls from a template. owner may be null. The dialog reports its

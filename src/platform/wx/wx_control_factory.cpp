@@ -147,6 +147,8 @@ std::unique_ptr<WxControl> CreateWxControl(wxWindow* dialog, const ControlTempla
             wrapper = std::make_unique<WxListControl>(
                 new ReportList(dialog, WxId(control), rect, (control.style & kOwnerData) != 0));
             break;
+        case ControlKind::Splitter:
+            break;  // the dialog builds it: it moves the dialog's own controls
     }
     if (!wrapper) {
         return nullptr;

@@ -73,6 +73,16 @@ CRect WxControl::GetClientRect() const {
     return CRect{0, 0, size.x, size.y};
 }
 
+double WxControl::GetContentScale() const {
+    const wxWindow* window = GetWxWindow();
+    return window ? window->GetContentScaleFactor() : 1.0;
+}
+
+int WxControl::GetTextHeight() const {
+    const wxWindow* window = GetWxWindow();
+    return window ? window->GetCharHeight() : 0;
+}
+
 void WxControl::SetPos(ZOrder, int x, int y, int cx, int cy, UINT flags) {
     wxWindow* window = GetWxWindow();
     if (!window) {

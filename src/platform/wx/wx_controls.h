@@ -39,6 +39,8 @@ public:
     void SetFocus() override;
     CRect GetRect() const override;
     CRect GetClientRect() const override;
+    double GetContentScale() const override;
+    int GetTextHeight() const override;
     void SetPos(ZOrder order, int x, int y, int cx, int cy, UINT flags) override;
     bool IsTopMost() const override { return false; }
     void Redraw(UINT flags) override;

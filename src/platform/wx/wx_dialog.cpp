@@ -1,7 +1,35 @@
 #include "platform/wx/wx_dialog.h"
 
+#include <algorithm>
+
+#include <wx/display.h>
+
 #include "platform/wx/wx_icon.h"
 #include "platform/wx/wx_text.h"
+
+namespace {
+
+// A window placed where no display shows it (kept from a screen since unplugged, or damaged)
+// comes back whole on the display nearest its centre, no larger than that display's work area.
+wxRect OnADisplay(const wxRect& wanted) {
+    int index =
+        wxDisplay::GetFromPoint(wxPoint(wanted.x + wanted.width / 2, wanted.y + wanted.height / 2));
+    if (index == wxNOT_FOUND) {
+        index = 0;
+    }
+    const wxRect area = wxDisplay(static_cast<unsigned>(index)).GetClientArea();
+    if (area.IsEmpty()) {
+        return wanted;  // a display that tells nothing (some Wayland sessions)
+    }
+    wxRect rect = wanted;
+    rect.width = std::min(rect.width, area.width);
+    rect.height = std::min(rect.height, area.height);
+    rect.x = std::clamp(rect.x, area.x, area.x + area.width - rect.width);
+    rect.y = std::clamp(rect.y, area.y, area.y + area.height - rect.height);
+    return rect;
+}
+
+}  // namespace
 
 WxDialog::WxDialog(DialogWindow* window) : m_window(window) {}
 
@@ -108,7 +136,8 @@ void WxDialog::SetPos(ZOrder order, int x, int y, int cx, int cy, UINT flags) {
         const wxPoint position = (flags & SWP_NOMOVE) ? current.GetPosition() : wxPoint(x, y);
         const wxSize size =
             (flags & SWP_NOSIZE) ? current.GetSize() : wxSize(cx < 0 ? 0 : cx, cy < 0 ? 0 : cy);
-        window->SetSize(position.x, position.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
+        const wxRect rect = OnADisplay(wxRect(position, size));
+        window->SetSize(rect.x, rect.y, rect.width, rect.height, wxSIZE_ALLOW_MINUS_ONE);
     }
     if (!(flags & SWP_NOZORDER)) {
         const long style = window->GetWindowStyleFlag();
@@ -197,6 +226,19 @@ void WxDialog::SetIcon(HICON icon, bool big) {
                 picture->SetIcon(image);
             }
         }
+    }
+}
+
+int WxDialog::GetSplitterOffset() const {
+    const DialogWindow* window = m_window.get();
+    const AnchoredLayout* layout = window ? window->Anchors() : nullptr;
+    return layout ? layout->UserOffset() : 0;
+}
+
+void WxDialog::SetSplitterOffset(int offset) {
+    DialogWindow* window = m_window.get();
+    if (AnchoredLayout* layout = window ? window->Anchors() : nullptr) {
+        layout->SetUserOffset(offset);
     }
 }
 

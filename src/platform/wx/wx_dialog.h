@@ -43,6 +43,8 @@ public:
     bool IsIconic() const override;
     void SetIcon(HICON icon, bool big) override;
     bool AppendSystemMenuItem(UINT commandId, const CString& text) override;
+    int GetSplitterOffset() const override;
+    void SetSplitterOffset(int offset) override;
 
     wxWindow* GetWxWindow() const override { return m_window.get(); }
 

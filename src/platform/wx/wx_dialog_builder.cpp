@@ -5,13 +5,14 @@
 #include "platform/wx/wx_dialog.h"
 #include "platform/wx/wx_fonts.h"
 #include "platform/wx/wx_icon.h"
+#include "platform/wx/wx_splitter_bar.h"
 #include "platform/wx/wx_text.h"
 
 namespace {
 
 long FrameStyle(unsigned style) {
-    // Never resizable or maximisable, as the templates lay out fixed pages.
-    long frame = 0;
+    // Resizable and maximisable only where the template lays its controls out for any size.
+    long frame = (style & kResizable) ? wxRESIZE_BORDER | wxMAXIMIZE_BOX : 0;
     if (style & kCaption) {
         frame |= wxCAPTION;
     }
@@ -22,6 +23,16 @@ long FrameStyle(unsigned style) {
         frame |= wxMINIMIZE_BOX;
     }
     return frame;
+}
+
+std::unique_ptr<WxControl> CreateSplitterBar(DialogWindow* window, const wxRect& rect) {
+    AnchoredLayout* layout = window->Anchors();
+    if (!layout) {
+        return nullptr;  // nothing to share in a dialog of fixed size
+    }
+    return std::make_unique<WxControl>(new SplitterBar(
+        window, rect, [layout] { layout->BeginSplitterDrag(); },
+        [layout](int dy) { layout->DragSplitter(dy); }));
 }
 
 }  // namespace
@@ -36,13 +47,24 @@ std::unique_ptr<NativeDialog> CreateNativeDialog(const DialogTemplate& dialogTem
     const wxSize clientSize = window->ConvertDialogToPixels(
         wxSize(std::max(0, dialogTemplate.size.cx), std::max(0, dialogTemplate.size.cy)));
     window->SetClientSize(clientSize);
+    AnchoredLayout* layout = nullptr;
+    if (dialogTemplate.style & kResizable) {
+        layout = &window->UseAnchoredLayout(clientSize);
+        window->SetMinClientSize(window->ConvertDialogToPixels(wxSize(
+            std::max(0, dialogTemplate.minSize.cx), std::max(0, dialogTemplate.minSize.cy))));
+    }
 
     bool haveDefault = false;
     for (const ControlTemplate& control : dialogTemplate.controls) {
-        std::unique_ptr<WxControl> wrapper =
-            CreateWxControl(window, control, DialogUnitsToPixels(*window, control.rect));
+        const wxRect rect = DialogUnitsToPixels(*window, control.rect);
+        std::unique_ptr<WxControl> wrapper = control.kind == ControlKind::Splitter
+                                                 ? CreateSplitterBar(window, rect)
+                                                 : CreateWxControl(window, control, rect);
         if (!wrapper) {
             continue;  // a kind this backend doesn't know
+        }
+        if (layout) {
+            layout->Add(wrapper->GetWxWindow(), rect, control.anchor);
         }
         if (control.kind == ControlKind::Button) {
             if ((control.style & kDefaultButton) && !haveDefault) {

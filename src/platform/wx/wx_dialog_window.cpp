@@ -192,6 +192,22 @@ void DialogWindow::EndModalLoop(int result) {
     }
 }
 
+AnchoredLayout& DialogWindow::UseAnchoredLayout(wxSize templateClient) {
+    m_layout = std::make_unique<AnchoredLayout>(templateClient);
+    Bind(wxEVT_SIZE, &DialogWindow::OnSize, this);
+    return *m_layout;
+}
+
+void DialogWindow::OnSize(wxSizeEvent& event) {
+    event.Skip();
+    // Without a window manager to hold it, X lets a window be made smaller than its minimum.
+    wxSize client = GetClientSize();
+    client.IncTo(GetMinClientSize());
+    m_layout->Apply(client);
+    Send(WM_SIZE, 0, 0, 0,
+         static_cast<LPARAM>((client.x & 0xFFFF) | (static_cast<LPARAM>(client.y & 0xFFFF) << 16)));
+}
+
 void DialogWindow::AddContextMenuItem(UINT commandId, const wxString& text) {
     m_contextItems.emplace_back(commandId, text);
 }

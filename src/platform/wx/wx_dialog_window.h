@@ -13,6 +13,7 @@
 #include <wx/timer.h>
 
 #include "platform/ui/native_window.h"
+#include "platform/wx/wx_anchored_layout.h"
 
 class DialogWindow : public wxDialog {
 public:
@@ -35,6 +36,11 @@ public:
     // Ends the modal run, or hides a modeless dialog.
     void EndModalLoop(int result);
 
+    // A resizable dialog places its controls by their anchors (AnchoredLayout) from then on and
+    // reports each new client size as WM_SIZE; null for a dialog of fixed size.
+    AnchoredLayout& UseAnchoredLayout(wxSize templateClient);
+    AnchoredLayout* Anchors() const { return m_layout.get(); }
+
     void AddContextMenuItem(UINT commandId, const wxString& text);
     // The text of a cell of an owner-data list, asked of the program (LVN_GETDISPINFO).
     wxString ListCellText(int listId, long item, long column);
@@ -51,6 +57,7 @@ private:
     void OnClose(wxCloseEvent& event);
     void OnTimer(wxTimerEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
+    void OnSize(wxSizeEvent& event);
     int EnterTargetId() const;
     // Whether the focus is in a list of this window that has a row selected: Enter is the row's.
     bool ListRowHasFocus() const;
@@ -60,6 +67,7 @@ private:
     // Stopped timers are kept: one may be killed from inside its own notification.
     std::map<UINT_PTR, std::unique_ptr<wxTimer>> m_timers;
     std::vector<std::pair<UINT, wxString>> m_contextItems;
+    std::unique_ptr<AnchoredLayout> m_layout;
     wxGUIEventLoop* m_loop = nullptr;
     bool m_endRequested = false;
     int m_result = 0;

@@ -118,7 +118,7 @@ void WxPainter::Polyline(const CPoint* points, int count) {
     m_current = saved;
 }
 
-void WxPainter::DrawImage(int x, int y, const RgbaImage& image) {
+void WxPainter::DrawImage(int x, int y, const RgbaImage& image, double scale) {
     if (image.IsEmpty()) {
         return;
     }
@@ -129,5 +129,5 @@ void WxPainter::DrawImage(int x, int y, const RgbaImage& image) {
         rgb[3 * i + 1] = image.pixels[4 * i + 1];
         rgb[3 * i + 2] = image.pixels[4 * i + 2];
     }
-    m_dc.DrawBitmap(wxBitmap(picture), x, y);
+    m_dc.DrawBitmap(wxBitmap(picture, -1, scale > 0 ? scale : 1.0), x, y);
 }

@@ -15,7 +15,7 @@ public:
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void Polyline(const CPoint* points, int count) override;
-    void DrawImage(int x, int y, const RgbaImage& image) override;
+    void DrawImage(int x, int y, const RgbaImage& image, double scale) override;
 
 private:
     wxDC& m_dc;
