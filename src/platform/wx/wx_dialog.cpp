@@ -1,7 +1,31 @@
 #include "platform/wx/wx_dialog.h"
 
+#include <cstdio>
+
+#include <wx/utils.h>
+
+#include "platform/ui/cwinapp.h"
+#include "platform/ui/framework_texts.h"
 #include "platform/wx/wx_icon.h"
 #include "platform/wx/wx_text.h"
+
+namespace {
+
+// GTK cannot keep a native Wayland window above the others: the window opens as any other, and
+// the user is told why once per run.
+void NoteIfTopMostUnavailable() {
+    static bool noted = false;
+    if (noted || wxGetDisplayInfo().type != wxDisplayWayland) {
+        return;
+    }
+    noted = true;
+    const CString& text = GetFrameworkTexts().topMostUnavailable;
+    if (!text.IsEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", AfxGetAppName(), text.GetString());
+    }
+}
+
+}  // namespace
 
 WxDialog::WxDialog(DialogWindow* window) : m_window(window) {}
 
@@ -113,6 +137,7 @@ void WxDialog::SetPos(ZOrder order, int x, int y, int cx, int cy, UINT flags) {
     if (!(flags & SWP_NOZORDER)) {
         const long style = window->GetWindowStyleFlag();
         if (order == ZOrder::TopMost) {
+            NoteIfTopMostUnavailable();
             window->SetWindowStyleFlag(style | wxSTAY_ON_TOP);
         } else if (order == ZOrder::NoTopMost) {
             window->SetWindowStyleFlag(style & ~wxSTAY_ON_TOP);
