@@ -8,7 +8,7 @@ const char* Tr(const char* text) {
 
 FrameworkTexts LoadFrameworkTexts() {
     return FrameworkTexts{Tr(Text::kTooLongFormat), Tr(Text::kOpenFileTitle),
-                          Tr(Text::kSaveFileTitle)};
+                          Tr(Text::kSaveFileTitle), Tr(Text::kTopMostUnavailable)};
 }
 
 CString LoadStringResource(int id) {

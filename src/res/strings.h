@@ -185,11 +185,12 @@ inline constexpr char kChartSkyBand[] = "望遠鏡が観測できた赤緯";
 inline constexpr char kChartSkyGalactic[] = "銀河面";
 inline constexpr char kChartNoUnits[] = "ユニットがありません";
 
-// The framework's own texts: an entry over its length ("%1": the most characters it takes), and
-// the titles of the file dialogs.
+// The framework's own texts: an entry over its length ("%1": the most characters it takes), the
+// titles of the file dialogs, and what a native Wayland session cannot do (said on stderr).
 inline constexpr char kTooLongFormat[] = "%1 文字以内で入力してください。";
 inline constexpr char kOpenFileTitle[] = "開く";
 inline constexpr char kSaveFileTitle[] = "名前を付けて保存";
+inline constexpr char kTopMostUnavailable[] = "Wayland では簡易表示を常に最前面で表示できません。";
 
 // Settings dialog's file browser.
 inline constexpr char kCsvFileFilter[] = "CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||";

@@ -8,6 +8,8 @@ struct FrameworkTexts {
     CString tooLongFormat;  // an entry longer than it may be; "%1" takes the most characters
     CString openFileTitle;  // a file dialog's title when its owner gives none
     CString saveFileTitle;
+    // A window asked to stay above the others where the windowing system cannot keep it there
+    CString topMostUnavailable;
 };
 
 // The application's texts, or empty ones when there is no application object.

@@ -1,9 +1,13 @@
 #include "platform/wx/wx_dialog.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include <wx/display.h>
+#include <wx/utils.h>
 
+#include "platform/ui/cwinapp.h"
+#include "platform/ui/framework_texts.h"
 #include "platform/wx/wx_icon.h"
 #include "platform/wx/wx_text.h"
 
@@ -27,6 +31,20 @@ wxRect OnADisplay(const wxRect& wanted) {
     rect.x = std::clamp(rect.x, area.x, area.x + area.width - rect.width);
     rect.y = std::clamp(rect.y, area.y, area.y + area.height - rect.height);
     return rect;
+}
+
+// GTK cannot keep a native Wayland window above the others: the window opens as any other, and
+// the user is told why once per run.
+void NoteIfTopMostUnavailable() {
+    static bool noted = false;
+    if (noted || wxGetDisplayInfo().type != wxDisplayWayland) {
+        return;
+    }
+    noted = true;
+    const CString& text = GetFrameworkTexts().topMostUnavailable;
+    if (!text.IsEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", AfxGetAppName(), text.GetString());
+    }
 }
 
 }  // namespace
@@ -142,6 +160,7 @@ void WxDialog::SetPos(ZOrder order, int x, int y, int cx, int cy, UINT flags) {
     if (!(flags & SWP_NOZORDER)) {
         const long style = window->GetWindowStyleFlag();
         if (order == ZOrder::TopMost) {
+            NoteIfTopMostUnavailable();
             window->SetWindowStyleFlag(style | wxSTAY_ON_TOP);
         } else if (order == ZOrder::NoTopMost) {
             window->SetWindowStyleFlag(style & ~wxSTAY_ON_TOP);

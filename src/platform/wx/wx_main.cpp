@@ -9,6 +9,7 @@
 #include <wx/log.h>
 
 #include "platform/ui/cwinapp.h"
+#include "platform/wx/gdk_backend.h"
 #include "platform/wx/wx_locale.h"
 
 namespace {
@@ -32,13 +33,15 @@ int main(int argc, char** argv) {
             return *status;
         }
     }
+    UseSessionGdkBackend();
     wxApp::SetInstance(new wxApp());
     wxSetAssertHandler(ReportAssertion);
     // The program's own arguments are taken; the toolkit gets none of them.
     int toolkitArgc = 1;
     if (!wxEntryStart(toolkitArgc, argv)) {
         std::fputs(
-            "Vantrel: cannot open the display; start it in a desktop session or under xvfb-run\n",
+            "Vantrel: cannot open the display; start it in an X11 or Wayland desktop session, or "
+            "under xvfb-run\n",
             stderr);
         return 1;
     }

@@ -1,5 +1,5 @@
-// Starts wx once for the whole test run, on the display that xvfb-run provides, in the locale
-// the environment asks for, set up as the program sets it up.
+// Starts wx once for the whole test run, on the display that xvfb-run provides (or a Wayland
+// session's), in the locale the environment asks for, set up as the program sets it up.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,10 +9,12 @@
 #include <wx/init.h>
 #include <wx/log.h>
 
+#include "platform/wx/gdk_backend.h"
 #include "platform/wx/wx_locale.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    UseSessionGdkBackend();
     wxApp::SetInstance(new wxApp());
     if (!wxEntryStart(argc, argv)) {
         fprintf(stderr, "no display: run these tests under xvfb-run -a\n");
