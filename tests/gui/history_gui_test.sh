@@ -24,7 +24,8 @@ icons=$(icon_sizes "$window")
 [ "$icons" = "16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256" ] || fail "icons '$icons'"
 
 sleep 1
-shot="$shots/vantrel-history-${LC_ALL:-${LANG:-C}}.png"
+on_screen "$window" || fail "the window is not whole on the screen"
+shot=$(shot_name history)
 import -window "$window" "$shot"
 blue=$(convert "$shot" -fx '(b>0.59 && r<0.55 && b-r>0.23) ? 1 : 0' -format '%[fx:mean*w*h]' info:)
 echo "history: $(identify -format '%w x %h' "$shot"), ${blue%.*} unit pixels: $shot"

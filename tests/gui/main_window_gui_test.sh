@@ -33,7 +33,8 @@ for tab in 0 1 2 3 4; do
         fail "tab $tab: icons '$icons'"
 
     sleep 0.5
-    shot="$shots/vantrel-tab-$tab-${LC_ALL:-${LANG:-C}}.png"
+    on_screen "$window" || fail "tab $tab: the window is not whole on the screen"
+    shot=$(shot_name "tab-$tab")
     import -window "$window" "$shot"
     colours=$(convert "$shot" -format '%k' info:)
     echo "tab $tab: $(identify -format '%w x %h' "$shot"), $colours colours: $shot"

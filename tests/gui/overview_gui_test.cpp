@@ -126,4 +126,27 @@ TEST_F(OverviewWindow, RowsFillInWhileAFolderHangsAndTheWindowKeepsAnswering) {
     ASSERT_TRUE(PumpUntil([&] { return m_dlg->ClientWindow(rowOfB) != nullptr; }));
 }
 
+TEST_F(OverviewWindow, ALargerWindowGivesItsRoomToTheListAndKeepsTheButtonsInTheCorners) {
+    wxWindow* window = WxOf(*m_dlg);
+    wxWindow* add = WxOf(*m_dlg, IDC_ADD_CLIENT);
+    wxWindow* quit = WxOf(*m_dlg, IDOK);
+    const wxSize client = window->GetClientSize();
+    const wxSize list = List().GetSize();
+    const wxPoint addAt = add->GetPosition();
+    const int quitMargin = client.x - quit->GetRect().GetRight();
+
+    window->Move(0, 0);
+    window->SetClientSize(client + wxSize(150, 120));
+    ASSERT_TRUE(PumpUntil([&] { return List().GetSize() == list + wxSize(150, 120); }));
+    EXPECT_EQ(add->GetPosition(), addAt + wxPoint(0, 120));
+    EXPECT_EQ(window->GetClientSize().x - quit->GetRect().GetRight(), quitMargin);
+    EXPECT_EQ(quit->GetPosition().y, addAt.y + 120);
+
+    // No smaller than its buttons in one row.
+    window->SetClientSize(wxSize(50, 50));
+    PumpFor(200);
+    EXPECT_LT(WxOf(*m_dlg, IDC_REMOVE_CLIENT)->GetRect().GetRight(),
+              WxOf(*m_dlg, IDC_OVERVIEW_HISTORY)->GetRect().GetLeft());
+}
+
 }  // namespace

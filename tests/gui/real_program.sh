@@ -47,3 +47,17 @@ while at + 2 <= len(numbers):
     at += 2 + width * height
 print(" ".join(sizes))'
 }
+
+# Whether the window lies whole on the display's screen (the tests give it a laptop's).
+on_screen() {
+    local X Y WIDTH HEIGHT WINDOW SCREEN screen_width screen_height
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    read -r screen_width screen_height < <(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*\)x\([0-9]*\) .*/\1 \2/p')
+    [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le "$screen_width" ] &&
+        [ $((Y + HEIGHT)) -le "$screen_height" ]
+}
+
+# The screenshot's name: the window, the locale and a scale other than 1.
+shot_name() {
+    echo "$shots/vantrel-$1-${LC_ALL:-${LANG:-C}}${GDK_SCALE:+-scale$GDK_SCALE}.png"
+}

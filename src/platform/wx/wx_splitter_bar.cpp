@@ -14,6 +14,12 @@ SplitterBar::SplitterBar(wxWindow* parent, const wxRect& rect, std::function<voi
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &SplitterBar::OnCaptureLost, this);
 }
 
+SplitterBar::~SplitterBar() {
+    if (HasCapture()) {
+        ReleaseMouse();
+    }
+}
+
 void SplitterBar::OnLeftDown(wxMouseEvent& event) {
     m_pressY = ClientToScreen(event.GetPosition()).y;
     m_pressed();

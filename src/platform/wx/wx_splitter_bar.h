@@ -11,6 +11,8 @@ public:
     // pixels (down is positive).
     SplitterBar(wxWindow* parent, const wxRect& rect, std::function<void()> pressed,
                 std::function<void(int)> dragged);
+    // A window closed in the middle of a drag lets the pointer go.
+    ~SplitterBar() override;
 
 private:
     void OnLeftDown(wxMouseEvent& event);
