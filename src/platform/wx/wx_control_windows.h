@@ -103,9 +103,13 @@ protected:
 private:
     void OnSelectionChanged(wxListEvent& event);
     void OnPointerMoved(wxMouseEvent& event);
+    void OnChildPainted(wxPaintEvent& event);
+    // The window of the rows inside the list (the tallest); null before it is there.
+    wxWindow* RowsWindow() const;
     void MakeProgressImages();
 
     wxImageList m_progressImages;
     int m_quiet = 0;
     std::map<std::pair<long, long>, wxString> m_toolTips;
+    int m_headerScroll = 0;  // the rows' sideways scroll the header was last drawn for
 };

@@ -55,6 +55,39 @@ ReportList::ReportList(wxWindow* parent, wxWindowID id, const wxRect& rect, bool
     // header's), not over the list itself.
     for (wxWindow* child : GetChildren()) {
         child->Bind(wxEVT_MOTION, &ReportList::OnPointerMoved, this);
+        child->Bind(wxEVT_PAINT, &ReportList::OnChildPainted, this);
+    }
+}
+
+wxWindow* ReportList::RowsWindow() const {
+    wxWindow* tallest = nullptr;
+    for (wxWindow* child : GetChildren()) {
+        if (!tallest || child->GetSize().y > tallest->GetSize().y) {
+            tallest = child;
+        }
+    }
+    return tallest;
+}
+
+// After a sideways scroll by the mouse wheel, wx's generic list redraws its header before the
+// rows have moved, so the header stays a step behind its columns until something else redraws
+// it. The rows are painted after every move: the header follows from there.
+void ReportList::OnChildPainted(wxPaintEvent& event) {
+    event.Skip();
+    wxWindow* rows = RowsWindow();
+    if (event.GetEventObject() != rows) {
+        return;
+    }
+    int scroll = 0;
+    GetViewStart(&scroll, nullptr);
+    if (scroll == m_headerScroll) {
+        return;
+    }
+    m_headerScroll = scroll;
+    for (wxWindow* child : GetChildren()) {
+        if (child != rows) {
+            child->Refresh();
+        }
     }
 }
 
@@ -77,12 +110,10 @@ void ReportList::OnPointerMoved(wxMouseEvent& event) {
     if (!over) {
         return;
     }
-    // The rows' window is the tallest; over the header there is no cell.
-    for (const wxWindow* child : GetChildren()) {
-        if (child->GetSize().y > over->GetSize().y) {
-            over->UnsetToolTip();
-            return;
-        }
+    // Over the header there is no cell.
+    if (over != RowsWindow()) {
+        over->UnsetToolTip();
+        return;
     }
     // The row from the rows window's own coordinates, the column from where the row's cells lie
     // in the list's.

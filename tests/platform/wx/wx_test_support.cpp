@@ -130,7 +130,23 @@ wxImage CaptureScreen(const wxRect& rect) {
     EXPECT_EQ(std::system(command.utf8_str().data()), 0) << command.utf8_str().data();
     wxImage screen(file, wxBITMAP_TYPE_PNG);
     wxRemoveFile(file);
-    return screen.IsOk() ? screen.GetSubImage(rect.Intersect(wxRect(screen.GetSize()))) : wxImage();
+    if (!screen.IsOk()) {
+        return wxImage();
+    }
+    // The screen has GDK_SCALE pixels a window pixel: the area is taken in the screen's and
+    // handed back in the window's, pixel for pixel as the checks count them.
+    const int scale = ScreenScale();
+    const wxRect area(rect.x * scale, rect.y * scale, rect.width * scale, rect.height * scale);
+    wxImage shot = screen.GetSubImage(area.Intersect(wxRect(screen.GetSize())));
+    if (scale > 1 && shot.IsOk()) {
+        shot.Rescale(shot.GetWidth() / scale, shot.GetHeight() / scale, wxIMAGE_QUALITY_NEAREST);
+    }
+    return shot;
+}
+
+int ScreenScale() {
+    const char* scale = std::getenv("GDK_SCALE");
+    return scale && std::atoi(scale) > 1 ? std::atoi(scale) : 1;
 }
 
 wxRect AreaIn(const wxRect& shotRect, wxWindow* window) {

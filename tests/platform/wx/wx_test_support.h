@@ -59,6 +59,8 @@ private:
 
 // What the screen shows in a rectangle of screen coordinates.
 wxImage CaptureScreen(const wxRect& rect);
+// The screen's pixels to a window pixel: GDK_SCALE, as GTK takes it.
+int ScreenScale();
 // Where a window lies in a capture of shotRect.
 wxRect AreaIn(const wxRect& shotRect, wxWindow* window);
 // A capture of a window framed by a one-pixel sunken edge: each side, seen at its middle, is
