@@ -40,6 +40,7 @@ TEST(HistoryWindowGui, TheDemoLogInTablesAndChartsWithEveryTextWhole) {
     PumpFor(300);
 
     ExpectEveryTextFits(dlg, "history");
+    ExpectEveryTabStopShowsFocus(dlg, "history");
 
     auto* list = static_cast<wxListCtrl*>(WxOf(dlg, IDC_HISTORY_LIST));
     ASSERT_EQ(list->GetItemCount(), static_cast<int>(dlg.Log().Units().size()));  // over 2000

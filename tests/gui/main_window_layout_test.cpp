@@ -98,6 +98,9 @@ TEST_F(MainWindowLayout, TheAboutBoxAndEveryTabShowTheirTextsWholeWithLabelsBesi
         m_dlg.SendMessage(Message{WM_NOTIFY, IDC_TAB, TCN_SELCHANGE, 0, 0});
         PumpFor(300);
         ExpectEveryTextFits(m_dlg, "tab" + std::to_string(tab));
+        if (tab == 2) {  // the graph's tab: the picture is no Tab stop
+            ExpectEveryTabStopShowsFocus(m_dlg, "main window");
+        }
 
         // Row by row, every label beside its value: same top, same font, nothing wrapped.
         const wxArrayString labelRows = Rows(labels);

@@ -74,6 +74,7 @@ TEST_F(OverviewWindow, RowsFillInWhileAFolderHangsAndTheWindowKeepsAnswering) {
     EXPECT_EQ(Cell(0, kProgressColumn), "45.123 %");
     PumpFor(300);  // the list paints its rows when it is idle
     ExpectEveryTextFits(*m_dlg, "overview");
+    ExpectEveryTabStopShowsFocus(*m_dlg, "overview");
 
     // A click on the folder header sorts at once while the folder still hangs.
     std::vector<std::string> folders = {m_a.path(), m_b.path(), m_hung.path(), m_empty.path()};
@@ -124,6 +125,17 @@ TEST_F(OverviewWindow, RowsFillInWhileAFolderHangsAndTheWindowKeepsAnswering) {
     EXPECT_EQ(m_dlg->ClientWindow(rowOfB), nullptr);
     m_user.Char(WXK_RETURN);
     ASSERT_TRUE(PumpUntil([&] { return m_dlg->ClientWindow(rowOfB) != nullptr; }));
+}
+
+TEST_F(OverviewWindow, AltAndAButtonsLetterPressesIt) {
+    const int rows = List().GetItemCount();
+    wxRect cell;
+    ASSERT_TRUE(List().GetSubItemRect(0, kFolderColumn, cell));
+    m_user.MouseMove(List().ClientToScreen(cell.GetPosition() + cell.GetSize() / 2));
+    m_user.MouseClick();
+    ASSERT_TRUE(PumpUntil([&] { return WxOf(*m_dlg, IDC_REMOVE_CLIENT)->IsEnabled(); }));
+    m_user.Char('d', wxMOD_ALT);  // 削除(&D)
+    EXPECT_TRUE(PumpUntil([&] { return List().GetItemCount() == rows - 1; }));
 }
 
 TEST_F(OverviewWindow, ALargerWindowGivesItsRoomToTheListAndKeepsTheButtonsInTheCorners) {

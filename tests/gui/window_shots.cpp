@@ -2,8 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <string>
+#include <vector>
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/listctrl.h>
+#include <wx/notebook.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "platform/wx/text_fit.h"
 #include "platform/wx/wx_test_support.h"
@@ -19,4 +28,32 @@ void ExpectEveryTextFits(CWnd& window, const std::string& name) {
     for (const Misfit& misfit : TextsThatDoNotFit(top, shot)) {
         ADD_FAILURE() << name << ": " << misfit.why;
     }
+}
+
+void ExpectEveryTabStopShowsFocus(CWnd& window, const std::string& name) {
+    wxWindow* top = WxOf(window);
+    wxUIActionSimulator keys;
+    std::vector<wxWindow*> stops;
+    for (int step = 0; step < 40; ++step) {
+        keys.Char(WXK_TAB);
+        PumpFor(50);
+        // A list takes the focus in a window of its own inside it.
+        wxWindow* focus = wxWindow::FindFocus();
+        while (focus && focus->GetParent() != top) {
+            focus = focus->GetParent();
+        }
+        ASSERT_NE(focus, nullptr) << name << ": the focus left the window";
+        if (std::find(stops.begin(), stops.end(), focus) != stops.end()) {
+            break;  // round the cycle
+        }
+        stops.push_back(focus);
+        const bool showsFocus =
+            wxDynamicCast(focus, wxButton) || wxDynamicCast(focus, wxCheckBox) ||
+            wxDynamicCast(focus, wxTextCtrl) || wxDynamicCast(focus, wxListCtrl) ||
+            wxDynamicCast(focus, wxNotebook);
+        EXPECT_TRUE(showsFocus) << name << ": Tab stops on a "
+                                << wxString(focus->GetClassInfo()->GetClassName()).utf8_str().data()
+                                << " (id " << focus->GetId() << ") that shows no focus";
+    }
+    EXPECT_GE(stops.size(), 2u) << name << ": no Tab cycle";
 }

@@ -34,6 +34,8 @@ public:
 class DrawnWindow : public wxWindow {
 public:
     DrawnWindow(wxWindow* parent, wxWindowID id, const wxRect& rect, bool sunken);
+    // A picture: Tab passes it by, as it passes a text.
+    bool AcceptsFocus() const override { return false; }
 
     void SetPaintTarget(MessageTarget* target) { m_target = target; }
     // The DC of the paint being reported, else null.
@@ -54,6 +56,9 @@ class LabelBox : public wxPanel {
 public:
     LabelBox(wxWindow* parent, wxWindowID id, const wxRect& rect, long panelStyle, long labelStyle,
              bool centreVertically);
+    // A text: Tab passes it by (a panel would take the focus, having no child that does).
+    bool AcceptsFocus() const override { return false; }
+    bool AcceptsFocusFromKeyboard() const override { return false; }
 
     wxStaticText* GetStaticText() const { return m_label; }
     // Places the text again after it or the box's size changed.

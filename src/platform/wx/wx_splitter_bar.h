@@ -13,6 +13,8 @@ public:
                 std::function<void(int)> dragged);
     // A window closed in the middle of a drag lets the pointer go.
     ~SplitterBar() override;
+    // Moved by the pointer only: Tab passes it by.
+    bool AcceptsFocus() const override { return false; }
 
 private:
     void OnLeftDown(wxMouseEvent& event);
