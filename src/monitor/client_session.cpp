@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <mutex>
+#include <utility>
+
+#include "platform/base/clock.h"
 
 namespace {
 
@@ -129,6 +132,32 @@ void ClientSession::TakeIn(const Finished& finished) {
     if (m_condition.Live()) {
         m_condition.lastGoodRead = monitor.TimeUpdate();
     }
+    ReadAlerts();
+}
+
+void ClientSession::ReadAlerts() {
+    const ClientMonitor& monitor = Monitor();
+    ClientReading reading;
+    reading.status = m_condition.status;
+    if (m_condition.Live()) {
+        reading.unitName = monitor.WorkUnit().name;
+        reading.progress = monitor.State().prog;
+        reading.cpuSeconds = monitor.State().cpu;
+    }
+    std::vector<AlertEvent> events =
+        m_alerts.Read(reading, Clock::Monotonic(), CTime(Clock::Now()), m_alertTimes);
+    m_pendingAlerts.insert(m_pendingAlerts.end(), events.begin(), events.end());
+    m_condition.stalledSince.reset();
+    if (m_condition.status == ClientStatus::Running) {
+        m_condition.stalledSince = m_alerts.StalledSince();
+        if (m_condition.stalledSince) {
+            m_condition.status = ClientStatus::Stalled;
+        }
+    }
+}
+
+std::vector<AlertEvent> ClientSession::TakeAlerts() {
+    return std::exchange(m_pendingAlerts, {});
 }
 
 bool ClientSession::Start() {
@@ -193,6 +222,7 @@ bool ClientSession::Collect() {
     if (late && m_condition.status != ClientStatus::NotResponding) {
         m_condition.status = ClientStatus::NotResponding;
         m_condition.problem = ReadProblem{};
+        ReadAlerts();
         Notify([&](Observer& observer) { observer.OnSessionStatusChanged(*this); });
         changed = true;
     }

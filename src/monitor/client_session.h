@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "monitor/client_alerts.h"
 #include "monitor/client_monitor.h"
 #include "monitor/client_status.h"
 #include "monitor/refresh_pool.h"
@@ -65,6 +66,12 @@ public:
 
     // Given by whoever keeps the settings; a refresh under way keeps the rule it started with.
     void SetLogRule(LogRule rule) { m_rule = std::move(rule); }
+    // How long a unit may stand still before the client counts as stalled, and a folder be out
+    // of reach before that is told.
+    void SetAlertTimes(const AlertTimes& times) { m_alertTimes = times; }
+    // What the desktop is to be told of this client since the last call: finished units, stalls,
+    // a folder out of reach, and their ends. Each event is handed out once.
+    std::vector<AlertEvent> TakeAlerts();
     void AddObserver(Observer* observer);
     void RemoveObserver(Observer* observer);
 
@@ -102,6 +109,8 @@ private:
     // Runs one refresh on the monitor: the read, the reason of a failure and the unit's line.
     static Finished RunRefresh(Shared& shared, Cause cause, const LogRule& rule);
     void TakeIn(const Finished& finished);
+    // Hands the status the refresh left to the alerts, which may make it Stalled.
+    void ReadAlerts();
     template <typename Call>
     void Notify(Call call);
 
@@ -113,6 +122,9 @@ private:
     // Pooled: the copy of the monitor the last refresh left.
     std::unique_ptr<ClientMonitor> m_shown;
     ClientCondition m_condition;
+    ClientAlerts m_alerts;
+    AlertTimes m_alertTimes;
+    std::vector<AlertEvent> m_pendingAlerts;
     std::optional<ClientMonitor::Outcome> m_lastOutcome;
     std::vector<Observer*> m_observers;
 };

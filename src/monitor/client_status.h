@@ -10,6 +10,7 @@
 // In the order the overview's status column sorts them.
 enum class ClientStatus {
     Running,
+    Stalled,   // running, but its unit has not moved for a while
     Finished,  // the result is there; the client waits for a new unit
     Loading,   // no refresh has come in yet
     NotResponding,
@@ -24,9 +25,12 @@ struct ClientCondition {
     // When a refresh last read the client whole (or its finished result): what a row that is
     // not live says instead of its old values. Nothing before the first such read.
     std::optional<CTime> lastGoodRead;
+    // Stalled: when the unit last moved, by the wall clock.
+    std::optional<CTime> stalledSince;
 
     // Whether the records show the client as it is now.
     bool Live() const {
-        return status == ClientStatus::Running || status == ClientStatus::Finished;
+        return status == ClientStatus::Running || status == ClientStatus::Stalled ||
+               status == ClientStatus::Finished;
     }
 };

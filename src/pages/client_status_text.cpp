@@ -19,6 +19,7 @@ const char* PlainStatusText(ClientStatus status) {
             return Tr(Text::kStatusFolderMissing);
         case ClientStatus::NoClientFiles:
             return Tr(Text::kStatusNoClientFiles);
+        case ClientStatus::Stalled:  // with its time: ClientStatusText
         case ClientStatus::Unreadable:
         case ClientStatus::Loading:
             break;
@@ -70,6 +71,9 @@ CString ClientStatusText(const ClientCondition& condition) {
     if (condition.status == ClientStatus::Unreadable) {
         text.Format(Tr(Text::kStatusUnreadableFormat),
                     ReadProblemText(condition.problem).GetString());
+    } else if (condition.status == ClientStatus::Stalled && condition.stalledSince) {
+        text.Format(Tr(Text::kStatusStalledFormat),
+                    condition.stalledSince->Format(kLocalMinutesPattern).GetString());
     } else {
         text = PlainStatusText(condition.status);
     }

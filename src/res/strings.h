@@ -115,6 +115,9 @@ inline constexpr char kColumnUtilisation[] = "稼働率";
 inline constexpr char kColumnStatus[] = "状態";
 inline constexpr char kStatusLoading[] = "読み込み中...";
 inline constexpr char kStatusRunning[] = "実行中";
+// A running client whose unit has not moved for the time the notification settings give; %s: when
+// it last moved (local time, to the minute).
+inline constexpr char kStatusStalledFormat[] = "停止 (%s から進んでいません)";
 inline constexpr char kStatusFinished[] = "終了 (新しいWU待ち)";
 inline constexpr char kStatusNoClientFiles[] = "クライアントファイルなし";
 inline constexpr char kStatusFolderMissing[] = "フォルダがありません";

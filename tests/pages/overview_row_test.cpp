@@ -25,7 +25,11 @@ struct Load {
 
 ClientCondition Condition(ClientStatus status, ReadProblem problem = {},
                           std::optional<CTime> lastGoodRead = std::nullopt) {
-    return ClientCondition{status, std::move(problem), lastGoodRead};
+    ClientCondition condition;
+    condition.status = status;
+    condition.problem = std::move(problem);
+    condition.lastGoodRead = lastGoodRead;
+    return condition;
 }
 
 const ClientCondition kRunning = Condition(ClientStatus::Running);

@@ -1,6 +1,7 @@
 #include "platform/base/clock.h"
 
 #include <atomic>
+#include <chrono>
 #include <climits>
 #include <ctime>
 
@@ -14,7 +15,22 @@ std::atomic<std::int64_t>& FixedNow() {
     return fixed;
 }
 
+// While the clock is fixed, the monotonic clock moves only by Advance.
+std::atomic<std::int64_t>& FixedMonotonic() {
+    static std::atomic<std::int64_t> fixed{0};
+    return fixed;
+}
+
 }  // namespace
+
+std::int64_t Clock::Monotonic() {
+    if (FixedNow().load(std::memory_order_relaxed) != kSystemClock) {
+        return FixedMonotonic().load(std::memory_order_relaxed);
+    }
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 std::int64_t Clock::Now() {
     const std::int64_t fixed = FixedNow().load(std::memory_order_relaxed);
@@ -30,6 +46,7 @@ void Clock::Set(std::int64_t secondsSince1970) {
 
 void Clock::Advance(std::int64_t seconds) {
     FixedNow().store(Now() + seconds, std::memory_order_relaxed);
+    FixedMonotonic().fetch_add(seconds > 0 ? seconds : 0, std::memory_order_relaxed);
 }
 
 void Clock::UseSystemClock() {

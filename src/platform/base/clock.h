@@ -9,7 +9,12 @@ namespace Clock {
 // Seconds since 1970-01-01 00:00 UTC.
 std::int64_t Now();
 
-// Fixes the clock at the given second until UseSystemClock is called.
+// Seconds on a clock that only ever moves forward, from an arbitrary start: what lengths of time
+// are judged by, so that setting the wall clock never makes or hides one.
+std::int64_t Monotonic();
+
+// Fixes the clock at the given second until UseSystemClock is called. Set is a jump of the wall
+// clock only; Advance moves the monotonic clock with it, as time passing does.
 void Set(std::int64_t secondsSince1970);
 void Advance(std::int64_t seconds);
 void UseSystemClock();
