@@ -133,6 +133,29 @@ inline constexpr char kReasonNotWholeFormat[] = "%s: 内容が不完全です";
 inline constexpr char kReasonSystemErrorFormat[] = "%s: %s";
 // A status that is not live, then the local time of the last refresh that read the client.
 inline constexpr char kStatusSinceFormat[] = "%s、最終読み込み %s";
+
+// Desktop notifications of the clients. A notice's first line is its summary, the rest its body.
+inline constexpr char kAlertUnitFinished[] = "ユニットが終了しました";
+// %s: the unit's name, its CPU time, the client's folder.
+inline constexpr char kAlertUnitFinishedBodyFormat[] = "%s\nCPU 時間: %s\nフォルダ: %s";
+inline constexpr char kAlertStalled[] = "クライアントが停止しました";
+// %s: the folder, and when its unit last moved.
+inline constexpr char kAlertStalledBodyFormat[] = "%s\n%s から進んでいません";
+inline constexpr char kAlertRunningAgain[] = "クライアントが再び動いています";
+inline constexpr char kAlertFolderMissing[] = "クライアントのフォルダがありません";
+inline constexpr char kAlertUnreadable[] = "クライアントのフォルダを読み取れません";
+inline constexpr char kAlertNotResponding[] = "クライアントのフォルダが応答しません";
+inline constexpr char kAlertNoClientFiles[] = "フォルダにクライアントのファイルがありません";
+// %s: the folder, and why it could not be read.
+inline constexpr char kAlertUnreadableBodyFormat[] = "%s\n%s";
+inline constexpr char kAlertReachableAgain[] = "クライアントを再び読み取れます";
+// Many clients at once; %d: how many.
+inline constexpr char kAlertUnitsFinishedFormat[] = "%d 台のクライアントでユニットが終了しました";
+inline constexpr char kAlertManyStalledFormat[] = "%d 台のクライアントが停止しました";
+inline constexpr char kAlertManyRunningAgainFormat[] = "%d 台のクライアントが再び動いています";
+inline constexpr char kAlertManyUnreachableFormat[] = "%d 台のクライアントを読み取れません";
+inline constexpr char kAlertManyReachableAgainFormat[] = "%d 台のクライアントを再び読み取れます";
+
 // An overview of no clients, and how to add one.
 inline constexpr char kOverviewNoClients[] =
     "クライアントがありません。追加... でクライアントのフォルダを選んで下さい";
