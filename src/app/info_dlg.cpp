@@ -22,7 +22,11 @@ CInfoDlg::CInfoDlg(ClientSession& session, CWnd* parent)
       m_session(session),
       m_monitor(session.Monitor()),
       m_hIcon(LoadIconResource(IDR_MAINFRAME)),
-      m_texts({m_strLastUpdate, m_strMessage, m_strHeader, m_strLabels, m_strValues}) {
+      m_texts({m_strLastUpdate, m_strMessage, m_strHeader, m_strLabels, m_strValues}),
+      m_watch(session.Directory(), [this](const CString&) {
+          ShowWindow(SW_SHOWNORMAL);
+          SetWindowPos(ZOrder::Top, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+      }) {
     m_session.AddObserver(this);
 }
 
@@ -112,6 +116,11 @@ void CInfoDlg::LoadSettings() {
     if (m_session.DrivenByPool()) {
         return;
     }
+    if (m_watch.UseSettings(m_settings)) {
+        SetTimer(IDT_WATCH, AlertCenter::kWatchPeriodMs);
+    } else {
+        KillTimer(IDT_WATCH);
+    }
     // The refresh button never logs.
     m_session.SetLogRule(UnitLogRule(m_settings, false));
     const std::optional<UINT> period = CurrentTimerPeriod();
@@ -153,6 +162,7 @@ void CInfoDlg::OnClose() {
     if (m_nTimerID != 0) {
         KillTimer(m_nTimerID);
     }
+    KillTimer(IDT_WATCH);
     if (m_pSimpleView) {
         m_pSimpleView->DestroyWindow();
         m_pSimpleView.reset();
@@ -179,6 +189,10 @@ void CInfoDlg::OnRefresh() {
 }
 
 void CInfoDlg::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == IDT_WATCH) {
+        m_watch.Tick();
+        return;
+    }
     m_session.Refresh(ClientSession::Cause::Timer);
     CDialog::OnTimer(nIDEvent);
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/client_watch.h"
 #include "app/main_window_texts.h"
 #include "monitor/client_session.h"
 #include "platform/ui/cdialog.h"
@@ -92,4 +93,7 @@ private:
     CSize m_sizeValues;
     // Builds the texts above from the session's load.
     MainWindowTexts m_texts;
+    // The client read for its notifications beside what the window shows; the overview watches
+    // the clients it shows in windows of their own.
+    ClientWatch m_watch;
 };

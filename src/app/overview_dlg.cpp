@@ -97,9 +97,21 @@ void COverviewDlg::LoadSettings() {
     m_settings = Settings::Load(*AfxGetApp());
     const std::optional<UINT> period = m_settings.TimerPeriod();
     m_nTimerID = period ? SetTimer(IDT_REFRESH, *period) : 0;
+    m_alerts.UseSettings(m_settings);
     // Here every refresh of a client logs the unit it saw replaced, its window's button too.
     for (const auto& client : m_clients) {
         client->session.SetLogRule(UnitLogRule(m_settings, true));
+        m_alerts.Watch(client->session);
+    }
+    ScheduleWatch();
+}
+
+void COverviewDlg::ScheduleWatch() {
+    const std::optional<UINT> period = m_settings.TimerPeriod();
+    if (m_alerts.Wanted() && (!period || *period > AlertCenter::kWatchPeriodMs)) {
+        SetTimer(IDT_WATCH, AlertCenter::kWatchPeriodMs);
+    } else {
+        KillTimer(IDT_WATCH);
     }
 }
 
@@ -107,6 +119,7 @@ OverviewClient& COverviewDlg::AddClient(const CString& folder) {
     m_clients.push_back(std::make_unique<OverviewClient>(folder, *m_pool, m_options.reader));
     ClientSession& session = m_clients.back()->session;
     session.SetLogRule(UnitLogRule(m_settings, true));
+    m_alerts.Watch(session);
     session.AddObserver(this);
     return *m_clients.back();
 }
@@ -186,6 +199,7 @@ void COverviewDlg::OnClose() {
         KillTimer(m_nTimerID);
     }
     SetCollectPeriod(std::nullopt);
+    KillTimer(IDT_WATCH);
     for (const auto& client : m_clients) {
         client->window.reset();
     }
@@ -238,7 +252,9 @@ void COverviewDlg::CollectRefreshes() {
     bool changed = false;
     for (const auto& client : m_clients) {
         changed = client->session.Collect() || changed;
+        m_alerts.Take(client->session);
     }
+    m_alerts.Flush();
     ScheduleCollecting();
     if (changed) {
         ShowRows();
@@ -381,6 +397,16 @@ void COverviewDlg::OpenClientWindow(OverviewClient& client) {
     client.window = std::make_unique<CClientDlg>(client.session, this, std::move(callbacks));
     client.window->Create(this);
     client.window->ShowWindow(SW_SHOWNORMAL);
+}
+
+void COverviewDlg::RaiseClient(const CString& folder) {
+    DeleteClosedWindows();
+    for (const auto& client : m_clients) {
+        if (client->session.Directory() == folder && client->session.Loaded()) {
+            OpenClientWindow(*client);
+            return;
+        }
+    }
 }
 
 void COverviewDlg::DeleteClosedWindows() {

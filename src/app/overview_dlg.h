@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/alert_center.h"
 #include "app/overview_client.h"
 #include "app/overview_table.h"
 #include "monitor/refresh_pool.h"
@@ -83,6 +84,10 @@ private:
                             const ClientSession::Report& report) override;
     void OnSessionRefreshBegun(const ClientSession& session) override;
     void OpenClientWindow(OverviewClient& client);
+    // A click on a client's notification: its window, opened or raised.
+    void RaiseClient(const CString& folder);
+    // Reads the clients every minute while notifications want it and no timer does.
+    void ScheduleWatch();
     void DeleteClosedWindows();
     // The rows in the chosen order, each cell written only when it changed.
     void ShowRows();
@@ -98,6 +103,7 @@ private:
     CListCtrl m_listClients;
     CString m_strMessage;
     Settings m_settings;
+    AlertCenter m_alerts{[this](const CString& folder) { RaiseClient(folder); }};
     UINT_PTR m_nTimerID = 0;
     std::optional<UINT> m_collectPeriod;
 };

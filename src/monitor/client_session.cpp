@@ -136,6 +136,9 @@ void ClientSession::TakeIn(const Finished& finished) {
 }
 
 void ClientSession::ReadAlerts() {
+    if (!m_alertTimes) {
+        return;
+    }
     const ClientMonitor& monitor = Monitor();
     ClientReading reading;
     reading.status = m_condition.status;
@@ -145,7 +148,7 @@ void ClientSession::ReadAlerts() {
         reading.cpuSeconds = monitor.State().cpu;
     }
     std::vector<AlertEvent> events =
-        m_alerts.Read(reading, Clock::Monotonic(), CTime(Clock::Now()), m_alertTimes);
+        m_alerts.Read(reading, Clock::Monotonic(), CTime(Clock::Now()), *m_alertTimes);
     m_pendingAlerts.insert(m_pendingAlerts.end(), events.begin(), events.end());
     m_condition.stalledSince.reset();
     if (m_condition.status == ClientStatus::Running) {

@@ -66,9 +66,10 @@ public:
 
     // Given by whoever keeps the settings; a refresh under way keeps the rule it started with.
     void SetLogRule(LogRule rule) { m_rule = std::move(rule); }
-    // How long a unit may stand still before the client counts as stalled, and a folder be out
-    // of reach before that is told.
-    void SetAlertTimes(const AlertTimes& times) { m_alertTimes = times; }
+    // Watches the client for the desktop's notifications from now on: how long a unit may stand
+    // still before the client counts as stalled (its status says so from then), and a folder be
+    // out of reach before that is told. A session nobody watches keeps no events.
+    void WatchForAlerts(const AlertTimes& times) { m_alertTimes = times; }
     // What the desktop is to be told of this client since the last call: finished units, stalls,
     // a folder out of reach, and their ends. Each event is handed out once.
     std::vector<AlertEvent> TakeAlerts();
@@ -123,7 +124,7 @@ private:
     std::unique_ptr<ClientMonitor> m_shown;
     ClientCondition m_condition;
     ClientAlerts m_alerts;
-    AlertTimes m_alertTimes;
+    std::optional<AlertTimes> m_alertTimes;
     std::vector<AlertEvent> m_pendingAlerts;
     std::optional<ClientMonitor::Outcome> m_lastOutcome;
     std::vector<Observer*> m_observers;

@@ -54,6 +54,8 @@ constexpr int IDC_OVERVIEW_HISTORY = 1053;
 // all its clients; the overview also takes in refreshes that run on other threads on its own.
 constexpr UINT_PTR IDT_REFRESH = 1;
 constexpr UINT_PTR IDT_COLLECT = 2;
+// The clients read for their notifications when no refresh timer does it often enough.
+constexpr UINT_PTR IDT_WATCH = 3;
 
 // About box (template 100).
 constexpr int IDC_ABOUT_ICON = -1;

@@ -18,24 +18,38 @@
 namespace {
 
 // The settings table: where each member is stored. Flags are stored as integers 0 and 1.
+// Who changes an entry: the settings dialog, the main window (its tab), or the notifications'
+// dialog.
+enum class Editor { kSettingsDialog, kMainWindow, kNotificationDialog };
+
 struct SettingEntry {
     const char* section;
     const char* key;
     std::variant<int Settings::*, bool Settings::*, CString Settings::*> member;
-    bool fromDialog;  // the settings dialog edits it (the tab is the main window's)
+    Editor editor;
 };
 
 const SettingEntry kSettingEntries[] = {
-    {SettingsKey::kTimer, SettingsKey::kInterval, &Settings::m_nInterval, true},
-    {SettingsKey::kTimer, SettingsKey::kExportOnTimer, &Settings::m_bExportOnTimer, true},
-    {SettingsKey::kSimple, SettingsKey::kEnable, &Settings::m_bSimpleEnable, true},
-    {SettingsKey::kSimple, SettingsKey::kTopMost, &Settings::m_bTopMost, true},
-    {SettingsKey::kExport, SettingsKey::kPath, &Settings::m_strPath, true},
-    {SettingsKey::kExport, SettingsKey::kLFCode, &Settings::m_bLFCode, true},
-    {SettingsKey::kExport, SettingsKey::kNoTitle, &Settings::m_bNoTitle, true},
-    {SettingsKey::kExport, SettingsKey::kForm, &Settings::m_nForm, true},
-    {SettingsKey::kExport, SettingsKey::kPlot, &Settings::m_bPlot, true},
-    {SettingsKey::kTab, SettingsKey::kOffset, &Settings::m_nTab, false},
+    {SettingsKey::kTimer, SettingsKey::kInterval, &Settings::m_nInterval, Editor::kSettingsDialog},
+    {SettingsKey::kTimer, SettingsKey::kExportOnTimer, &Settings::m_bExportOnTimer,
+     Editor::kSettingsDialog},
+    {SettingsKey::kSimple, SettingsKey::kEnable, &Settings::m_bSimpleEnable,
+     Editor::kSettingsDialog},
+    {SettingsKey::kSimple, SettingsKey::kTopMost, &Settings::m_bTopMost, Editor::kSettingsDialog},
+    {SettingsKey::kExport, SettingsKey::kPath, &Settings::m_strPath, Editor::kSettingsDialog},
+    {SettingsKey::kExport, SettingsKey::kLFCode, &Settings::m_bLFCode, Editor::kSettingsDialog},
+    {SettingsKey::kExport, SettingsKey::kNoTitle, &Settings::m_bNoTitle, Editor::kSettingsDialog},
+    {SettingsKey::kExport, SettingsKey::kForm, &Settings::m_nForm, Editor::kSettingsDialog},
+    {SettingsKey::kExport, SettingsKey::kPlot, &Settings::m_bPlot, Editor::kSettingsDialog},
+    {SettingsKey::kTab, SettingsKey::kOffset, &Settings::m_nTab, Editor::kMainWindow},
+    {SettingsKey::kNotify, SettingsKey::kNotifyFinished, &Settings::m_bNotifyFinished,
+     Editor::kNotificationDialog},
+    {SettingsKey::kNotify, SettingsKey::kNotifyStalled, &Settings::m_bNotifyStalled,
+     Editor::kNotificationDialog},
+    {SettingsKey::kNotify, SettingsKey::kNotifyUnreachable, &Settings::m_bNotifyUnreachable,
+     Editor::kNotificationDialog},
+    {SettingsKey::kNotify, SettingsKey::kStallMinutes, &Settings::m_nStallMinutes,
+     Editor::kNotificationDialog},
 };
 
 // Visits the member of an entry, for the settings and their defaults alike.
@@ -68,17 +82,24 @@ Settings Settings::Load(const CWinApp& app) {
     if (!settings.m_bSimpleEnable) {
         settings.m_bTopMost = defaults.m_bTopMost;
     }
+    // A damaged stall time would make every client stalled at once, or none ever.
+    if (settings.m_nStallMinutes < kStallMinutesMin || settings.m_nStallMinutes > kStallMinutesMax) {
+        settings.m_nStallMinutes = defaults.m_nStallMinutes;
+    }
     return settings;
 }
 
-bool Settings::Save(CWinApp& app) const {
+namespace {
+
+// The entries one editor changes, as they are in the settings, in one change of the store.
+bool SaveEntries(CWinApp& app, const Settings& settings, Editor editor) {
     std::vector<SettingsStore::Change> changes;
     for (const SettingEntry& entry : kSettingEntries) {
-        if (!entry.fromDialog) {
+        if (entry.editor != editor) {
             continue;
         }
         VisitMember(entry, [&](auto member) {
-            const auto& value = this->*member;
+            const auto& value = settings.*member;
             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, CString>) {
                 changes.push_back({entry.section, entry.key, value.str(), value.IsEmpty()});
             } else {
@@ -87,6 +108,16 @@ bool Settings::Save(CWinApp& app) const {
         });
     }
     return app.WriteProfileEntries(changes);
+}
+
+}  // namespace
+
+bool Settings::Save(CWinApp& app) const {
+    return SaveEntries(app, *this, Editor::kSettingsDialog);
+}
+
+bool Settings::SaveNotifications(CWinApp& app) const {
+    return SaveEntries(app, *this, Editor::kNotificationDialog);
 }
 
 bool Settings::SaveTab(CWinApp& app, int tab) {

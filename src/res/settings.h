@@ -23,6 +23,15 @@ struct Settings {
     int m_nForm = 0;          // "Export"/"Form" as stored: exactly 1 is the 28-column layout
     bool m_bPlot = false;     // "Export"/"Plot": the best-Gaussian plot files too
     int m_nTab = 0;           // "TAB"/"OFSET": the main window's tab selected last
+    // "Notify": the desktop notifications, edited in a dialog of their own.
+    bool m_bNotifyFinished = false;    // "Finished": a unit finished
+    bool m_bNotifyStalled = true;      // "Stalled": a client stalled, and moves again
+    bool m_bNotifyUnreachable = true;  // "Unreachable": a folder out of reach, and back
+    int m_nStallMinutes = 30;          // "StallMinutes": without a move, a client is stalled
+
+    // The stall time's bounds, in minutes: a week at most.
+    static constexpr int kStallMinutesMin = 1;
+    static constexpr int kStallMinutesMax = 7 * 24 * 60;
 
     // Every entry, from one read of the store. A missing entry gives its default; any non-zero
     // flag counts as set.
@@ -32,6 +41,8 @@ struct Settings {
     // the main window's, saved on its own as it changes.
     bool Save(CWinApp& app) const;
     static bool SaveTab(CWinApp& app, int tab);
+    // The notifications' entries, in one change of the store, as Save does the others.
+    bool SaveNotifications(CWinApp& app) const;
 
     // The CSV log: m_strPath, or the default log when none is stored.
     CString ExportPath() const;

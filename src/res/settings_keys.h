@@ -23,6 +23,14 @@ inline constexpr char kClients[] = "Clients";
 inline constexpr char kCount[] = "Count";
 inline constexpr char kFolderPrefix[] = "Folder";
 
+// The desktop notifications: which kinds are told, and after how many minutes without a move a
+// client counts as stalled.
+inline constexpr char kNotify[] = "Notify";
+inline constexpr char kNotifyFinished[] = "Finished";
+inline constexpr char kNotifyStalled[] = "Stalled";
+inline constexpr char kNotifyUnreachable[] = "Unreachable";
+inline constexpr char kStallMinutes[] = "StallMinutes";
+
 // Where each of our resizable windows was when it last closed, in a section of its own.
 inline constexpr char kOverviewWindow[] = "OverviewWindow";
 inline constexpr char kHistoryWindow[] = "HistoryWindow";
