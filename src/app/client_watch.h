@@ -11,8 +11,7 @@
 
 class ClientWatch {
 public:
-    ClientWatch(const CString& folder, AlertCenter::Raise raise,
-                AlertCenter::Show show = nullptr);
+    ClientWatch(const CString& folder, AlertCenter::Raise raise, AlertCenter::Show show = nullptr);
     ~ClientWatch();
 
     // Starts or stops watching as the settings want; true while watching, when the window runs

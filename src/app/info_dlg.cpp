@@ -1,5 +1,7 @@
 #include "app/info_dlg.h"
 
+#include <vector>
+
 #include <utility>
 
 #include "app/about_dlg.h"
@@ -15,6 +17,7 @@
 #include "res/strings.h"
 #include "res/templates.h"
 #include "windows/history_dlg.h"
+#include "windows/notify_settings_dlg.h"
 #include "windows/settings_dlg.h"
 
 CInfoDlg::CInfoDlg(ClientSession& session, CWnd* parent)
@@ -66,9 +69,15 @@ void CInfoDlg::DoDataExchange(CDataExchange* pDX) {
 bool CInfoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    // The About item, and beside it the history of the units this window has logged.
-    for (const auto& [command, text] :
-         {std::pair{IDM_ABOUTBOX, IDS_ABOUTBOX}, std::pair{IDM_HISTORY, IDS_HISTORY}}) {
+    // The About item, and beside it the history of the units this window has logged and, where
+    // the window watches its client alone, the notifications' settings (the overview has a
+    // button for those of its clients).
+    std::vector<std::pair<UINT, int>> items{{IDM_ABOUTBOX, IDS_ABOUTBOX},
+                                            {IDM_HISTORY, IDS_HISTORY}};
+    if (!m_session.DrivenByPool()) {
+        items.emplace_back(IDM_NOTIFY_SETTINGS, IDS_NOTIFY_SETTINGS);
+    }
+    for (const auto& [command, text] : items) {
         const CString item = LoadStringResource(text);
         if (!item.IsEmpty() && GetNativeDialog()) {
             GetNativeDialog()->AppendSystemMenuItem(command, item);
@@ -137,6 +146,11 @@ void CInfoDlg::OnSysCommand(UINT nID, LPARAM lParam) {
         dlgAbout.DoModal();
     } else if ((nID & kSysCommandMask) == IDM_HISTORY) {
         RunHistoryWindow(m_strExportPath, this);
+    } else if ((nID & kSysCommandMask) == IDM_NOTIFY_SETTINGS) {
+        CNotifySettingsDlg dlg(this);
+        if (dlg.DoModal() == IDOK) {
+            LoadSettings();
+        }
     } else {
         CDialog::OnSysCommand(nID, lParam);
     }

@@ -13,6 +13,7 @@
 #include "res/templates.h"
 #include "res/window_places.h"
 #include "windows/history_dlg.h"
+#include "windows/notify_settings_dlg.h"
 #include "windows/settings_dlg.h"
 
 namespace {
@@ -53,6 +54,7 @@ const MessageMap* COverviewDlg::GetThisMessageMap() {
             MapButtonClicked(IDC_REMOVE_CLIENT, &COverviewDlg::OnRemoveClient),
             MapButtonClicked(IDC_REFRESH, &COverviewDlg::OnRefresh),
             MapButtonClicked(IDC_SETTINGS, &COverviewDlg::OnSettings),
+            MapButtonClicked(IDC_OVERVIEW_NOTIFY, &COverviewDlg::OnNotifySettings),
             MapButtonClicked(IDC_OVERVIEW_HISTORY, &COverviewDlg::OnHistory),
             MapTimer(&COverviewDlg::OnTimer),
             MapClose(&COverviewDlg::OnClose),
@@ -171,6 +173,13 @@ void COverviewDlg::OnRemoveClient() {
     m_listClients.SetSelectedItem(-1);
     KeepFolder(folder, false);
     ShowRows();
+}
+
+void COverviewDlg::OnNotifySettings() {
+    CNotifySettingsDlg dlg(this);
+    if (dlg.DoModal() == IDOK) {
+        SettingsChanged();
+    }
 }
 
 void COverviewDlg::OnSettings() {

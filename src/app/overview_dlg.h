@@ -56,6 +56,7 @@ protected:
     void OnRemoveClient();
     void OnRefresh();
     void OnSettings();
+    void OnNotifySettings();
     // The history of the CSV log all the clients write.
     void OnHistory();
     void OnTimer(UINT_PTR nIDEvent);

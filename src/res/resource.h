@@ -71,3 +71,14 @@ constexpr int IDC_HISTORY_CHARTTAB = 1104;
 constexpr int IDC_HISTORY_CHART = 1105;
 constexpr int IDC_HISTORY_STATUS = 1106;
 constexpr int IDC_HISTORY_SAVE = 1107;
+
+// The notifications' settings (template 150), its item in the main window's system menu, and its
+// button in the clients overview.
+constexpr int IDD_NOTIFY_SETTINGS = 150;
+constexpr UINT IDM_NOTIFY_SETTINGS = 0x0030;
+constexpr int IDS_NOTIFY_SETTINGS = 111;
+constexpr int IDC_NOTIFY_STALLED = 1201;
+constexpr int IDC_STALL_MINUTES = 1202;
+constexpr int IDC_NOTIFY_UNREACHABLE = 1203;
+constexpr int IDC_NOTIFY_FINISHED = 1204;
+constexpr int IDC_OVERVIEW_NOTIFY = 1054;

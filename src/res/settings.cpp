@@ -83,7 +83,8 @@ Settings Settings::Load(const CWinApp& app) {
         settings.m_bTopMost = defaults.m_bTopMost;
     }
     // A damaged stall time would make every client stalled at once, or none ever.
-    if (settings.m_nStallMinutes < kStallMinutesMin || settings.m_nStallMinutes > kStallMinutesMax) {
+    if (settings.m_nStallMinutes < kStallMinutesMin ||
+        settings.m_nStallMinutes > kStallMinutesMax) {
         settings.m_nStallMinutes = defaults.m_nStallMinutes;
     }
     return settings;
@@ -118,6 +119,15 @@ bool Settings::Save(CWinApp& app) const {
 
 bool Settings::SaveNotifications(CWinApp& app) const {
     return SaveEntries(app, *this, Editor::kNotificationDialog);
+}
+
+CString SettingsNotSavedMessage(const CWinApp& app) {
+    const CString where = app.GetProfilePath();
+    CString message = Tr(Text::kSettingsNotSaved);
+    if (!where.IsEmpty()) {
+        message.Format(Tr(Text::kSettingsNotSavedFormat), where.GetString());
+    }
+    return message;
 }
 
 bool Settings::SaveTab(CWinApp& app, int tab) {

@@ -50,6 +50,9 @@ struct Settings {
     std::optional<UINT> TimerPeriod() const;
 };
 
+// What a dialog says when the settings could not be written: where they are, when known.
+CString SettingsNotSavedMessage(const CWinApp& app);
+
 // The clients overview's folders, kept in a section of their own: Count, then Folder1 to
 // Folder<Count>. Read once; each folder once, however it is spelled ("/x", "/x/", "/x/../x" or
 // a link to it), as CanonicalFolderPaths spells it; a folder whose mount does not answer within two

@@ -17,6 +17,8 @@ CString LoadStringResource(int id) {
             return CString(Tr(Text::kAboutMenuItem));
         case IDS_HISTORY:
             return CString(Tr(Text::kHistoryMenuItem));
+        case IDS_NOTIFY_SETTINGS:
+            return CString(Tr(Text::kNotifySettingsMenuItem));
         default:
             return CString();
     }

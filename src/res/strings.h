@@ -134,6 +134,12 @@ inline constexpr char kReasonSystemErrorFormat[] = "%s: %s";
 // A status that is not live, then the local time of the last refresh that read the client.
 inline constexpr char kStatusSinceFormat[] = "%s、最終読み込み %s";
 
+// The notifications' settings: the item that opens them, and the minutes a stall takes when they
+// are out of range (%d: the fewest, the most).
+inline constexpr char kNotifySettingsMenuItem[] = "通知の設定...";
+inline constexpr char kStallMinutesOutOfRangeFormat[] =
+    "停止とみなすまでの時間は %d 分から %d 分までの間で指定して下さい";
+
 // Desktop notifications of the clients. A notice's first line is its summary, the rest its body.
 inline constexpr char kAlertUnitFinished[] = "ユニットが終了しました";
 // %s: the unit's name, its CPU time, the client's folder.

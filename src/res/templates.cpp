@@ -122,19 +122,47 @@ const DialogTemplate kOverview{
          kAnchorBottomLeft},
         {IDC_REMOVE_CLIENT, ControlKind::Button, "削除(&D)", DialogRect(65, 167, 50, 14), kDisabled,
          kAnchorBottomLeft},
-        {IDC_OVERVIEW_HISTORY, ControlKind::Button, "作業履歴(&H)...", DialogRect(245, 167, 70, 14),
+        {IDC_OVERVIEW_HISTORY, ControlKind::Button, "作業履歴(&H)...", DialogRect(210, 167, 70, 14),
          kStyleNone, kAnchorBottomRight},
-        {IDC_REFRESH, ControlKind::Button, "最新の情報に更新(&R)", DialogRect(320, 167, 85, 14),
+        {IDC_REFRESH, ControlKind::Button, "最新の情報に更新(&R)", DialogRect(285, 167, 85, 14),
          kDefaultButton, kAnchorBottomRight},
-        {IDC_SETTINGS, ControlKind::Button, "設定(&S)...", DialogRect(410, 167, 55, 14), kStyleNone,
+        {IDC_SETTINGS, ControlKind::Button, "設定(&S)...", DialogRect(375, 167, 55, 14), kStyleNone,
          kAnchorBottomRight},
+        {IDC_OVERVIEW_NOTIFY, ControlKind::Button, "通知の設定(&N)...",
+         DialogRect(435, 167, 75, 14), kStyleNone, kAnchorBottomRight},
         {IDOK, ControlKind::Button, "終了(&X)", DialogRect(515, 167, 55, 14), kStyleNone,
          kAnchorBottomRight},
         {IDC_MESSAGE, ControlKind::Static, "", DialogRect(5, 186, 565, 10),
          kNoWrap | kNoPrefix | kSunken, kAnchorBottomWide},
     },
-    // The two buttons on the left and the four on the right still side by side.
-    CSize{470, 100},
+    // The two buttons on the left and the five on the right still side by side.
+    CSize{485, 100},
+};
+
+// Which kinds of notification are told, and how long a unit may stand still.
+const DialogTemplate kNotifySettings{
+    IDD_NOTIFY_SETTINGS,
+    "通知の設定",
+    CSize{200, 100},
+    kFont,
+    kFontPoints,
+    kCaption | kSystemMenu | kModalFrame | kCentered,
+    {
+        {-1, ControlKind::GroupBox, " デスクトップに通知する ", DialogRect(5, 5, 190, 70),
+         kStyleNone},
+        {IDC_NOTIFY_STALLED, ControlKind::CheckBox, "クライアントが停止したとき(&S)",
+         DialogRect(10, 18, 180, 10), kStyleNone},
+        {-1, ControlKind::Static, "停止とみなすまで(&M):", DialogRect(22, 33, 75, 8), kStyleNone},
+        {IDC_STALL_MINUTES, ControlKind::Edit, "", DialogRect(100, 30, 30, 14),
+         kDigitsOnly | kAlignRight},
+        {-1, ControlKind::Static, "分", DialogRect(134, 33, 20, 8), kStyleNone},
+        {IDC_NOTIFY_UNREACHABLE, ControlKind::CheckBox,
+         "クライアントのフォルダを読み取れないとき(&U)", DialogRect(10, 48, 180, 10), kStyleNone},
+        {IDC_NOTIFY_FINISHED, ControlKind::CheckBox, "ユニットが終了したとき(&F)",
+         DialogRect(10, 61, 180, 10), kStyleNone},
+        {IDOK, ControlKind::Button, "OK", DialogRect(85, 81, 50, 14), kDefaultButton},
+        {IDCANCEL, ControlKind::Button, "キャンセル", DialogRect(145, 81, 50, 14), kStyleNone},
+    },
 };
 
 }  // namespace
@@ -149,6 +177,8 @@ const DialogTemplate& LoadDialogTemplate(int id) {
             return kSimpleView;
         case IDD_OVERVIEW:
             return kOverview;
+        case IDD_NOTIFY_SETTINGS:
+            return kNotifySettings;
         case IDD_HISTORY:
             return HistoryTemplate();
         default:

@@ -150,12 +150,7 @@ void CSettingsDlg::OnOK() {
     // another user's, a full disk) is said so, and the dialog stays open with what the user set.
     CWinApp& app = *AfxGetApp();
     if (!settings.Save(app)) {
-        const CString where = app.GetProfilePath();
-        CString message = Tr(Text::kSettingsNotSaved);
-        if (!where.IsEmpty()) {
-            message.Format(Tr(Text::kSettingsNotSavedFormat), where.GetString());
-        }
-        MessageBox(message.GetString(), AfxGetAppName(), MB_OK);
+        MessageBox(SettingsNotSavedMessage(app).GetString(), AfxGetAppName(), MB_OK);
         return;
     }
 

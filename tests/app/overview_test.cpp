@@ -352,3 +352,46 @@ TEST_F(OverviewTest, AClientsWindowFollowsTheOverviewAndClosesAlone) {
     ASSERT_NE(dlg.ClientWindow(0), nullptr);
     EXPECT_TRUE(dlg.ClientWindow(0)->IsWindowVisible());
 }
+
+// A client whose unit stands still for the stall time is stalled, since its last move, and runs
+// again at the next move; the time and the kinds told come from the notifications' dialog,
+// which keeps a time out of range from the settings.
+TEST_F(OverviewTest, AClientWhoseUnitStandsStillIsStalledUntilItMoves) {
+    const std::string a = MakeClient("sah");
+    COverviewDlg& dlg = Open({a});
+    Settle();
+    ASSERT_EQ(Column(kStatusColumn)[0], "実行中");
+    EXPECT_EQ(Headless::TimerPeriod(dlg, IDT_WATCH), 60000u) << "read every minute, no timer";
+
+    // Ten minutes, set in the dialog; 0 and a week and a minute are refused.
+    for (const char* minutes : {"0", "10081", "10"}) {
+        Headless::QueueModal([&](CDialog& settings) {
+            Headless::TypeText(settings, IDC_STALL_MINUTES, minutes);
+            Headless::PressButton(settings, IDOK);
+            if (std::string(minutes) != "10") {
+                Headless::PressButton(settings, IDCANCEL);
+            }
+        });
+        ASSERT_TRUE(Headless::PressButton(dlg, IDC_OVERVIEW_NOTIFY));
+    }
+    ASSERT_EQ(Headless::MessageBoxes().size(), 2u);
+    EXPECT_EQ(Headless::MessageBoxes()[0].text,
+              "停止とみなすまでの時間は 1 分から 10080 分までの間で指定して下さい");
+    EXPECT_EQ(m_app->GetProfileInt("Notify", "StallMinutes", 0), 10);
+
+    Clock::Advance(9 * 60);
+    ASSERT_TRUE(Headless::FireTimer(dlg, IDT_WATCH));
+    Settle();
+    EXPECT_EQ(Column(kStatusColumn)[0], "実行中");
+    Clock::Advance(60);
+    ASSERT_TRUE(Headless::FireTimer(dlg, IDT_WATCH));
+    Settle();
+    // The clock was set at 10:46:40 JST when the unit was first read.
+    EXPECT_EQ(Column(kStatusColumn)[0], "停止 (2001/09/09 10:46 から進んでいません)");
+
+    StartNewUnit(a, "13ap99aa.1.2.3.4", 0.01, 12.5);
+    Clock::Advance(60);
+    ASSERT_TRUE(Headless::FireTimer(dlg, IDT_WATCH));
+    Settle();
+    EXPECT_EQ(Column(kStatusColumn)[0], "実行中");
+}

@@ -140,19 +140,21 @@ TEST_F(MainWindowTest, ExportButtonAndItsFailures) {
     EXPECT_FALSE(m_config.Exists("missing"));
 }
 
-// System commands 16 to 31 open the About box, 32 the history beside it; Esc is ignored and the
-// close box ends.
+// System commands 16 to 31 open the About box, 32 the history beside it, 48 the notifications'
+// settings; Esc is ignored and the close box ends.
 TEST_F(MainWindowTest, AboutBoxEscAndTheCloseBox) {
     CopyClientFiles("sah");
     m_app->WriteProfileInt("Timer", "Interval", 1);
     RunMainWindow([&](CInfoDlg& dlg) {
         const auto items = Headless::SystemMenuItems(dlg);
-        ASSERT_EQ(items.size(), 2u);
+        ASSERT_EQ(items.size(), 3u);
         EXPECT_EQ(items[0].first, IDM_ABOUTBOX);
         EXPECT_EQ(items[0].second, "Vantrel のﾊﾞｰｼﾞｮﾝ情報(&A)...");
         EXPECT_EQ(items[1].first, IDM_HISTORY);
         EXPECT_EQ(items[1].second, "作業履歴(&H)...");
-        for (UINT id : {16u, 17u, 31u, 32u, 0xF060u}) {
+        EXPECT_EQ(items[2].first, 48u);
+        EXPECT_EQ(items[2].second, "通知の設定...");
+        for (UINT id : {16u, 17u, 31u, 32u, 48u, 0xF060u}) {
             Headless::SysCommand(dlg, id);
         }
         ASSERT_TRUE(Headless::PressEscape(dlg));
@@ -163,12 +165,13 @@ TEST_F(MainWindowTest, AboutBoxEscAndTheCloseBox) {
         EXPECT_FALSE(dlg.SimpleView());
     });
     const auto& runs = Headless::ModalRuns();
-    ASSERT_EQ(runs.size(), 5u);
+    ASSERT_EQ(runs.size(), 6u);
     EXPECT_EQ(runs[0].result, IDOK);
     for (size_t i = 1; i < 4; ++i) {
         EXPECT_EQ(runs[i].templateId, IDD_ABOUTBOX);
     }
     EXPECT_EQ(runs[4].templateId, IDD_HISTORY);
+    EXPECT_EQ(runs[5].templateId, IDD_NOTIFY_SETTINGS);
 }
 
 TEST_F(MainWindowTest, TimerPeriodsFollowTheInterval) {
