@@ -8,7 +8,8 @@ const char* Tr(const char* text) {
 
 FrameworkTexts LoadFrameworkTexts() {
     return FrameworkTexts{Tr(Text::kTooLongFormat), Tr(Text::kOpenFileTitle),
-                          Tr(Text::kSaveFileTitle), Tr(Text::kTopMostUnavailable)};
+                          Tr(Text::kSaveFileTitle), Tr(Text::kTopMostUnavailable),
+                          Tr(Text::kNotificationsUnavailable)};
 }
 
 CString LoadStringResource(int id) {

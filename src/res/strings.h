@@ -227,4 +227,9 @@ inline constexpr char kTopMostUnavailable[] = "Wayland では簡易表示を常�
 // Settings dialog's file browser.
 inline constexpr char kCsvFileFilter[] = "CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*||";
 
+// Desktop notifications: the framework's own texts
+// Said once on stderr when no notification service answers on the session bus.
+inline constexpr char kNotificationsUnavailable[] =
+    "デスクトップの通知サービスに接続できないため、通知は表示されません。";
+
 }  // namespace Text

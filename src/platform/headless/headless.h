@@ -54,8 +54,23 @@ const std::vector<FileDialogRequest>& FileDialogs();
 // The next folder chooser returns this folder (nullopt: the user cancels, the default).
 void QueueFolderDialogAnswer(std::optional<CString> folder);
 
-// Forgets every queue and record.
+// Forgets every queue and record, notifications among them.
 void Reset();
+
+// --- Desktop notifications: recorded in the order they are shown ---
+
+struct NotificationRecord {
+    CString summary;
+    CString body;
+    bool clickable = false;  // it has an onClick
+};
+const std::vector<NotificationRecord>& Notifications();
+// Runs the notification's onClick, as the user's click on it would; false when there is no such
+// notification or it has none.
+bool ClickNotification(size_t index);
+// Without a service (false) ShowDesktopNotification records nothing and returns false, and says
+// so on stderr the first time. The service is there again after Reset.
+void SetNotificationServiceAvailable(bool available);
 
 // --- What a user does to a window. Each returns false when the control is missing, hidden or
 // disabled (a user could not have done it), and then does nothing. ---

@@ -2,6 +2,7 @@
 #include <deque>
 
 #include "platform/headless/headless.h"
+#include "platform/headless/headless_notifications.h"
 #include "platform/headless/headless_window.h"
 #include "platform/ui/cdialog.h"
 
@@ -82,6 +83,7 @@ void QueueFolderDialogAnswer(std::optional<CString> folder) {
 
 void Reset() {
     session() = Session{};
+    ForgetNotifications();
 }
 
 int HeadlessDialog::RunModal() {

@@ -10,6 +10,8 @@ struct FrameworkTexts {
     CString saveFileTitle;
     // A window asked to stay above the others where the windowing system cannot keep it there
     CString topMostUnavailable;
+    // There is no desktop notification service to show notifications (said once, on stderr)
+    CString notificationsUnavailable;
 };
 
 // The application's texts, or empty ones when there is no application object.

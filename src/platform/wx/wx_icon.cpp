@@ -17,17 +17,21 @@ HICON& ApplicationIcon() {
     return icon;
 }
 
-// A damaged image gives no icon rather than wx's error log and assertions.
-wxIcon IconFromImage(const IconImage& image) {
+// A damaged image decodes to an invalid one rather than to wx's error log and assertions.
+wxImage Decoded(const IconImage& image) {
     if (!image.png || image.size == 0) {
-        return wxIcon();
+        return wxImage();
     }
     wxLogNull quiet;
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) {
         wxImage::AddHandler(new wxPNGHandler);  // wx owns its image handlers
     }
     wxMemoryInputStream stream(image.png, image.size);
-    const wxImage decoded(stream, wxBITMAP_TYPE_PNG);
+    return wxImage(stream, wxBITMAP_TYPE_PNG);
+}
+
+wxIcon IconFromImage(const IconImage& image) {
+    const wxImage decoded = Decoded(image);
     if (!decoded.IsOk()) {
         return wxIcon();
     }
@@ -50,6 +54,21 @@ const wxIconBundle& IconBundleFromResource(HICON icon) {
         }
     }
     return at->second;
+}
+
+wxImage ImageFromResource(HICON icon, int size) {
+    wxImage largest;
+    for (std::size_t k = 0; icon && k < icon->count; ++k) {
+        wxImage image = Decoded(icon->images[k]);
+        if (!image.IsOk()) {
+            continue;
+        }
+        if (image.GetWidth() >= size) {
+            return image;
+        }
+        largest = image;
+    }
+    return largest;
 }
 
 wxIcon IconFromResource(HICON icon) {

@@ -3,6 +3,7 @@
 
 #include <wx/icon.h>
 #include <wx/iconbndl.h>
+#include <wx/image.h>
 
 #include "platform/ui/icon.h"
 
@@ -11,6 +12,9 @@
 wxIcon IconFromResource(HICON icon);
 // Every image of the resource that can be read, for a window's title bar, task bar and switcher.
 const wxIconBundle& IconBundleFromResource(HICON icon);
+// The resource's smallest image at least size pixels wide, else its largest, decoded; an invalid
+// image when the resource has none that can be read.
+wxImage ImageFromResource(HICON icon, int size);
 
 // The icon the program last gave a window as its big icon: the application's icon, which icon
 // controls and later windows show.
