@@ -3,9 +3,19 @@
 #include <utility>
 
 #include "pages/client_status_text.h"
+#include "platform/ui/notification.h"
+
+namespace {
+
+bool ShowOnDesktop(const AlertNotice& notice, std::function<void()> onClick) {
+    return ShowDesktopNotification(
+        DesktopNotification{notice.summary, notice.body, std::move(onClick)});
+}
+
+}  // namespace
 
 AlertCenter::AlertCenter(Raise raise, Show show)
-    : m_raise(std::move(raise)), m_show(std::move(show)) {}
+    : m_raise(std::move(raise)), m_show(show ? std::move(show) : Show(ShowOnDesktop)) {}
 
 void AlertCenter::UseSettings(const Settings& settings) {
     m_kinds.unitFinished = settings.m_bNotifyFinished;
@@ -35,9 +45,6 @@ void AlertCenter::Take(ClientSession& session) {
 
 void AlertCenter::Flush() {
     const std::vector<ClientAlert> round = std::exchange(m_round, {});
-    if (!m_show) {
-        return;
-    }
     for (const AlertNotice& notice : BuildAlertNotices(round, m_kinds)) {
         std::function<void()> onClick;
         if (!notice.folder.IsEmpty() && m_raise) {

@@ -353,12 +353,15 @@ TEST_F(OverviewTest, AClientsWindowFollowsTheOverviewAndClosesAlone) {
     EXPECT_TRUE(dlg.ClientWindow(0)->IsWindowVisible());
 }
 
-// A client whose unit stands still for the stall time is stalled, since its last move, and runs
-// again at the next move; the time and the kinds told come from the notifications' dialog,
-// which keeps a time out of range from the settings.
-TEST_F(OverviewTest, AClientWhoseUnitStandsStillIsStalledUntilItMoves) {
+// Clients whose units stand still for the stall time are stalled, since their last move, and run
+// again at the next move; the desktop hears of it, three clients at once in one notice. The time
+// and the kinds told come from the notifications' dialog, which keeps a time out of range from
+// the settings.
+TEST_F(OverviewTest, ClientsWhoseUnitsStandStillAreStalledUntilTheyMove) {
     const std::string a = MakeClient("sah");
-    COverviewDlg& dlg = Open({a});
+    const std::string b = MakeClient("sah");
+    const std::string c = MakeClient("sah");
+    COverviewDlg& dlg = Open({a, b, c});
     Settle();
     ASSERT_EQ(Column(kStatusColumn)[0], "実行中");
     EXPECT_EQ(Headless::TimerPeriod(dlg, IDT_WATCH), 60000u) << "read every minute, no timer";
@@ -379,19 +382,32 @@ TEST_F(OverviewTest, AClientWhoseUnitStandsStillIsStalledUntilItMoves) {
               "停止とみなすまでの時間は 1 分から 10080 分までの間で指定して下さい");
     EXPECT_EQ(m_app->GetProfileInt("Notify", "StallMinutes", 0), 10);
 
-    Clock::Advance(9 * 60);
-    ASSERT_TRUE(Headless::FireTimer(dlg, IDT_WATCH));
-    Settle();
+    const auto watch = [&](int minutes) {
+        Clock::Advance(minutes * 60);
+        ASSERT_TRUE(Headless::FireTimer(dlg, IDT_WATCH));
+        Settle();
+    };
+    watch(9);
     EXPECT_EQ(Column(kStatusColumn)[0], "実行中");
-    Clock::Advance(60);
-    ASSERT_TRUE(Headless::FireTimer(dlg, IDT_WATCH));
-    Settle();
-    // The clock was set at 10:46:40 JST when the unit was first read.
-    EXPECT_EQ(Column(kStatusColumn)[0], "停止 (2001/09/09 10:46 から進んでいません)");
+    EXPECT_TRUE(Headless::Notifications().empty());
+    watch(1);
+    // The clock was set at 10:46:40 JST when the units were first read.
+    EXPECT_EQ(Column(kStatusColumn),
+              std::vector<std::string>(3, "停止 (2001/09/09 10:46 から進んでいません)"));
+    ASSERT_EQ(Headless::Notifications().size(), 1u);
+    EXPECT_EQ(Headless::Notifications()[0].summary, "3 台のクライアントが停止しました");
+    EXPECT_EQ(Headless::Notifications()[0].body, CString((a + "\n" + b + "\n" + c).c_str()));
+    watch(30);
+    EXPECT_EQ(Headless::Notifications().size(), 1u) << "told once";
 
     StartNewUnit(a, "13ap99aa.1.2.3.4", 0.01, 12.5);
-    Clock::Advance(60);
-    ASSERT_TRUE(Headless::FireTimer(dlg, IDT_WATCH));
-    Settle();
+    watch(1);
     EXPECT_EQ(Column(kStatusColumn)[0], "実行中");
+    ASSERT_EQ(Headless::Notifications().size(), 2u);
+    EXPECT_EQ(Headless::Notifications()[1].summary, "クライアントが再び動いています");
+    EXPECT_EQ(Headless::Notifications()[1].body, CString(a.c_str()));
+    // A click on it opens the client's window.
+    EXPECT_EQ(dlg.ClientWindow(0), nullptr);
+    ASSERT_TRUE(Headless::ClickNotification(1));
+    EXPECT_NE(dlg.ClientWindow(0), nullptr);
 }

@@ -2,6 +2,8 @@
 #include <utime.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "app/main_window_fixture.h"
 #include "platform/base/clock.h"
@@ -224,4 +226,34 @@ TEST_F(MainWindowTest, AReadOfTheSameFilesStillWritesTheTimes) {
         ASSERT_TRUE(Headless::SelectTab(dlg, IDC_TAB, 3));
         EXPECT_EQ(Shown(dlg, IDC_LABELS), kProgressLabels);
     });
+}
+
+// The client is read for its notifications every minute beside what the window shows, timer or
+// no timer: a unit that stands still for half an hour is told as a stall, and the window's pages,
+// title and log stay as they were.
+TEST_F(MainWindowTest, AStallIsToldAndThePagesStayAsTheyWere) {
+    CopyClientFiles("sah");
+    RunMainWindow([&](CInfoDlg& dlg) {
+        EXPECT_EQ(Headless::TimerPeriod(dlg, IDT_REFRESH), std::nullopt);
+        ASSERT_EQ(Headless::TimerPeriod(dlg, IDT_WATCH), 60000u);
+        const std::string values = Shown(dlg, IDC_VALUES);
+        const std::string updated = Shown(dlg, IDC_LASTUPDATE);
+        const CString title = dlg.GetWindowText();
+        // Each tick takes in the reading the one before started, on a thread of its own.
+        const auto tick = [&](int minutes) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            Clock::Advance(minutes * 60);
+            ASSERT_TRUE(Headless::FireTimer(dlg, IDT_WATCH));
+        };
+        tick(0);
+        tick(29);
+        EXPECT_TRUE(Headless::Notifications().empty());
+        tick(1);
+        ASSERT_EQ(Headless::Notifications().size(), 1u);
+        EXPECT_EQ(Headless::Notifications()[0].summary, "クライアントが停止しました");
+        EXPECT_EQ(Shown(dlg, IDC_VALUES), values);
+        EXPECT_EQ(Shown(dlg, IDC_LASTUPDATE), updated);
+        EXPECT_EQ(dlg.GetWindowText(), title);
+    });
+    EXPECT_FALSE(m_data.Exists("Halvorn/Vantrel/export.csv"));
 }
