@@ -56,6 +56,13 @@ private:
             Settle();
             return error;
         }
+        if (action == "watch") {
+            // The minute's reading for the notifications, when no refresh timer does it.
+            const std::string error =
+                Headless::FireTimer(m_dlg, IDT_WATCH) ? "" : "no notification is wanted";
+            Settle();
+            return error;
+        }
         if (action == "sort" && in >> number) {
             return Headless::ClickListHeader(m_dlg, IDC_CLIENTS, number) ? "" : "no such column";
         }

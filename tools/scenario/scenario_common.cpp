@@ -128,6 +128,20 @@ void ScenarioRecords::Write(JsonWriter& json) {
     }
     json.EndArray();
     m_modalsSeen = modals.size();
+    // Only where there are any, so that the states of runs without them read as they always did.
+    const auto& notifications = Headless::Notifications();
+    if (notifications.size() > m_notificationsSeen) {
+        json.BeginArray("notifications");
+        for (size_t i = m_notificationsSeen; i < notifications.size(); ++i) {
+            json.BeginObject()
+                .Field("summary", notifications[i].summary.str())
+                .Field("body", notifications[i].body.str())
+                .Field("clickable", notifications[i].clickable)
+                .EndObject();
+        }
+        json.EndArray();
+        m_notificationsSeen = notifications.size();
+    }
     const FileStamps after = StampExportFiles();
     json.BeginArray("filesWritten");
     for (const auto& [path, stamp] : after) {

@@ -50,7 +50,8 @@ bool BeginState(JsonWriter& json, const std::string& action, const std::string& 
 class ScenarioRecords {
 public:
     ScenarioRecords();
-    // The message boxes and modal dialogs since the last call, and the files the export wrote.
+    // The message boxes and modal dialogs since the last call, the desktop notifications (where
+    // there are new ones), and the files the export wrote.
     void Write(JsonWriter& json);
     // Writes these, ends the state and prints it as one line.
     void EndState(JsonWriter& json);
@@ -61,5 +62,6 @@ private:
 
     size_t m_boxesSeen = 0;
     size_t m_modalsSeen = 0;
+    size_t m_notificationsSeen = 0;
     FileStamps m_before;
 };

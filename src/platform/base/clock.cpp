@@ -23,13 +23,21 @@ std::atomic<std::int64_t>& FixedMonotonic() {
 
 }  // namespace
 
+namespace {
+
+std::int64_t SteadySeconds() {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+}  // namespace
+
 std::int64_t Clock::Monotonic() {
     if (FixedNow().load(std::memory_order_relaxed) != kSystemClock) {
         return FixedMonotonic().load(std::memory_order_relaxed);
     }
-    return std::chrono::duration_cast<std::chrono::seconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    return SteadySeconds();
 }
 
 std::int64_t Clock::Now() {
@@ -41,6 +49,10 @@ std::int64_t Clock::Now() {
 }
 
 void Clock::Set(std::int64_t secondsSince1970) {
+    // From the system clock, the monotonic one carries on from where it was.
+    if (FixedNow().load(std::memory_order_relaxed) == kSystemClock) {
+        FixedMonotonic().store(SteadySeconds(), std::memory_order_relaxed);
+    }
     FixedNow().store(secondsSince1970, std::memory_order_relaxed);
 }
 
