@@ -7,6 +7,8 @@
 #     icon as the bus carried it to dunst, against ImageMagick's reading of the same PNG (dunst's
 #     history names only icon files); a click on it (dunstctl action) reaches the interface
 #     thread; a run goes on through dunst's going away and coming back
+#   - the real program's clients overview on simulated clients: a paused client's stall and a
+#     running one's finished units, as dunst received them
 #   - dunst stopped (SIGSTOP), then the bus: the probe gives up within its bounded waits,
 #     unavailable
 #   notification_test.sh PROBE SOURCE_DIR BUILD_DIR     (on a display: on_display.sh)
@@ -26,8 +28,9 @@ bus_pid=""
 dunst_pid=""
 monitor_pid=""
 probe_pid=""
+program_pids=""
 finish() {
-    for pid in $probe_pid $monitor_pid $dunst_pid $bus_pid; do
+    for pid in $probe_pid $program_pids $monitor_pid $dunst_pid $bus_pid; do
         kill -CONT "$pid" 2>/dev/null || true
         kill "$pid" 2>/dev/null || true
     done
@@ -205,6 +208,58 @@ else:
 if problems:
     sys.exit("; ".join(problems))
 EOF
+
+# The real program: the clients overview on two simulated clients, one paused from the start and
+# one finishing a unit a second, a stall taking a minute and finished units told. The first
+# minute's reading tells both to dunst.
+mkdir -p "$work/config/Halvorn/Vantrel" "$work/c1" "$work/c2"
+printf '[Notify]\nFinished=int:1\nStallMinutes=int:1\n' >"$work/config/Halvorn/Vantrel/settings"
+"$build_dir/vantrel-client-sim" --dir "$work/c1" --speed 0.4 --interval-ms 50 --quiet &
+sim_paused=$!
+"$build_dir/vantrel-client-sim" --dir "$work/c2" --speed 60 --interval-ms 50 --quiet &
+sim_fast=$!
+program_pids="$sim_paused $sim_fast"
+sleep 1
+kill -STOP "$sim_paused"
+XDG_CONFIG_HOME="$work/config" "$build_dir/vantrel" "$work/c1" "$work/c2" \
+    >"$work/program.log" 2>&1 &
+program=$!
+program_pids="$program_pids $program"
+# The stall may wait for the second minute: the first reading can come in a second after the
+# watch began.
+for _ in $(seq 150); do
+    [ "$(dunstctl count displayed)" -ge 2 ] && break
+    sleep 1
+done
+window=$(xdotool search --onlyvisible --class Dunst | head -n 1 || true)
+[ -n "$window" ] && import -window "$window" "$build_dir/vantrel-notification-program-$language.png"
+dunstctl close-all
+dunstctl history >"$work/program.json"
+python3 - "$work/program.json" "$work/c1" "$work/c2" <<'EOF3' || fail "the program's notifications: $(cat "$work/program.log")"
+import json, sys
+history, paused, fast = sys.argv[1:4]
+entries = [{k: v["data"] for k, v in e.items()} for g in json.load(open(history))["data"] for e in g]
+# The probe's own notice before has the same summary: the program's name their folders.
+stalled = [e for e in entries
+           if e["summary"] == "クライアントが停止しました" and e["body"].startswith(paused + "\n")]
+finished = [e for e in entries if e["summary"] == "ユニットが終了しました"]
+problems = []
+if len(stalled) != 1 or not stalled[0]["body"].endswith("から進んでいません"):
+    problems.append(f"the stall: {stalled}")
+if not finished or any(not e["body"].endswith("フォルダ: " + fast) for e in finished):
+    problems.append(f"finished units: {finished}")
+if any(e["appname"] != "Vantrel" for e in stalled + finished):
+    problems.append("not under Vantrel's name")
+if problems:
+    sys.exit("; ".join(problems))
+EOF3
+window=$(xdotool search --onlyvisible --pid "$program" 2>/dev/null | head -n 1 || true)
+[ -n "$window" ] && "$build_dir/x11-close-window" "$window"
+for _ in $(seq 50); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$program" 2>/dev/null && fail "the program did not end when its window was closed"
 
 # A server that takes the call but never answers; a bus that takes the connection but never
 # answers.
