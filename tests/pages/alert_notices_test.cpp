@@ -52,7 +52,8 @@ TEST(AlertNotices, OneClientsEventsEachInANoticeOfItsOwn) {
     EXPECT_EQ(notices[3].summary, "クライアントが再び動いています");
     EXPECT_EQ(notices[3].body, "/c/e");
     EXPECT_EQ(notices[4].summary, "ユニットが終了しました");
-    EXPECT_EQ(notices[4].body, "01ja26aa.1.%s%n.7\nCPU 時間: 1 hr 02 min 3.500 sec\nフォルダ: /c/a");
+    EXPECT_EQ(notices[4].body,
+              "01ja26aa.1.%s%n.7\nCPU 時間: 1 hr 02 min 3.500 sec\nフォルダ: /c/a");
 
     // By default finished units are not told; a kind turned off takes its end with it.
     AlertKinds quiet;

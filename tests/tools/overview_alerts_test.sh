@@ -5,21 +5,8 @@
 # fast one's finished units are told, each once. No client is told twice of one event.
 # Usage: overview_alerts_test.sh SCENARIO_RUNNER CLIENT_SIMULATOR
 set -euo pipefail
-runner=$1
-simulator=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill -CONT "$pid" 2>/dev/null || true
-        kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/simulated_clients.sh"
 
-mkdir -p "$work/config/Halvorn/Vantrel"
 cat >"$work/config/Halvorn/Vantrel/settings" <<SETTINGS
 # Vantrel settings: [section], then key=int:N or key=str:text
 [Export]
@@ -28,12 +15,10 @@ Path=str:$work/export.csv
 Finished=int:1
 SETTINGS
 # A unit every two and a half minutes: never caught finished when paused. c4: one a second.
-for client in c1 c2 c3 c4; do
-    mkdir "$work/$client"
-    speed=$([ "$client" = c4 ] && echo 60 || echo 0.4)
-    "$simulator" --dir "$work/$client" --speed "$speed" --interval-ms 50 --seed 7 --quiet &
-    pids+=($!)
+for client in c1 c2 c3; do
+    start_client "$client" 0.4 7
 done
+start_client c4 60 7
 sleep 0.5
 
 # Each line an action of the runner, written once the one before has been done (its state line

@@ -3,18 +3,8 @@
 # the rows move, and every unit a refresh saw before its client moved on is logged exactly once.
 # Usage: overview_demo_test.sh SCENARIO_RUNNER CLIENT_SIMULATOR
 set -euo pipefail
-runner=$1
-simulator=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/simulated_clients.sh"
 
-mkdir -p "$work/config/Halvorn/Vantrel"
 cat >"$work/config/Halvorn/Vantrel/settings" <<SETTINGS
 # Vantrel settings: [section], then key=int:N or key=str:text
 [Export]
@@ -23,12 +13,8 @@ Path=str:$work/export.csv
 Export=int:1
 Interval=int:1
 SETTINGS
-speed=20
-for client in c1 c2 c3; do
-    mkdir "$work/$client"
-    "$simulator" --dir "$work/$client" --speed "$speed" --interval-ms 50 --seed "$speed" --quiet &
-    pids+=($!)
-    speed=$((speed + 10))
+for speed in 20 30 40; do
+    start_client "c$((speed / 10 - 1))" "$speed" "$speed"
 done
 sleep 0.5
 
