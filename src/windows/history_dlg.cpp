@@ -1,5 +1,6 @@
 #include "windows/history_dlg.h"
 
+#include "history/history_column_texts.h"
 #include "history/log_calendar.h"
 #include "platform/base/clock.h"
 #include "platform/ui/cwinapp.h"
@@ -156,10 +157,13 @@ void CHistoryDlg::ReadLog() {
 void CHistoryDlg::ShowUnits(bool fitColumns) {
     m_list.SetItemCountEx(m_table.RowCount());
     SelectRowOfUnit();
-    // Once for a log read whole: a few more lines are written as the ones before them.
+    // Once for a log read whole: a few more lines are written as the ones before them. Sized
+    // from the few texts that hold each column, not from its rows: measuring a text takes some
+    // microseconds, and a long log has millions of cells.
     if (fitColumns) {
         for (int column = 0; column < kHistoryColumnCount; ++column) {
-            m_list.SetColumnWidth(column, LVSCW_AUTOSIZE);
+            m_list.SetColumnWidthFor(
+                column, TextsHoldingColumn(m_log.Units(), static_cast<HistoryColumn>(column)));
         }
     }
 }
