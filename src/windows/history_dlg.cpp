@@ -91,6 +91,8 @@ bool CHistoryDlg::OnInitDialog() {
     if (const CWinApp* app = AfxGetApp()) {
         RestoreWindowPlace(*this, *app, SettingsKey::kHistoryWindow);
     }
+    // While the log is being read.
+    PrepareChart();
     ReadLog();
     SetTimer(kRereadTimerId, kRereadMs);
     return true;

@@ -61,6 +61,8 @@ private:
     // The arrow of the column the table is sorted by.
     void ShowSortOrder();
     void ShowChart();
+    // What the chart shows of any log, drawn ahead.
+    void PrepareChart();
     void SelectRowOfUnit();
     HistoryChart CurrentChart() const;
     // The unit of the selected row, or null.
