@@ -60,7 +60,7 @@ soak: deps-test
 # wake-up count runs BENCH_IDLE_SECONDS and is scaled to a minute; `make bench-idle` counts over a
 # full minute.
 BENCH_IDLE_SECONDS ?= 15
-.PHONY: bench bench-idle bench-build
+.PHONY: bench bench-idle bench-history bench-build
 bench-build: deps-test
 	@$(CONFIGURE) -DVANTREL_BUILD_TESTS=ON >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target vantrel_bench vantrel_gui_bench
@@ -69,6 +69,9 @@ bench: bench-build
 	@xvfb-run -a $(BUILD_DIR)/bench/vantrel_gui_bench --idle_seconds=$(BENCH_IDLE_SECONDS)
 bench-idle: bench-build
 	@xvfb-run -a $(BUILD_DIR)/bench/vantrel_gui_bench --benchmark_filter=Idle --idle_seconds=60
+# The real history window on logs of 100,000 and 1,000,000 lines alone.
+bench-history: bench-build
+	@xvfb-run -a $(BUILD_DIR)/bench/vantrel_gui_bench --benchmark_filter=HistoryWindow
 
 # make install [PREFIX=/usr/local] [DESTDIR=...] [CLIENT_DIR=/path/to/the/client's/folder]
 # make uninstall [DESTDIR=...]: removes what the last install put there.

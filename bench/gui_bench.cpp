@@ -1,6 +1,7 @@
 // The real program against a bare wxWidgets dialog, both on the X display of this run (xvfb-run
 // gives one for the whole comparison): the time from exec to the window being mapped, resident
-// memory once idle, and context switches (wake-ups) while idle between two timer ticks.
+// memory once idle, context switches (wake-ups) while idle between two timer ticks, and the
+// history window on long logs (history_window_bench.cpp).
 //   vantrel_gui_bench [--vantrel=PATH] [--bare=PATH] [--startup_runs=N] [--idle_seconds=S]
 #include <unistd.h>
 
@@ -15,6 +16,7 @@
 #include <thread>
 
 #include "client_dir.h"
+#include "history_window_bench.h"
 #include "ratio_summary.h"
 #include "x11_process.h"
 
@@ -45,7 +47,8 @@ public:
     LaunchRequest Request(bool vantrel) const {
         return LaunchRequest{vantrel ? g_options.vantrel : g_options.bare,
                              m_dir.client(),
-                             {"XDG_CONFIG_HOME=" + m_dir.config()}};
+                             {"XDG_CONFIG_HOME=" + m_dir.config()},
+                             {}};
     }
     X11Launcher& launcher() { return m_launcher; }
 
@@ -196,13 +199,14 @@ int main(int argc, char** argv) {
         ->Iterations(1)
         ->UseManualTime()
         ->Unit(benchmark::kSecond);
+    RegisterHistoryWindowBenchmarks(g_options.vantrel, g_options.bare, g_options.startupRuns);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     char idle[96];
     std::snprintf(idle, sizeof idle, "idle wake-ups per minute (%g s, scaled)",
                   g_options.idleSeconds);
-    const std::vector<BenchTarget> targets = {
+    std::vector<BenchTarget> targets = {
         {"BM_StartUp", "start-up until the window is mapped", "vantrel_ms", "floor_ms",
          BenchTarget::Kind::Ratio, 1.2, ""},
         {"BM_StartUp", "resident memory once idle", "vantrel_rss_MiB", "floor_rss_MiB",
@@ -210,6 +214,9 @@ int main(int argc, char** argv) {
         {"BM_IdleWakeups", idle, "vantrel_per_min", "floor_per_min", BenchTarget::Kind::Excess, 0.0,
          "/min"},
     };
+    for (BenchTarget& target : HistoryWindowTargets()) {
+        targets.push_back(std::move(target));
+    }
     reporter.PrintSummary(targets, std::cout);
     benchmark::Shutdown();
     return 0;

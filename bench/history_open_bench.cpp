@@ -12,11 +12,11 @@
 #include <ctime>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "client_dir.h"
+#include "history_log.h"
 #include "plain_io.h"
 #include "platform/headless/headless.h"
 #include "platform/ui/cwinapp.h"
@@ -26,47 +26,6 @@
 namespace {
 
 constexpr int kLines = 100000;
-
-// Writes the log; returns its size in bytes.
-std::size_t WriteLog(const std::string& path) {
-    std::ifstream demo(std::string(VANTREL_DEMO_DIR) + "/history.csv", std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(demo, line);) {
-        lines.push_back(line);
-    }
-    std::ostringstream log;
-    log << lines[0] << '\n';  // the title
-    for (int written = 0, copy = 0; written < kLines; ++copy) {
-        for (size_t i = 1; i < lines.size() && written < kLines; ++i, ++written) {
-            // A name of its own for each copy: "...aa.N" -> "...aa.N.cC".
-            std::string line = lines[i];
-            const size_t end = line.find("\",");
-            line.insert(end, ".c" + std::to_string(copy));
-            log << line << '\n';
-        }
-    }
-    const std::string bytes = log.str();
-    std::ofstream(path, std::ios::binary) << bytes;
-    return bytes.size();
-}
-
-// The floor: the file read whole, then each line cut at its commas into fields.
-std::size_t ReadAndSplit(const std::string& path, std::vector<char>& buffer) {
-    buffer.resize(ReadFilePlainInto(path, buffer));
-    std::vector<std::size_t> fieldStarts;
-    std::size_t fields = 0;
-    fieldStarts.push_back(0);
-    for (std::size_t i = 0; i < buffer.size(); ++i) {
-        if (buffer[i] == ',') {
-            fieldStarts.push_back(i + 1);
-        } else if (buffer[i] == '\n') {
-            fields += fieldStarts.size();
-            fieldStarts.clear();
-            fieldStarts.push_back(i + 1);
-        }
-    }
-    return fields;
-}
 
 // Processor seconds of the whole process, every thread's, over the work.
 template <typename Work>
@@ -95,7 +54,7 @@ bool OpenWithEveryChart(CHistoryDlg& dlg) {
 void BM_HistoryOpen(benchmark::State& state) {
     const BenchClientDir dir("");
     const std::string path = dir.root() + "/export.csv";
-    const std::size_t fileSize = WriteLog(path);
+    const std::size_t fileSize = WriteHistoryLog(path, kLines);
     const std::string empty = dir.root() + "/empty.csv";
     std::ofstream(empty).flush();
     CWinApp app("Vantrel");

@@ -1,6 +1,7 @@
 #include "x11_process.h"
 
 #include <X11/Xatom.h>
+#include <X11/extensions/Xdamage.h>
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -112,6 +113,14 @@ X11Launcher::X11Launcher() {
     // Without a window manager, top-level windows are children of the root: their maps are
     // reported to whoever watches the root's substructure.
     XSelectInput(m_display, DefaultRootWindow(m_display), SubstructureNotifyMask);
+    // Drawing into any window is drawing onto the root: one damage object there sees a window's
+    // every paint from its first, with no window to learn first.
+    int damageError = 0;
+    if (XDamageQueryExtension(m_display, &m_damageEvent, &damageError)) {
+        XDamageCreate(m_display, DefaultRootWindow(m_display), XDamageReportRawRectangles);
+    } else {
+        m_damageEvent = -1;
+    }
     XSync(m_display, False);
 }
 
@@ -149,8 +158,13 @@ X11Launcher::Started X11Launcher::Launch(const LaunchRequest& request, double ti
         envp.push_back(e.data());
     }
     envp.push_back(nullptr);
-    std::string program = request.program;
-    char* argv[] = {program.data(), nullptr};
+    std::vector<std::string> args{request.program};
+    args.insert(args.end(), request.args.begin(), request.args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
     const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
     while (XPending(m_display)) {
         XEvent stale;
@@ -159,13 +173,14 @@ X11Launcher::Started X11Launcher::Launch(const LaunchRequest& request, double ti
 
     Started started;
     const auto start = SteadyClock::now();
+    started.launched = start;
     started.pid = ::fork();
     if (started.pid == 0) {
         ::dup2(devNull, STDIN_FILENO);
         ::dup2(devNull, STDOUT_FILENO);
         ::dup2(devNull, STDERR_FILENO);
         if (::chdir(request.workingDir.c_str()) == 0) {
-            ::execve(argv[0], argv, envp.data());
+            ::execve(argv[0], argv.data(), envp.data());
         }
         ::_exit(127);
     }
@@ -199,6 +214,32 @@ X11Launcher::Started X11Launcher::Launch(const LaunchRequest& request, double ti
         }
     }
     return started;
+}
+
+double X11Launcher::SecondsToDrawn(const Started& started, double quietSeconds,
+                                   double timeoutSeconds) {
+    if (!started.window || m_damageEvent < 0) {
+        return -1;
+    }
+    const auto mapped = started.launched + std::chrono::duration_cast<SteadyClock::duration>(
+                                               std::chrono::duration<double>(started.secondsToMap));
+    auto lastDrawn = mapped;
+    pollfd display{ConnectionNumber(m_display), POLLIN, 0};
+    while (SecondsSince(lastDrawn) < quietSeconds) {
+        if (SecondsSince(mapped) > timeoutSeconds) {
+            return -1;
+        }
+        if (!XPending(m_display)) {
+            ::poll(&display, 1, 10);
+            continue;
+        }
+        XEvent event;
+        XNextEvent(m_display, &event);
+        if (event.type == m_damageEvent + XDamageNotify) {
+            lastDrawn = SteadyClock::now();
+        }
+    }
+    return std::chrono::duration<double>(lastDrawn - started.launched).count();
 }
 
 bool X11Launcher::Close(const Started& started, double timeoutSeconds) {

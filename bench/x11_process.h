@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 #include <sys/types.h>
 
+#include <chrono>
 #include <map>
 #include <string>
 #include <utility>
@@ -14,6 +15,7 @@ struct LaunchRequest {
     std::string program;
     std::string workingDir;
     std::vector<std::string> extraEnv;  // NAME=value, added to this process's environment
+    std::vector<std::string> args;      // after the program's name
 };
 
 struct ProcessCounts {
@@ -36,10 +38,17 @@ public:
         pid_t pid = -1;
         Window window = 0;  // its first top-level window mapped, 0 when none came in time
         double secondsToMap = 0;
+        std::chrono::steady_clock::time_point launched;
     };
     // Starts the program and waits for a top-level window of its own (_NET_WM_PID) to be mapped.
     // The time runs from just before fork to the map notification.
     Started Launch(const LaunchRequest& request, double timeoutSeconds);
+
+    // After the map: the seconds from the launch to the last drawing on the display before it
+    // stayed still for quietSeconds (the window painted whole, whatever it drew after mapping),
+    // or a negative number when it never did within timeoutSeconds of the map. Needs the X
+    // DAMAGE extension (Xvfb has it).
+    double SecondsToDrawn(const Started& started, double quietSeconds, double timeoutSeconds);
 
     // Closes the window as its close box would, and reaps the process; one that has not ended
     // after timeoutSeconds is killed. Returns whether it ended by itself.
@@ -52,6 +61,7 @@ private:
     Atom m_pidAtom = 0;
     Atom m_protocols = 0;
     Atom m_deleteWindow = 0;
+    int m_damageEvent = -1;  // the DAMAGE extension's first event, -1 without it
 };
 
 // Waits until the process has made no context switch for quietSeconds (at most maxSeconds).

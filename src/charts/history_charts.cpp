@@ -39,6 +39,14 @@ bool HistoryCharts::Render(HistoryChart chart, RgbaImage& image, const LogUnit* 
     return true;
 }
 
+void HistoryCharts::PrepareBackground(HistoryChart chart, int width, int height,
+                                      double textPixels) {
+    // The other charts' axes follow the units.
+    if (chart == HistoryChart::kSkyMap) {
+        m_skyMap.PrepareBackground(width, height, textPixels);
+    }
+}
+
 std::string HistoryCharts::Export(HistoryChart chart, ChartFormat format, int width, int height,
                                   const LogUnit* highlighted) const {
     if (chart == HistoryChart::kSkyMap) {

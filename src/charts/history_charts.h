@@ -24,6 +24,9 @@ public:
     // draw.
     bool Render(HistoryChart chart, RgbaImage& image, const LogUnit* highlighted,
                 double textPixels = 0);
+    // Draws what the chart shows whatever the log holds, for a picture of the size, so that
+    // Render has only the units left to draw; a window draws it while the log is being read.
+    void PrepareBackground(HistoryChart chart, int width, int height, double textPixels = 0);
     // The chart as the bytes of a PNG or SVG file of the size; empty when it failed.
     std::string Export(HistoryChart chart, ChartFormat format, int width, int height,
                        const LogUnit* highlighted) const;

@@ -101,7 +101,7 @@ void SkyMapChart::SetUnits(const std::vector<LogUnit>& units) {
     m_map = RgbaImage();
 }
 
-void SkyMapChart::DrawMap(const PlotStream& stream) const {
+void SkyMapChart::DrawBackground() {
     UseChartTextSize();
     SetUpMapFrame();
     plcol0(kChartBand);
@@ -119,7 +119,12 @@ void SkyMapChart::DrawMap(const PlotStream& stream) const {
     DrawGridLabels();
     plcol0(kChartInk);
     plmtex("t", 1.5, 0.5, 0.5, Tr(Text::kChartSkyTitle));
+    DrawLegend();
+}
 
+void SkyMapChart::DrawUnits(const PlotStream& stream) const {
+    UseChartTextSize();
+    SetUpMapFrame();
     // Each unit from where its recording started to where it ended: a short stroke along the
     // telescope's drift.
     PlotPixels pixels(stream.Width(), stream.Height());
@@ -150,18 +155,38 @@ void SkyMapChart::DrawMap(const PlotStream& stream) const {
         }
     }
     plwidth(1.0);
-    DrawLegend();
+}
+
+bool SkyMapChart::PrepareBackground(int width, int height, double textPixels) {
+    if (m_background.width == width && m_background.height == height &&
+        m_backgroundTextPixels == textPixels) {
+        return true;
+    }
+    RgbaImage background(width, height);
+    PlotStream stream(background, textPixels);
+    if (!stream.IsOpen()) {
+        return false;
+    }
+    DrawBackground();
+    stream.Finish();
+    m_background = std::move(background);
+    m_backgroundTextPixels = textPixels;
+    return true;
 }
 
 bool SkyMapChart::Render(RgbaImage& image, const LogUnit* highlighted, double textPixels) {
     if (m_map.width != image.width || m_map.height != image.height ||
         m_mapTextPixels != textPixels) {
-        RgbaImage map(image.width, image.height);
+        // The units over the background, which nothing of them covers but the map's own lines.
+        if (!PrepareBackground(image.width, image.height, textPixels)) {
+            return false;
+        }
+        RgbaImage map = m_background;
         PlotStream stream(map, textPixels);
         if (!stream.IsOpen()) {
             return false;
         }
-        DrawMap(stream);
+        DrawUnits(stream);
         stream.Finish();
         m_map = std::move(map);
         m_mapTextPixels = textPixels;
@@ -183,7 +208,8 @@ std::string SkyMapChart::Export(ChartFormat format, int width, int height,
     if (!stream.IsOpen()) {
         return std::string();
     }
-    DrawMap(stream);
+    DrawBackground();
+    DrawUnits(stream);
     if (highlighted) {
         DrawHighlight(*highlighted);
     }

@@ -19,11 +19,18 @@ public:
     bool Render(RgbaImage& image, const LogUnit* highlighted, double textPixels = 0);
     // The bytes of a PNG or SVG file; empty when it failed.
     std::string Export(ChartFormat format, int width, int height, const LogUnit* highlighted) const;
+    // Draws the map without its units, for a picture of that size, unless it is drawn already:
+    // it needs no log, so a window can draw it while the log is still being read.
+    bool PrepareBackground(int width, int height, double textPixels = 0);
 
 private:
-    void DrawMap(const PlotStream& stream) const;
+    // The band, the grid, the Galactic plane, their labels, the title and the legend.
+    static void DrawBackground();
+    void DrawUnits(const PlotStream& stream) const;
 
     const std::vector<LogUnit>* m_units = nullptr;
+    RgbaImage m_background;  // kept for its size and text size
+    double m_backgroundTextPixels = 0;
     RgbaImage m_map;  // without the highlight; empty when it must be drawn again
     double m_mapTextPixels = 0;
 };

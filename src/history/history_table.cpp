@@ -126,7 +126,10 @@ int HistoryTable::RowOf(size_t unit) const {
 }
 
 CString HistoryTable::CellText(int row, HistoryColumn column) const {
-    const LogUnit& unit = (*m_units)[UnitOf(row)];
+    return UnitText((*m_units)[UnitOf(row)], column);
+}
+
+CString HistoryTable::UnitText(const LogUnit& unit, HistoryColumn column) {
     CString text;
     switch (column) {
         case HistoryColumn::kLogged:

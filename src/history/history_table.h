@@ -34,6 +34,8 @@ public:
     size_t UnitOf(int row) const { return m_order[static_cast<size_t>(row)]; }
     int RowOf(size_t unit) const;
     CString CellText(int row, HistoryColumn column) const;
+    // The text a unit shows in the column.
+    static CString UnitText(const LogUnit& unit, HistoryColumn column);
 
 private:
     void Sort();

@@ -1,5 +1,8 @@
 #include "windows/history_dlg.h"
 
+#include <system_error>
+
+#include "history/history_column_texts.h"
 #include "history/log_calendar.h"
 #include "platform/base/clock.h"
 #include "platform/ui/cwinapp.h"
@@ -88,9 +91,22 @@ bool CHistoryDlg::OnInitDialog() {
     if (const CWinApp* app = AfxGetApp()) {
         RestoreWindowPlace(*this, *app, SettingsKey::kHistoryWindow);
     }
+    // While the log is being read.
+    PrepareChart();
     ReadLog();
     SetTimer(kRereadTimerId, kRereadMs);
     return true;
+}
+
+int CHistoryDlg::DoModal() {
+    // Building the window takes the toolkit about as long as reading 100,000 lines takes: on a
+    // second core the two overlap. Without a thread the log is read as the window opens.
+    try {
+        m_firstRead = std::async(std::launch::async, [this] { return m_log.Read(); });
+    } catch (const std::system_error&) {
+        m_firstRead = {};
+    }
+    return CDialog::DoModal();
 }
 
 void CHistoryDlg::OnTimer(UINT_PTR nIDEvent) {
@@ -132,7 +148,7 @@ void CHistoryDlg::EndWith(int result) {
 }
 
 void CHistoryDlg::ReadLog() {
-    const CsvLog::ReadResult result = m_log.Read();
+    const CsvLog::ReadResult result = m_firstRead.valid() ? m_firstRead.get() : m_log.Read();
     const bool failed =
         result == CsvLog::ReadResult::kFailed || result == CsvLog::ReadResult::kMissing;
     if (result == CsvLog::ReadResult::kUnchanged || (failed && m_failure == result)) {
@@ -156,10 +172,13 @@ void CHistoryDlg::ReadLog() {
 void CHistoryDlg::ShowUnits(bool fitColumns) {
     m_list.SetItemCountEx(m_table.RowCount());
     SelectRowOfUnit();
-    // Once for a log read whole: a few more lines are written as the ones before them.
+    // Once for a log read whole: a few more lines are written as the ones before them. Sized
+    // from the few texts that hold each column, not from its rows: measuring a text takes some
+    // microseconds, and a long log has millions of cells.
     if (fitColumns) {
         for (int column = 0; column < kHistoryColumnCount; ++column) {
-            m_list.SetColumnWidth(column, LVSCW_AUTOSIZE);
+            m_list.SetColumnWidthFor(
+                column, TextsHoldingColumn(m_log.Units(), static_cast<HistoryColumn>(column)));
         }
     }
 }

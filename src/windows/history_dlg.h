@@ -2,6 +2,7 @@
 // figures over them and the charts, read again while the window is open whenever the log grows.
 #pragma once
 
+#include <future>
 #include <optional>
 
 #include "charts/history_charts.h"
@@ -27,6 +28,9 @@ public:
     const CsvLog& Log() const { return m_log; }
     const HistoryTable& Table() const { return m_table; }
     CChartView& ChartView() { return m_wndChart; }
+
+    // Reads the log while the window is being built, then runs it.
+    int DoModal() override;
 
     static const MessageMap* GetThisMessageMap();
 
@@ -57,12 +61,18 @@ private:
     // The arrow of the column the table is sorted by.
     void ShowSortOrder();
     void ShowChart();
+    // What the chart shows of any log, drawn ahead.
+    void PrepareChart();
     void SelectRowOfUnit();
     HistoryChart CurrentChart() const;
     // The unit of the selected row, or null.
     const LogUnit* SelectedUnit() const;
 
     CsvLog m_log;
+    // The first read of the log, under way on a thread of its own while the window is built
+    // (which reads only the log's path meanwhile); after m_log, so that it is waited for before
+    // the log goes.
+    std::future<CsvLog::ReadResult> m_firstRead;
     HistoryTable m_table;
     HistoryCharts m_charts;
     CListCtrl m_list;

@@ -68,6 +68,11 @@ void CHistoryDlg::ShowChart() {
     m_wndChart.SetPicture(std::move(picture));
 }
 
+void CHistoryDlg::PrepareChart() {
+    const CSize size = m_wndChart.GetPictureSize();
+    m_charts.PrepareBackground(CurrentChart(), size.cx, size.cy, m_wndChart.GetPictureTextPixels());
+}
+
 void CHistoryDlg::OnSaveChart() {
     CFileDialog dialog(false, "png", nullptr, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY,
                        Tr(Text::kChartFileFilter), this);

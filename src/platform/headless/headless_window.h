@@ -32,7 +32,7 @@ struct WindowState {
     std::vector<CString> tabItems;
     int curSel = -1;  // the selected tab or list row
     std::vector<CString> columns;
-    std::vector<int> columnWidths;            // as last set: pixels, or LVSCW_AUTOSIZE_USEHEADER
+    std::vector<int> columnWidths;  // as last set: pixels, LVSCW_AUTOSIZE_USEHEADER or _AUTOSIZE
     std::vector<std::vector<ListCell>> rows;  // one cell per column
     int ownerDataRows = 0;                    // the rows an owner-data list's program keeps
     int sortColumn = -1;                      // the header that shows the order; -1: none
@@ -79,6 +79,10 @@ public:
     int GetColumnCount() const override { return static_cast<int>(m_state.columns.size()); }
     CString GetColumnText(int column) const override;
     void SetColumnWidth(int column, int width) override;
+    // Without a font to measure, recorded as LVSCW_AUTOSIZE.
+    void SetColumnWidthFor(int column, const std::vector<CString>&) override {
+        SetColumnWidth(column, LVSCW_AUTOSIZE);
+    }
     bool SetCellText(int item, int column, const CString& text) override;
     CString GetCellText(int item, int column) const override;
     bool SetCellProgress(int item, int column, int percent) override;

@@ -26,6 +26,12 @@ void CListCtrl::SetColumnWidth(int column, int width) {
     }
 }
 
+void CListCtrl::SetColumnWidthFor(int column, const std::vector<CString>& texts) {
+    if (GetNative()) {
+        GetNative()->SetColumnWidthFor(column, texts);
+    }
+}
+
 int CListCtrl::InsertItem(int item, const char* text) {
     return GetNative() ? GetNative()->InsertItem(item, CString(text)) : -1;
 }

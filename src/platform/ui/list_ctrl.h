@@ -5,6 +5,8 @@
 // The list never sorts itself: the program orders the rows.
 #pragma once
 
+#include <vector>
+
 #include "platform/ui/cwnd.h"
 
 class CListCtrl : public CWnd {
@@ -15,6 +17,9 @@ public:
     int GetColumnCount() const;
     CString GetColumnText(int column) const;
     void SetColumnWidth(int column, int width);
+    // As wide as the header and each of texts, where every digit stands for any digit
+    // (platform/base/digit_shape.h): texts that hold a column's cells size it without its rows.
+    void SetColumnWidthFor(int column, const std::vector<CString>& texts);
 
     // Returns the index of the new row, or -1; the text goes into its first column.
     int InsertItem(int item, const char* text);

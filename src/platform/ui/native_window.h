@@ -94,6 +94,7 @@ public:
     virtual int GetColumnCount() const { return 0; }
     virtual CString GetColumnText(int) const { return CString(); }
     virtual void SetColumnWidth(int, int) {}
+    virtual void SetColumnWidthFor(int, const std::vector<CString>&) {}
     virtual bool SetCellText(int, int, const CString&) { return false; }
     virtual CString GetCellText(int, int) const { return CString(); }
     virtual bool SetCellProgress(int, int, int) { return false; }

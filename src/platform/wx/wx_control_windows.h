@@ -102,6 +102,9 @@ public:
     void SetCellToolTip(long item, long column, const wxString& text);
     wxString GetCellToolTip(long item, long column) const;
 
+    // The digit drawn widest in the list's font: in its place, any digit fits.
+    wxUniChar WidestDigit();
+
 protected:
     wxString OnGetItemText(long item, long column) const override;
 
@@ -117,4 +120,6 @@ private:
     int m_quiet = 0;
     std::map<std::pair<long, long>, wxString> m_toolTips;
     int m_headerScroll = 0;  // the rows' sideways scroll the header was last drawn for
+    wxFont m_digitFont;      // the font m_widestDigit is of
+    wxUniChar m_widestDigit = '0';
 };

@@ -121,6 +121,7 @@ public:
     int GetColumnCount() const override;
     CString GetColumnText(int column) const override;
     void SetColumnWidth(int column, int width) override;
+    void SetColumnWidthFor(int column, const std::vector<CString>& texts) override;
     bool SetCellText(int item, int column, const CString& text) override;
     CString GetCellText(int item, int column) const override;
     bool SetCellProgress(int item, int column, int percent) override;

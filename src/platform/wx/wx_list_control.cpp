@@ -1,5 +1,6 @@
 // The list control: a wxListCtrl in report mode under the program's list calls.
 #include <algorithm>
+#include <set>
 
 #include <wx/dcmemory.h>
 #include <wx/renderer.h>
@@ -24,19 +25,54 @@ long ColumnFormat(int format) {
     }
 }
 
+wxString WithDigitsAs(const wxString& text, wxUniChar digit) {
+    wxString shaped = text;
+    for (wxString::iterator c = shaped.begin(); c != shaped.end(); ++c) {
+        if (*c >= '0' && *c <= '9') {
+            *c = digit;
+        }
+    }
+    return shaped;
+}
+
+// Measuring a text through Pango costs some microseconds, so a column is measured by the shapes
+// of its texts (platform/base/digit_shape.h), each once, drawn with the font's widest digit: no
+// text of a shape is wider.
+class ColumnMeasure {
+public:
+    ColumnMeasure(ReportList& list, int column) : m_list(list), m_widestDigit(list.WidestDigit()) {
+        list.SetColumnWidth(column, wxLIST_AUTOSIZE_USEHEADER);
+        m_widest = list.GetColumnWidth(column);
+    }
+
+    void Add(const wxString& text) {
+        if (m_shapes.insert(WithDigitsAs(text, '0')).second) {
+            m_widest = std::max(
+                m_widest, m_list.GetTextExtent(WithDigitsAs(text, m_widestDigit)).x + kPadding);
+        }
+    }
+    int Widest() const { return m_widest; }
+
+private:
+    static constexpr int kPadding = 12;  // the list's own space either side of a text
+
+    ReportList& m_list;
+    wxUniChar m_widestDigit;
+    int m_widest = 0;
+    std::set<wxString> m_shapes;
+};
+
 // The header's width, or the widest cell's: every row of a short list, and of a long one (whose
-// rows the program keeps) as many rows spread evenly over it, so that measuring stays quick.
+// rows the program keeps) as many rows spread evenly over it, so that asking for them stays quick.
 int FittingWidth(ReportList& list, int column) {
     constexpr int kMeasuredRows = 4000;
-    constexpr int kPadding = 12;  // the list's own space either side of a text
-    list.SetColumnWidth(column, wxLIST_AUTOSIZE_USEHEADER);
-    int widest = list.GetColumnWidth(column);
+    ColumnMeasure measure(list, column);
     const long rows = list.GetItemCount();
     const long step = std::max<long>(1, rows / kMeasuredRows);
     for (long row = 0; row < rows; row += step) {
-        widest = std::max(widest, list.GetTextExtent(list.GetItemText(row, column)).x + kPadding);
+        measure.Add(list.GetItemText(row, column));
     }
-    return widest;
+    return measure.Widest();
 }
 
 }  // namespace
@@ -89,6 +125,23 @@ void ReportList::OnChildPainted(wxPaintEvent& event) {
             child->Refresh();
         }
     }
+}
+
+wxUniChar ReportList::WidestDigit() {
+    // Measured in long runs: digits' widths can differ by a fraction of a pixel.
+    if (!m_digitFont.IsOk() || m_digitFont != GetFont()) {
+        constexpr int kRun = 32;
+        int widestRun = -1;
+        for (char digit = '0'; digit <= '9'; ++digit) {
+            const int run = GetTextExtent(wxString(kRun, digit)).x;
+            if (run > widestRun) {
+                widestRun = run;
+                m_widestDigit = digit;
+            }
+        }
+        m_digitFont = GetFont();
+    }
+    return m_widestDigit;
 }
 
 void ReportList::SetCellToolTip(long item, long column, const wxString& text) {
@@ -248,6 +301,18 @@ void WxListControl::SetColumnWidth(int column, int width) {
     }
     list->SetColumnWidth(
         column, width == LVSCW_AUTOSIZE_USEHEADER ? wxLIST_AUTOSIZE_USEHEADER : std::max(0, width));
+}
+
+void WxListControl::SetColumnWidthFor(int column, const std::vector<CString>& texts) {
+    ReportList* list = List();
+    if (!list || column < 0 || column >= list->GetColumnCount()) {
+        return;
+    }
+    ColumnMeasure measure(*list, column);
+    for (const CString& text : texts) {
+        measure.Add(ToWx(text));
+    }
+    list->SetColumnWidth(column, measure.Widest());
 }
 
 bool WxListControl::SetCellText(int item, int column, const CString& text) {

@@ -4,6 +4,10 @@
 #include <wx/listctrl.h>
 #include <wx/uiaction.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "platform/ui/list_ctrl.h"
 #include "text_fit.h"
 #include "wx_test_support.h"
@@ -78,6 +82,51 @@ TEST_F(WxList, RowsColumnsAndBarsAreWhatTheProgramSet) {
     list.SetColumnWidth(1, 40);
     ASSERT_EQ(misfits().size(), 1u);
     EXPECT_EQ(misfits()[0].id, kListId);
+}
+
+// A column sized from its rows (LVSCW_AUTOSIZE), or from texts that hold them, each digit standing
+// for any digit (SetColumnWidthFor), shows every row's text whole: texts of one length but
+// letters of other widths, numbers of every digit. The list is an owner-data one, whose header
+// sizing looks at the rows shown only, and the widest texts lie far below them.
+TEST(WxListColumns, AColumnHoldsEveryTextOfItsShapes) {
+    DialogTemplate ownerData = kListDialog;
+    ownerData.controls[0].style = kOwnerData;
+    RecordingDialog dialog{ownerData};
+    std::vector<std::array<std::string, 2>> rows;
+    const char* const names[] = {"iiiiiiii.1", "llllllll.1", "ＷＷ.1", "a"};
+    for (int row = 0; row < 200; ++row) {
+        const std::string digits(row < 150 ? 3 : 12, static_cast<char>('0' + row % 10));
+        rows.push_back({row < 190 ? names[row % 4] : "WWWWWWWW.1",
+                        (row % 3 ? "" : "-") + digits + "." + digits.substr(0, 2) + " hr"});
+    }
+    dialog.onMessage = [&](const Message& message) {
+        if (message.message == WM_NOTIFY && message.code == LVN_GETDISPINFO) {
+            auto* info = reinterpret_cast<NMLVDISPINFO*>(message.lParam);
+            info->item.text = rows.at(info->item.iItem).at(info->item.iSubItem).c_str();
+        }
+    };
+    ASSERT_TRUE(dialog.Create());
+    ShowAndSettle(dialog);  // measured as the checks measure, in the shown window's context
+    CListCtrl list;
+    list.Attach(dialog.GetDlgItem(kListId)->GetNative());
+    list.InsertColumn(0, "名前");
+    list.InsertColumn(1, "時間", LVCFMT_RIGHT);
+    list.SetItemCountEx(static_cast<int>(rows.size()));
+    list.SetColumnWidth(0, LVSCW_AUTOSIZE);
+    list.SetColumnWidthFor(1, {"-000000000000.00 hr", "1.00 hr"});
+    PumpFor(50);
+    const auto misfits = [&] {
+        return TextsThatDoNotFit(WxOf(dialog), CaptureScreen(WxOf(dialog)->GetScreenRect()));
+    };
+    for (const Misfit& misfit : misfits()) {
+        ADD_FAILURE() << misfit.why;
+    }
+    // Texts no longer held: a longer number, a wider name.
+    rows[195][1] = "-1234567890123.45 hr";
+    EXPECT_EQ(misfits().size(), 1u);
+    rows[195][1] = "1.00 hr";
+    rows[199][0] = "WWWWWWWWW.1";
+    EXPECT_EQ(misfits().size(), 1u);
 }
 
 // Only the user's changes are reported: neither the program's own selection nor its deleting
