@@ -16,6 +16,16 @@ int InsertListRow(WindowState& state, int item, const CString& text);
 bool DeleteListRow(WindowState& state, int item);
 // The cell, or null outside the rows and columns.
 ListCell* FindListCell(WindowState& state, int item, int column);
+// Sets one field of a cell; false when there is no such cell.
+template <typename Value>
+bool SetListCellField(WindowState& state, int item, int column, Value ListCell::*field,
+                      const Value& value) {
+    ListCell* cell = FindListCell(state, item, column);
+    if (cell) {
+        cell->*field = value;
+    }
+    return cell != nullptr;
+}
 const ListCell* FindListCell(const WindowState& state, int item, int column);
 
 }  // namespace Headless

@@ -172,11 +172,7 @@ void HeadlessWindowBase<Base>::SetColumnWidth(int column, int width) {
 
 template <typename Base>
 bool HeadlessWindowBase<Base>::SetCellText(int item, int column, const CString& text) {
-    ListCell* cell = FindListCell(m_state, item, column);
-    if (cell) {
-        cell->text = text;
-    }
-    return cell != nullptr;
+    return SetListCellField(m_state, item, column, &ListCell::text, text);
 }
 
 template <typename Base>
@@ -199,11 +195,7 @@ CString HeadlessWindowBase<Base>::GetCellText(int item, int column) const {
 
 template <typename Base>
 bool HeadlessWindowBase<Base>::SetCellProgress(int item, int column, int percent) {
-    ListCell* cell = FindListCell(m_state, item, column);
-    if (cell) {
-        cell->progress = percent;
-    }
-    return cell != nullptr;
+    return SetListCellField(m_state, item, column, &ListCell::progress, percent);
 }
 
 template <typename Base>
@@ -214,11 +206,7 @@ int HeadlessWindowBase<Base>::GetCellProgress(int item, int column) const {
 
 template <typename Base>
 bool HeadlessWindowBase<Base>::SetCellToolTip(int item, int column, const CString& text) {
-    ListCell* cell = FindListCell(m_state, item, column);
-    if (cell) {
-        cell->toolTip = text;
-    }
-    return cell != nullptr;
+    return SetListCellField(m_state, item, column, &ListCell::toolTip, text);
 }
 
 template <typename Base>

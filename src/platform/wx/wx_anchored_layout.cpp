@@ -3,18 +3,9 @@
 #include <algorithm>
 
 void AnchoredLayout::Add(wxWindow* control, const wxRect& rect, const Anchor& anchor) {
-    m_items.push_back(Item{control, AnchoredRect{CRect{rect.GetLeft(), rect.GetTop(),
-                                                       rect.GetRight() + 1, rect.GetBottom() + 1},
-                                                 anchor}});
-}
-
-std::vector<AnchoredRect> AnchoredLayout::Places() const {
-    std::vector<AnchoredRect> places;
-    places.reserve(m_items.size());
-    for (const Item& item : m_items) {
-        places.push_back(item.place);
-    }
-    return places;
+    m_windows.emplace_back(control);
+    m_places.push_back(AnchoredRect{
+        CRect{rect.GetLeft(), rect.GetTop(), rect.GetRight() + 1, rect.GetBottom() + 1}, anchor});
 }
 
 void AnchoredLayout::Apply(wxSize client) {
@@ -23,18 +14,18 @@ void AnchoredLayout::Apply(wxSize client) {
     delta.width = client.x - m_templateClient.x;
     delta.height = client.y - m_templateClient.y;
     delta.splitter = Splitter(SplitterFor(delta.height, m_userOffset));
-    for (const Item& item : m_items) {
-        wxWindow* window = item.window.get();
+    for (size_t i = 0; i < m_places.size(); ++i) {
+        wxWindow* window = m_windows[i].get();
         if (!window) {
             continue;
         }
-        const CRect rect = PlaceControl(item.place.rect, item.place.anchor, delta);
+        const CRect rect = PlaceControl(m_places[i].rect, m_places[i].anchor, delta);
         window->SetSize(rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height()));
     }
 }
 
 int AnchoredLayout::Splitter(int wanted) const {
-    return ClampSplitter(Places(), HeightDelta(), wanted);
+    return ClampSplitter(m_places, HeightDelta(), wanted);
 }
 
 void AnchoredLayout::BeginSplitterDrag() {

@@ -28,18 +28,14 @@ public:
     void SetUserOffset(int offset);
 
 private:
-    struct Item {
-        wxWeakRef<wxWindow> window;
-        AnchoredRect place;
-    };
-
-    std::vector<AnchoredRect> Places() const;
     int HeightDelta() const { return m_client.y - m_templateClient.y; }
     int Splitter(int wanted) const;
 
     wxSize m_templateClient;
     wxSize m_client;
-    std::vector<Item> m_items;
+    // The controls, and beside each its place in the template and its anchor.
+    std::vector<wxWeakRef<wxWindow>> m_windows;
+    std::vector<AnchoredRect> m_places;
     int m_userOffset = 0;
     int m_dragStart = 0;  // where the splitter was when pressed
 };

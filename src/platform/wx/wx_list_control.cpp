@@ -1,10 +1,10 @@
 // The list control: a wxListCtrl in report mode under the program's list calls.
 #include <algorithm>
-#include <set>
 
 #include <wx/dcmemory.h>
 #include <wx/renderer.h>
 
+#include "platform/base/digit_shape.h"
 #include "platform/wx/wx_control_windows.h"
 #include "platform/wx/wx_controls.h"
 #include "platform/wx/wx_dialog_window.h"
@@ -25,30 +25,23 @@ long ColumnFormat(int format) {
     }
 }
 
-wxString WithDigitsAs(const wxString& text, wxUniChar digit) {
-    wxString shaped = text;
-    for (wxString::iterator c = shaped.begin(); c != shaped.end(); ++c) {
-        if (*c >= '0' && *c <= '9') {
-            *c = digit;
-        }
-    }
-    return shaped;
-}
-
 // Measuring a text through Pango costs some microseconds, so a column is measured by the shapes
 // of its texts (platform/base/digit_shape.h), each once, drawn with the font's widest digit: no
 // text of a shape is wider.
 class ColumnMeasure {
 public:
-    ColumnMeasure(ReportList& list, int column) : m_list(list), m_widestDigit(list.WidestDigit()) {
+    ColumnMeasure(ReportList& list, int column)
+        : m_list(list), m_widestDigit(static_cast<char>(list.WidestDigit().GetValue())) {
         list.SetColumnWidth(column, wxLIST_AUTOSIZE_USEHEADER);
         m_widest = list.GetColumnWidth(column);
     }
 
-    void Add(const wxString& text) {
-        if (m_shapes.insert(WithDigitsAs(text, '0')).second) {
+    void Add(const CString& text) {
+        if (m_shapes.Add(text.str())) {
             m_widest = std::max(
-                m_widest, m_list.GetTextExtent(WithDigitsAs(text, m_widestDigit)).x + kPadding);
+                m_widest,
+                m_list.GetTextExtent(ToWx(CString(WithDigitsAs(text.str(), m_widestDigit)))).x +
+                    kPadding);
         }
     }
     int Widest() const { return m_widest; }
@@ -57,9 +50,9 @@ private:
     static constexpr int kPadding = 12;  // the list's own space either side of a text
 
     ReportList& m_list;
-    wxUniChar m_widestDigit;
+    char m_widestDigit;
     int m_widest = 0;
-    std::set<wxString> m_shapes;
+    DigitShapes m_shapes;
 };
 
 // The header's width, or the widest cell's: every row of a short list, and of a long one (whose
@@ -70,7 +63,7 @@ int FittingWidth(ReportList& list, int column) {
     const long rows = list.GetItemCount();
     const long step = std::max<long>(1, rows / kMeasuredRows);
     for (long row = 0; row < rows; row += step) {
-        measure.Add(list.GetItemText(row, column));
+        measure.Add(FromWx(list.GetItemText(row, column)));
     }
     return measure.Widest();
 }
@@ -310,7 +303,7 @@ void WxListControl::SetColumnWidthFor(int column, const std::vector<CString>& te
     }
     ColumnMeasure measure(*list, column);
     for (const CString& text : texts) {
-        measure.Add(ToWx(text));
+        measure.Add(text);
     }
     list->SetColumnWidth(column, measure.Widest());
 }
