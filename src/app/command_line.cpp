@@ -20,23 +20,21 @@ struct Option {
     const char* shortName;  // or null
     OptionValue value;
     const char* valueName;  // shown in the help text, for an option with a value
-    const char* help;
+    const char* help;       // looked up in the string table
     void (*apply)(StartRequest& request, const std::optional<std::string>& value);
 };
 
 const Option kOptions[] = {
-    {"--clients", nullptr, OptionValue::None, nullptr,
-     "open the clients overview on the folders kept in the settings",
+    {"--clients", nullptr, OptionValue::None, nullptr, Text::kOptionClients,
      [](StartRequest& r, const std::optional<std::string>&) { r.storedClients = true; }},
-    {"--history", nullptr, OptionValue::Optional, "FILE",
-     "open the history of the CSV log FILE (default: the log the settings name)",
+    {"--history", nullptr, OptionValue::Optional, "FILE", Text::kOptionHistory,
      [](StartRequest& r, const std::optional<std::string>& value) {
          r.history = true;
          r.historyLog = value ? CString(*value) : CString();
      }},
-    {"--help", "-h", OptionValue::None, nullptr, "show this help and exit",
+    {"--help", "-h", OptionValue::None, nullptr, Text::kOptionHelp,
      [](StartRequest& r, const std::optional<std::string>&) { r.help = true; }},
-    {"--version", nullptr, OptionValue::None, nullptr, "show the version and exit",
+    {"--version", nullptr, OptionValue::None, nullptr, Text::kOptionVersion,
      [](StartRequest& r, const std::optional<std::string>&) { r.version = true; }},
 };
 
@@ -53,19 +51,18 @@ bool IsOption(const std::string& arg) {
     return arg.size() > 1 && arg[0] == '-';
 }
 
-CommandLineAnswer Wrong(const std::string& what) {
-    return CommandLineAnswer{2, true,
-                             std::string(Text::kProgramName) + ": " + what + "\nTry '" +
-                                 Text::kProgramName + " --help' for more information.\n"};
+CommandLineAnswer Wrong(const CString& what) {
+    CString tryHelp;
+    tryHelp.Format(Tr(Text::kTryHelpFormat), Text::kProgramName);
+    return CommandLineAnswer{
+        2, true, std::string(Text::kProgramName) + ": " + what.str() + "\n" + tryHelp.str() + "\n"};
 }
 
 }  // namespace
 
 std::string UsageText() {
-    const std::string program = Text::kProgramName;
-    std::string text = "Usage: " + program + " [DIR]\n       " + program + " DIR DIR...\n       " +
-                       program + " --clients\n       " + program + " --history [FILE]\n" +
-                       Tr(Text::kUsageDescription) + "\nOptions:\n";
+    std::string text =
+        std::string(Tr(Text::kUsage)) + Tr(Text::kUsageDescription) + Tr(Text::kOptionsHeading);
     for (const Option& option : kOptions) {
         std::string names = option.shortName ? std::string(option.shortName) + ", " : "    ";
         names += option.name;
@@ -73,7 +70,7 @@ std::string UsageText() {
             names += std::string(" [") + option.valueName + "]";
         }
         names.resize(std::max<size_t>(names.size() + 2, 24), ' ');
-        text += "  " + names + option.help + "\n";
+        text += "  " + names + Tr(option.help) + "\n";
     }
     return text;
 }
@@ -96,12 +93,16 @@ std::optional<CommandLineAnswer> ParseCommandLine(const std::vector<std::string>
         const std::string name = arg.substr(0, equals);
         const Option* option = FindOption(name);
         if (!option) {
-            return Wrong("unknown option '" + name + "'");
+            CString what;
+            what.Format(Tr(Text::kUnknownOptionFormat), name.c_str());
+            return Wrong(what);
         }
         std::optional<std::string> value;
         if (equals != std::string::npos) {
             if (option->value == OptionValue::None) {
-                return Wrong("option '" + name + "' takes no value");
+                CString what;
+                what.Format(Tr(Text::kOptionTakesNoValueFormat), name.c_str());
+                return Wrong(what);
             }
             value = arg.substr(equals + 1);
         } else if (option->value == OptionValue::Optional && i + 1 < args.size() &&
@@ -114,13 +115,13 @@ std::optional<CommandLineAnswer> ParseCommandLine(const std::vector<std::string>
         return CommandLineAnswer{0, false, UsageText()};
     }
     if (request.version) {
-        return CommandLineAnswer{0, false, std::string(Tr(Text::kAboutVersion)) + "\n"};
+        return CommandLineAnswer{0, false, std::string(Text::kAboutVersion) + "\n"};
     }
     if (request.storedClients && !request.folders.empty()) {
-        return Wrong("--clients takes no folders: it opens the ones kept in the settings");
+        return Wrong(Tr(Text::kClientsTakesNoFolders));
     }
     if (request.history && (request.storedClients || !request.folders.empty())) {
-        return Wrong("--history opens a log, not client folders");
+        return Wrong(Tr(Text::kHistoryTakesNoFolders));
     }
     if (request.history) {
         request.window = StartRequest::Window::History;
@@ -137,7 +138,10 @@ std::optional<CommandLineAnswer> ResolveFolders(StartRequest& request) {
     for (const CString& folder : request.folders) {
         const std::optional<CString> directory = ResolvedDirectory(folder);
         if (!directory) {
-            return Wrong(folder.str() + ": " + std::strerror(errno));
+            CString what;
+            what.Format(Tr(Text::kReasonSystemErrorFormat), folder.GetString(),
+                        std::strerror(errno));
+            return Wrong(what);
         }
         // The same folder twice would be watched, and its units logged, twice.
         if (std::find(resolved.begin(), resolved.end(), *directory) == resolved.end()) {

@@ -12,6 +12,7 @@
 #include "windows/history_dlg.h"
 
 CInfoApp::CInfoApp() : CWinApp(Text::kAppName) {
+    UseUiLanguage(ChooseUiLanguage(ReadLocaleEnvironment()));
     m_frameworkTexts = LoadFrameworkTexts();
 }
 

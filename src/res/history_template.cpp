@@ -19,7 +19,7 @@ const DialogTemplate& HistoryTemplate() {
         IDD_HISTORY,
         "作業履歴",
         CSize{520, 333},
-        "ＭＳ Ｐゴシック",
+        Text::kDialogFont,
         9,
         kCaption | kSystemMenu | kMinimizeBox | kAppWindow | kCentered | kResizable,
         {

@@ -1,9 +1,40 @@
 #include "res/strings.h"
 
+#include <optional>
+
+#include "platform/base/message_catalog.h"
+#include "res/english_catalog.h"
 #include "res/resource.h"
 
+namespace {
+
+// Chosen once at start, before any other thread runs; null while the texts are their own.
+const MessageCatalog* g_catalog = nullptr;
+UiLanguage g_language = UiLanguage::kJapanese;
+
+const MessageCatalog* EnglishCatalog() {
+    static const std::optional<MessageCatalog> catalog =
+        MessageCatalog::Read(kEnglishCatalog, kEnglishCatalogSize);
+    return catalog ? &*catalog : nullptr;
+}
+
+}  // namespace
+
 const char* Tr(const char* text) {
-    return text;
+    if (!g_catalog) {
+        return text;
+    }
+    const char* translation = g_catalog->Find(text);
+    return translation ? translation : text;
+}
+
+void UseUiLanguage(UiLanguage language) {
+    g_language = language;
+    g_catalog = language == UiLanguage::kEnglish ? EnglishCatalog() : nullptr;
+}
+
+UiLanguage CurrentUiLanguage() {
+    return g_language;
 }
 
 FrameworkTexts LoadFrameworkTexts() {

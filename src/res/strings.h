@@ -1,14 +1,23 @@
 // The string table: every text the user reads, in one place, each a whole sentence or label with
-// printf conversions for its values. The compiler checks them where they are used.
+// printf conversions for its values. The compiler checks them where they are used. Every literal
+// in this file and in the dialog templates is a text to translate: the build extracts them all
+// into the catalog template, and a test fails on one without its English (po/en.po). Names that
+// are never translated are in res/names.h.
 #pragma once
 
 #include "platform/base/cstring.h"
 #include "platform/ui/framework_texts.h"
+#include "res/names.h"
+#include "res/ui_language.h"
 
 // Every text the user reads is looked up here by its text in the program's own language. A
 // format stays a format: the compiler checks the conversions of what this returns against the
 // text it was looked up by.
 [[gnu::format_arg(1)]] const char* Tr(const char* text);
+
+// The language Tr translates into, from now on; Japanese until one is chosen.
+void UseUiLanguage(UiLanguage language);
+UiLanguage CurrentUiLanguage();
 
 // The framework's texts in the user's language, for CWinApp::m_frameworkTexts.
 FrameworkTexts LoadFrameworkTexts();
@@ -18,20 +27,34 @@ CString LoadStringResource(int id);
 
 namespace Text {
 
-// Captions and the About box.
-inline constexpr char kAppName[] = "Vantrel";
-// The word that names the per-user settings store and data folder, beside the application name.
-inline constexpr char kRegistryKey[] = "Halvorn";
+// The About box.
 inline constexpr char kAboutMenuItem[] = "Vantrel のﾊﾞｰｼﾞｮﾝ情報(&A)...";
-inline constexpr char kAboutVersion[] = "Vantrel Version 3.30";
 inline constexpr char kAboutAuthors[] = "Copyright (C) 2026 Halvorn. Vantrel の開発チーム";
 
-// The command line's answers, on a terminal.
-inline constexpr char kProgramName[] = "vantrel";
+// The command line's answers, on a terminal. DIR and FILE stand for what the user gives, in
+// every language.
+inline constexpr char kUsage[] =
+    "使い方: vantrel [DIR]\n"
+    "        vantrel DIR DIR...\n"
+    "        vantrel --clients\n"
+    "        vantrel --history [FILE]\n";
 inline constexpr char kUsageDescription[] =
-    "Shows what the SETI@home client in a folder is doing: in the folder it is started in, in\n"
-    "DIR, or, for several folders, one row per client in the clients overview. With --history,\n"
-    "shows the work units a CSV log holds: a table, figures and charts.\n";
+    "起動したフォルダか DIR の SETI@home クライアントの作業状況を表示します。DIR を複数\n"
+    "指定すると、クライアント一覧に 1 台ずつ表示します。--history を付けると、CSV ログに\n"
+    "記録されたワークユニットを表、集計、グラフで表示します。\n";
+inline constexpr char kOptionsHeading[] = "\nオプション:\n";
+inline constexpr char kOptionClients[] = "設定に保存されたフォルダでクライアント一覧を開きます";
+inline constexpr char kOptionHistory[] = "CSV ログ FILE の作業履歴を開きます (省略時: 設定のログ)";
+inline constexpr char kOptionHelp[] = "このヘルプを表示して終了します";
+inline constexpr char kOptionVersion[] = "バージョンを表示して終了します";
+// A wrong argument, then how to get help; %s: the program's name.
+inline constexpr char kUnknownOptionFormat[] = "不明なオプションです: '%s'";
+inline constexpr char kOptionTakesNoValueFormat[] = "オプション '%s' に値は指定できません";
+inline constexpr char kClientsTakesNoFolders[] =
+    "--clients にフォルダは指定できません (設定に保存されたフォルダを開きます)";
+inline constexpr char kHistoryTakesNoFolders[] =
+    "--history はログを開きます。クライアントのフォルダは指定できません";
+inline constexpr char kTryHelpFormat[] = "詳しくは '%s --help' を実行して下さい。";
 
 // Message boxes and the message line.
 inline constexpr char kInfoNotObtained[] = "情報を取得できませんでした";

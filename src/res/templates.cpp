@@ -1,12 +1,15 @@
 #include "res/templates.h"
 
+#include <map>
+#include <utility>
+
 #include "res/resource.h"
 #include "res/strings.h"
 #include "res/window_icon.h"
 
 namespace {
 
-constexpr char kFont[] = "ＭＳ Ｐゴシック";
+constexpr const char* kFont = Text::kDialogFont;
 constexpr int kFontPoints = 9;
 
 const DialogTemplate kAboutBox{
@@ -165,9 +168,7 @@ const DialogTemplate kNotifySettings{
     },
 };
 
-}  // namespace
-
-const DialogTemplate& LoadDialogTemplate(int id) {
+const DialogTemplate& Original(int id) {
     switch (id) {
         case IDD_ABOUTBOX:
             return kAboutBox;
@@ -184,6 +185,33 @@ const DialogTemplate& LoadDialogTemplate(int id) {
         default:
             return kMainWindow;
     }
+}
+
+// The template with its caption and texts in the interface's language. The copies are kept: a
+// dialog holds on to its template.
+const DialogTemplate& Translated(const DialogTemplate& original) {
+    if (CurrentUiLanguage() == UiLanguage::kJapanese) {
+        return original;
+    }
+    static std::map<std::pair<UiLanguage, int>, DialogTemplate> translated;
+    const auto [found, added] =
+        translated.try_emplace(std::make_pair(CurrentUiLanguage(), original.id), original);
+    DialogTemplate& copy = found->second;
+    if (added) {
+        copy.caption = Tr(copy.caption);
+        for (ControlTemplate& control : copy.controls) {
+            if (control.text && *control.text) {
+                control.text = Tr(control.text);
+            }
+        }
+    }
+    return copy;
+}
+
+}  // namespace
+
+const DialogTemplate& LoadDialogTemplate(int id) {
+    return Translated(Original(id));
 }
 
 HICON LoadIconResource(int id) {

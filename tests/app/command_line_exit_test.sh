@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program answers its command line before it needs a display: help and version with
-# status 0 on standard output, wrong arguments with status 2 and a message on standard error.
-# Usage: command_line_exit_test.sh VANTREL
+# status 0 on standard output, wrong arguments with status 2 and a message on standard error, in
+# Japanese under a Japanese locale and C, in English under any other.
+# Usage: command_line_exit_test.sh VANTREL   (in the locale of LC_ALL)
 set -u
 program=$1
 failures=0
@@ -19,10 +20,21 @@ expect() {  # STATUS STREAM PATTERN ARGS...
     fi
 }
 
-expect 0 out 'Usage: vantrel' --help
-expect 0 out '^Vantrel Version' --version
-expect 2 err "unknown option '--bogus'" --bogus
+case ${LC_ALL:-C} in
+    C | C.* | POSIX | ja*)
+        usage='使い方: vantrel' unknown="不明なオプションです: '--bogus'" clients='フォルダは指定できません'
+        ;;
+    *) usage='Usage: vantrel' unknown="unknown option '--bogus'" clients='takes no folders' ;;
+esac
+expect 0 out "^$usage" --help
+expect 0 out '^Vantrel Version 3' --version
+expect 2 err "$unknown" --bogus
 expect 2 err "$work/missing: No such file or directory" "$work" "$work/missing"
-expect 2 err 'takes no folders' --clients "$work"
-[ "$failures" -eq 0 ] && echo "command line: 5 passed, 0 failed"
+expect 2 err "$clients" --clients "$work"
+# LANGUAGE picks English under a Japanese locale, but not under C.
+case ${LC_ALL:-C} in
+    ja*) LANGUAGE=en expect 0 out '^Usage: vantrel' --help ;;
+    C | C.*) LANGUAGE=en expect 0 out '^使い方: vantrel' --help ;;
+esac
+[ "$failures" -eq 0 ] && echo "command line (${LC_ALL:-C}): passed"
 exit "$failures"

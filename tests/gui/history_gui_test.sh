@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program as `vantrel --history FILE` on a virtual display of its own: its
-# window must appear titled "作業履歴 - FILE" with the program's icon at every size, a screenshot of it must show the sky map's units
+# window must appear titled "作業履歴 - FILE" ("History - FILE" in English) with the program's icon at every size, a screenshot of it must show the sky map's units
 # (blue) over its band, and its close box must end the program with status 0.
 set -euo pipefail
 
@@ -19,7 +19,11 @@ for _ in $(seq 1 100); do
 done
 [ -n "$window" ] || fail "no history window appeared"
 title=$(LC_ALL=C.UTF-8 xdotool getwindowname "$window")
-[ "$title" = "作業履歴 - $work/history.csv" ] || fail "title '$title'"
+case ${LC_ALL:-C} in
+    C | C.* | ja*) caption=作業履歴 ;;
+    *) caption=History ;;
+esac
+[ "$title" = "$caption - $work/history.csv" ] || fail "title '$title'"
 icons=$(icon_sizes "$window")
 [ "$icons" = "16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256" ] || fail "icons '$icons'"
 

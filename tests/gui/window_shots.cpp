@@ -16,6 +16,19 @@
 
 #include "platform/wx/text_fit.h"
 #include "platform/wx/wx_test_support.h"
+#include "res/strings.h"
+
+namespace {
+
+// The windows here speak the language of the run's locale, as the program's would, even those
+// a test opens without the application object that chooses it.
+class UserLanguage : public ::testing::Environment {
+public:
+    void SetUp() override { UseUiLanguage(ChooseUiLanguage(ReadLocaleEnvironment())); }
+};
+::testing::Environment* const kUserLanguage = ::testing::AddGlobalTestEnvironment(new UserLanguage);
+
+}  // namespace
 
 void ExpectEveryTextFits(CWnd& window, const std::string& name) {
     wxWindow* top = WxOf(window);
