@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/progress_inputs.h"
+#include "platform/base/digit_shape.h"
 
 void OverviewTable::Rebuild(const std::vector<std::unique_ptr<OverviewClient>>& clients) {
     m_rowClients.clear();
@@ -19,18 +20,26 @@ void OverviewTable::Rebuild(const std::vector<std::unique_ptr<OverviewClient>>& 
                                                     m_bSortAscending);
                          });
     }
-    std::vector<int> widest(kOverviewColumnCount, 0);
+    // A column is fitted again when its texts take a shape they had not before or lose one: a
+    // count that moves keeps its shape and its width, while another text of the same length can
+    // be wider ("Not responding" beside "No client files").
+    std::vector<std::vector<std::string>> shapes(kOverviewColumnCount);
     for (const OverviewClient* client : m_rowClients) {
-        for (size_t column = 0; column < widest.size(); ++column) {
-            widest[column] = std::max(widest[column], client->row.texts[column].GetLength());
+        for (size_t column = 0; column < shapes.size(); ++column) {
+            shapes[column].push_back(WithDigitsAs(client->row.texts[column].str(), '0'));
         }
     }
-    m_widestChanged.assign(widest.size(), true);
-    for (size_t column = 0; column < widest.size() && m_columnWidest.size() == widest.size();
-         ++column) {
-        m_widestChanged[column] = m_columnWidest[column] != widest[column];
+    m_widestChanged.assign(shapes.size(), true);
+    for (size_t column = 0; column < shapes.size(); ++column) {
+        std::vector<std::string>& columnShapes = shapes[column];
+        std::sort(columnShapes.begin(), columnShapes.end());
+        columnShapes.erase(std::unique(columnShapes.begin(), columnShapes.end()),
+                            columnShapes.end());
+        if (m_columnShapes.size() == shapes.size()) {
+            m_widestChanged[column] = m_columnShapes[column] != columnShapes;
+        }
     }
-    m_columnWidest = std::move(widest);
+    m_columnShapes = std::move(shapes);
 }
 
 void OverviewTable::SortBy(int column) {

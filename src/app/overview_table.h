@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/overview_client.h"
@@ -20,12 +21,13 @@ public:
     int RowCount() const { return static_cast<int>(m_rowClients.size()); }
     // The client of a row; null outside the rows.
     OverviewClient* ClientAt(int row) const;
-    // Whether the last Rebuild changed the length of a column's longest text.
+    // Whether the last Rebuild changed the shapes of a column's texts (digits aside), so that
+    // its width must be fitted again.
     bool WidestChanged(int column) const;
 
 private:
     std::vector<OverviewClient*> m_rowClients;
-    std::vector<int> m_columnWidest;  // bytes of each column's longest text
+    std::vector<std::vector<std::string>> m_columnShapes;  // each column's, sorted, once each
     std::vector<bool> m_widestChanged;
     int m_nSortColumn = -1;  // -1: the order the folders were given in
     bool m_bSortAscending = true;

@@ -69,7 +69,7 @@ protected:
 };
 
 TEST_F(OverviewWindow, RowsFillInWhileAFolderHangsAndTheWindowKeepsAnswering) {
-    ASSERT_TRUE(PumpUntil([&] { return Cell(2, kStatusColumn) == Text::kStatusNotResponding; }));
+    ASSERT_TRUE(PumpUntil([&] { return Cell(2, kStatusColumn) == Tr(Text::kStatusNotResponding); }));
     // (Every row's texts and status: the overview's headless tests.)
     EXPECT_EQ(Cell(0, kProgressColumn), "45.123 %");
     PumpFor(300);  // the list paints its rows when it is idle
@@ -97,7 +97,7 @@ TEST_F(OverviewWindow, RowsFillInWhileAFolderHangsAndTheWindowKeepsAnswering) {
     EXPECT_LT(answered.Time(), 500) << "the sorted rows came late";
     const int hungRow = static_cast<int>(std::find(folders.begin(), folders.end(), m_hung.path()) -
                                          folders.begin());
-    EXPECT_EQ(Cell(hungRow, kStatusColumn), Text::kStatusNotResponding);
+    EXPECT_EQ(Cell(hungRow, kStatusColumn), Tr(Text::kStatusNotResponding));
 
     // A double click opens the main window on the client of that row.
     const int rowOfA =

@@ -77,10 +77,10 @@ TEST(SimpleViewOnTop, StaysAboveOnX11AndIsSaidOnceWhereWaylandCannotKeepIt) {
     const char* display = std::getenv("DISPLAY");
     const bool native = !display || !*display;
     ASSERT_EQ(wxGetDisplayInfo().type, native ? wxDisplayWayland : wxDisplayX11);
-    const size_t first = said.find(Text::kTopMostUnavailable);
+    const size_t first = said.find(Tr(Text::kTopMostUnavailable));
     if (native) {
         EXPECT_NE(first, std::string::npos) << said;
-        EXPECT_EQ(said.find(Text::kTopMostUnavailable, first + 1), std::string::npos)
+        EXPECT_EQ(said.find(Tr(Text::kTopMostUnavailable), first + 1), std::string::npos)
             << "said more than once: " << said;
     } else {
         EXPECT_EQ(first, std::string::npos) << said;
