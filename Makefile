@@ -40,6 +40,11 @@ test: build
 clean:
 	rm -rf $(BUILD_DIR)
 
+# New or changed texts of the interface merged into the English catalog, for translating.
+.PHONY: update-po
+update-po: program
+	@msgmerge --update --backup=none --no-fuzzy-matching po/en.po $(BUILD_DIR)/po/vantrel.pot
+
 # The fuzz targets, longer than the bounded run in `make test`: make fuzz FUZZ_SECONDS=600
 FUZZ_SECONDS ?= 30
 .PHONY: fuzz
