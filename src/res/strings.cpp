@@ -40,7 +40,7 @@ UiLanguage CurrentUiLanguage() {
 FrameworkTexts LoadFrameworkTexts() {
     return FrameworkTexts{Tr(Text::kTooLongFormat), Tr(Text::kOpenFileTitle),
                           Tr(Text::kSaveFileTitle), Tr(Text::kTopMostUnavailable),
-                          Tr(Text::kNotificationsUnavailable)};
+                          Tr(Text::kNotificationsUnavailable), Tr(Text::kNoDisplay)};
 }
 
 CString LoadStringResource(int id) {

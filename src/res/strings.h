@@ -254,5 +254,9 @@ inline constexpr char kCsvFileFilter[] = "CSVファイル (*.csv)|*.csv|すべ�
 // Said once on stderr when no notification service answers on the session bus.
 inline constexpr char kNotificationsUnavailable[] =
     "デスクトップの通知サービスに接続できないため、通知は表示されません。";
+// Said on stderr when there is no display to open a window on.
+inline constexpr char kNoDisplay[] =
+    "ディスプレイを開けません。X11 か Wayland のデスクトップセッションで、または xvfb-run "
+    "の下で起動して下さい";
 
 }  // namespace Text

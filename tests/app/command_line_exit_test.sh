@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program answers its command line before it needs a display: help and version with
-# status 0 on standard output, wrong arguments with status 2 and a message on standard error, in
+# status 0 on standard output, wrong arguments with status 2 and a message on standard error
+# (without a display, status 1 and a message saying so), in
 # Japanese under a Japanese locale and C, in English under any other.
 # Usage: command_line_exit_test.sh VANTREL   (in the locale of LC_ALL)
 set -u
@@ -23,14 +24,19 @@ expect() {  # STATUS STREAM PATTERN ARGS...
 case ${LC_ALL:-C} in
     C | C.* | POSIX | ja*)
         usage='使い方: vantrel' unknown="不明なオプションです: '--bogus'" clients='フォルダは指定できません'
+        display='ディスプレイを開けません'
         ;;
-    *) usage='Usage: vantrel' unknown="unknown option '--bogus'" clients='takes no folders' ;;
+    *)
+        usage='Usage: vantrel' unknown="unknown option '--bogus'" clients='takes no folders'
+        display='cannot open the display'
+        ;;
 esac
 expect 0 out "^$usage" --help
 expect 0 out '^Vantrel Version 3' --version
 expect 2 err "$unknown" --bogus
 expect 2 err "$work/missing: No such file or directory" "$work" "$work/missing"
 expect 2 err "$clients" --clients "$work"
+expect 1 err "^Vantrel: $display" "$work"
 # LANGUAGE picks English under a Japanese locale, but not under C.
 case ${LC_ALL:-C} in
     ja*) LANGUAGE=en expect 0 out '^Usage: vantrel' --help ;;

@@ -12,6 +12,8 @@ struct FrameworkTexts {
     CString topMostUnavailable;
     // There is no desktop notification service to show notifications (said once, on stderr)
     CString notificationsUnavailable;
+    // There is no display to open the windows on (said on stderr, and the program ends)
+    CString noDisplay;
 };
 
 // The application's texts, or empty ones when there is no application object.

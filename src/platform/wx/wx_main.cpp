@@ -9,6 +9,7 @@
 #include <wx/log.h>
 
 #include "platform/ui/cwinapp.h"
+#include "platform/ui/framework_texts.h"
 #include "platform/wx/gdk_backend.h"
 #include "platform/wx/wx_locale.h"
 
@@ -39,10 +40,9 @@ int main(int argc, char** argv) {
     // The program's own arguments are taken; the toolkit gets none of them.
     int toolkitArgc = 1;
     if (!wxEntryStart(toolkitArgc, argv)) {
-        std::fputs(
-            "Vantrel: cannot open the display; start it in an X11 or Wayland desktop session, or "
-            "under xvfb-run\n",
-            stderr);
+        const CString& noDisplay = GetFrameworkTexts().noDisplay;
+        std::fprintf(stderr, "Vantrel: %s\n",
+                     noDisplay.IsEmpty() ? "cannot open the display" : noDisplay.GetString());
         return 1;
     }
     delete wxLog::SetActiveTarget(new wxLogStderr());
