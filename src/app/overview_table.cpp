@@ -34,7 +34,7 @@ void OverviewTable::Rebuild(const std::vector<std::unique_ptr<OverviewClient>>& 
         std::vector<std::string>& columnShapes = shapes[column];
         std::sort(columnShapes.begin(), columnShapes.end());
         columnShapes.erase(std::unique(columnShapes.begin(), columnShapes.end()),
-                            columnShapes.end());
+                           columnShapes.end());
         if (m_columnShapes.size() == shapes.size()) {
             m_widestChanged[column] = m_columnShapes[column] != columnShapes;
         }

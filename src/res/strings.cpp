@@ -38,9 +38,12 @@ UiLanguage CurrentUiLanguage() {
 }
 
 FrameworkTexts LoadFrameworkTexts() {
-    return FrameworkTexts{Tr(Text::kTooLongFormat), Tr(Text::kOpenFileTitle),
-                          Tr(Text::kSaveFileTitle), Tr(Text::kTopMostUnavailable),
-                          Tr(Text::kNotificationsUnavailable), Tr(Text::kNoDisplay)};
+    return FrameworkTexts{Tr(Text::kTooLongFormat),
+                          Tr(Text::kOpenFileTitle),
+                          Tr(Text::kSaveFileTitle),
+                          Tr(Text::kTopMostUnavailable),
+                          Tr(Text::kNotificationsUnavailable),
+                          Tr(Text::kNoDisplay)};
 }
 
 CString LoadStringResource(int id) {

@@ -26,6 +26,7 @@
 #include "platform/wx/wx_test_support.h"
 #include "res/resource.h"
 #include "support/temp_dir.h"
+#include "windows/notify_settings_dlg.h"
 #include "windows/settings_dlg.h"
 
 namespace {
@@ -80,12 +81,17 @@ protected:
     CInfoDlg m_dlg{m_session};
 };
 
-TEST_F(MainWindowLayout, TheAboutBoxAndEveryTabShowTheirTextsWholeWithLabelsBesideValues) {
+TEST_F(MainWindowLayout, TheAboutBoxNotificationSettingsAndEveryTabShowTheirTextsWhole) {
     CAboutDlg about;
     ASSERT_TRUE(about.Create(&m_dlg));
     ShowAndSettle(about);
     ExpectEveryTextFits(about, "about");
     about.DestroyWindow();
+    CNotifySettingsDlg notify(&m_dlg);
+    ASSERT_TRUE(notify.Create(&m_dlg));
+    ShowAndSettle(notify);
+    ExpectEveryTextFits(notify, "notify_settings");
+    notify.DestroyWindow();
 
     auto* notebook = static_cast<wxNotebook*>(WxOf(m_dlg, IDC_TAB));
     wxWindow* labels = WxOf(m_dlg, IDC_LABELS);

@@ -69,7 +69,8 @@ protected:
 };
 
 TEST_F(OverviewWindow, RowsFillInWhileAFolderHangsAndTheWindowKeepsAnswering) {
-    ASSERT_TRUE(PumpUntil([&] { return Cell(2, kStatusColumn) == Tr(Text::kStatusNotResponding); }));
+    ASSERT_TRUE(
+        PumpUntil([&] { return Cell(2, kStatusColumn) == Tr(Text::kStatusNotResponding); }));
     // (Every row's texts and status: the overview's headless tests.)
     EXPECT_EQ(Cell(0, kProgressColumn), "45.123 %");
     PumpFor(300);  // the list paints its rows when it is idle
