@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all run test build program deps deps-test clean
+.PHONY: all run test build program deps deps-test deps-deb deb clean
 
 all: build
 
@@ -13,6 +13,8 @@ deps:
 	@scripts/install-deps run
 deps-test:
 	@scripts/install-deps test
+deps-deb:
+	@scripts/install-deps deb
 
 # The program and the client simulator of its demo, nothing else (make run, make install).
 program: deps
@@ -39,6 +41,10 @@ test: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The Debian package, built by dpkg-buildpackage from a copy of the tree: $(BUILD_DIR)/vantrel_<version>_<arch>.deb
+deb: deps-deb
+	@scripts/make-deb $(BUILD_DIR)
 
 # New or changed texts of the interface merged into the English catalog, for translating.
 .PHONY: update-po

@@ -1,5 +1,5 @@
-# `make install`: the program (stripped: `cmake --install --strip`), its desktop entry, its icon
-# and the README, under CMAKE_INSTALL_PREFIX (default /usr/local). `make uninstall` removes exactly
+# `make install`: the program (stripped: `cmake --install --strip`), its desktop entry, its icon,
+# its manual page, its AppStream entry and the README, under CMAKE_INSTALL_PREFIX (default /usr/local). `make uninstall` removes exactly
 # what the last install put there (install_manifest.txt), and the folders it created.
 # Vantrel reads the client files of its working directory, so a desktop entry must start it in the
 # client's folder. Set at configure time (make install CLIENT_DIR=...) or per user in a copy of the
@@ -19,7 +19,15 @@ foreach(size IN LISTS VANTREL_ICON_SIZES)
     list(APPEND icon_dirs share/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-set(VANTREL_INSTALL_DIRS bin share/applications ${icon_dirs} share/doc/vantrel)
+# The manual page and the software centre's entry carry the version and its date.
+configure_file(${PROJECT_SOURCE_DIR}/man/vantrel.1.in ${PROJECT_BINARY_DIR}/vantrel.1 @ONLY
+    NEWLINE_STYLE UNIX)
+set(VANTREL_APPSTREAM_ID org.halvorn.Vantrel)
+configure_file(${PROJECT_SOURCE_DIR}/src/res/vantrel.metainfo.xml.in
+    ${PROJECT_BINARY_DIR}/${VANTREL_APPSTREAM_ID}.metainfo.xml @ONLY NEWLINE_STYLE UNIX)
+
+set(VANTREL_INSTALL_DIRS bin share/applications ${icon_dirs} share/doc/vantrel share/man/man1
+    share/metainfo)
 install(CODE "set(VANTREL_INSTALL_DIRS \"${VANTREL_INSTALL_DIRS}\")
 set(VANTREL_RECORD_DIR \"${PROJECT_BINARY_DIR}\")" COMPONENT vantrel)
 install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/record_created_dirs.cmake COMPONENT vantrel)
@@ -33,6 +41,9 @@ foreach(size IN LISTS VANTREL_ICON_SIZES)
         DESTINATION share/icons/hicolor/${size}x${size}/apps COMPONENT vantrel)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION share/doc/vantrel COMPONENT vantrel)
+install(FILES ${PROJECT_BINARY_DIR}/vantrel.1 DESTINATION share/man/man1 COMPONENT vantrel)
+install(FILES ${PROJECT_BINARY_DIR}/${VANTREL_APPSTREAM_ID}.metainfo.xml DESTINATION share/metainfo
+    COMPONENT vantrel)
 
 add_custom_target(uninstall
     COMMAND ${CMAKE_COMMAND} -DMANIFEST=${PROJECT_BINARY_DIR}/install_manifest.txt

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/command_line.h"
+#include "support/english_interface.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -39,8 +40,9 @@ TEST(CommandLine, TheArgumentsChooseTheWindowAndItsFoldersOrLog) {
     }
 }
 
-// (--version, and both answers from the real program: command_line_exit_test.sh.)
+// (--version, and both answers from the real program in each language: command_line_exit_test.sh.)
 TEST(CommandLine, HelpAnswersOnStandardOutput) {
+    const EnglishInterface english;
     for (const char* help : {"--help", "-h"}) {
         StartRequest request;
         const auto answer = ParseCommandLine({"/srv/seti", help}, request);
@@ -55,6 +57,7 @@ TEST(CommandLine, HelpAnswersOnStandardOutput) {
 }
 
 TEST(CommandLine, WrongArgumentsEndWithStatusTwoAndSayWhatIsWrong) {
+    const EnglishInterface english;
     const std::pair<std::vector<std::string>, const char*> wrong[] = {
         {{"--bogus"}, "vantrel: unknown option '--bogus'\n"},
         {{"-x", "/srv"}, "vantrel: unknown option '-x'\n"},

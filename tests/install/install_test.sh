@@ -62,7 +62,7 @@ cmp -s "$source/README.md" "$root/share/doc/vantrel/README.md" || fail "the READ
 desktop="$root/share/applications/vantrel.desktop"
 [ -f "$desktop" ] || fail "no desktop entry"
 for line in '[Desktop Entry]' 'Type=Application' 'Name=Vantrel' 'Exec=vantrel' 'Icon=vantrel' \
-    'Categories=Utility;Monitor;'; do
+    'Categories=System;Monitor;'; do
     grep -qxF "$line" "$desktop" || fail "the desktop entry lacks '$line'"
 done
 grep -q '^Comment=[[:print:]]' "$desktop" || fail "no English comment"
@@ -72,7 +72,15 @@ LC_ALL=C grep -q '^Comment\[ja\]=.*[^ -~]' "$desktop" || fail "no Japanese comme
 for line in 'Actions=Overview;' '[Desktop Action Overview]' 'Exec=vantrel --clients'; do
     grep -qxF "$line" "$desktop" || fail "the desktop entry lacks '$line'"
 done
-desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the entry"
+[ -z "$(desktop-file-validate "$desktop" 2>&1)" ] ||
+    fail "desktop-file-validate: $(desktop-file-validate "$desktop" 2>&1)"
+metainfo=$root/share/metainfo/org.halvorn.Vantrel.metainfo.xml
+appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 ||
+    fail "appstreamcli rejects the metainfo: $(cat "$work/appstream.log")"
+grep -q '<release version="'"$("$root/bin/vantrel" --version | sed 's/^Vantrel Version //')"'"' \
+    "$metainfo" || fail "the metainfo's release is not the version the program prints"
+man --warnings -l "$root/share/man/man1/vantrel.1" 2>&1 >/dev/null | grep . &&
+    fail "man finds faults in the manual page"
 
 # The icon: the drawing, and a full-colour rendering with a transparent surround at every size.
 icons=$root/share/icons/hicolor
@@ -151,6 +159,7 @@ done
 installed=$(cd "$dest" && find . -type f | sort)
 expected=$(printf '%s\n' ./usr/local/bin/vantrel ./usr/local/share/applications/other.desktop \
     ./usr/local/share/applications/vantrel.desktop ./usr/local/share/doc/vantrel/README.md \
+    ./usr/local/share/man/man1/vantrel.1 ./usr/local/share/metainfo/org.halvorn.Vantrel.metainfo.xml \
     "$expected_icons" | sort)
 [ "$installed" = "$expected" ] || fail "installed files: $installed"
 

@@ -13,19 +13,13 @@
 #include "res/resource.h"
 #include "res/strings.h"
 #include "res/templates.h"
+#include "support/english_interface.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 constexpr UiLanguage J = UiLanguage::kJapanese;
 constexpr UiLanguage E = UiLanguage::kEnglish;
-
-// Restores Japanese, the language every other test expects.
-class EnglishInterface {
-public:
-    EnglishInterface() { UseUiLanguage(E); }
-    ~EnglishInterface() { UseUiLanguage(J); }
-};
 
 }  // namespace
 
