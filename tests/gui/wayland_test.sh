@@ -74,7 +74,7 @@ for session in "" "WAYLAND_DISPLAY=$work/no-such-socket"; do
     status=0
     (cd "$work/client" && exec env $session "$program") >"$work/out.log" 2>&1 || status=$?
     [ "$status" -eq 1 ] || fail "no display (${session:-nothing set}): status $status"
-    grep -q 'X11 or Wayland' "$work/out.log" || fail "no display: no hint"
+    grep -qE 'X11 (or|か) Wayland' "$work/out.log" || fail "no display: no hint"
 done
 
 # With XWayland: weston says which X display it serves.

@@ -57,8 +57,9 @@ lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log
 # Debian's changelog and copyright; the manual page and the README are compressed.
 manifest=$(find "$work/build/deb" -name install_manifest.txt | head -n 1)
 [ -f "$manifest" ] || fail "the package's build left no install manifest"
-expected=$( (sed 's|^.*/debian/vantrel||' "$manifest"
-    printf '%s\n' /usr/share/doc/vantrel/changelog /usr/share/doc/vantrel/copyright) | sort)
+# (The manifest's last line has no line end.)
+expected=$( (sed 's|^.*/debian/vantrel||' "$manifest" && echo
+    printf '%s\n' /usr/share/doc/vantrel/changelog /usr/share/doc/vantrel/copyright) | grep . | sort)
 contents=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' |
     sed 's|^\.||; s|^\(/usr/share/[a-z]*/.*\)\.gz$|\1|' | sort)
 [ "$contents" = "$expected" ] ||
@@ -103,7 +104,10 @@ DEBIAN_FRONTEND=noninteractive apt-get purge -y vantrel >"$work/apt-purge.log" 2
 installed=false
 dpkg -s vantrel >/dev/null 2>&1 && fail "dpkg still knows vantrel after the purge"
 while IFS= read -r path; do
-    # A folder stays when another package has it too.
+    # A folder stays when another package has it too; dpkg lists the root as "/.".
+    if [ "$path" = /. ]; then
+        continue
+    fi
     if [ -d "$path" ] && [ ! -L "$path" ] && dpkg -S "$path" >/dev/null 2>&1; then
         continue
     fi
