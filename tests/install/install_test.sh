@@ -103,26 +103,8 @@ for size in 16 22 24 32 48 64 128 256; do
     expected_icons+=$'\n'./usr/local/share/icons/hicolor/${size}x$size/apps/vantrel.png
 done
 
-# An ordinary user with a home of its own: a throw-away one when root runs this, as CI does.
-home=$work/home
-client=$work/client
-helpers=$work/bin
-mkdir -p "$helpers" "$work/out"
-cp "$source/tests/install/export_as_user.sh" "$source/tests/support/on_display.sh" \
-    "$test_build/x11-close-window" "$helpers/"
-cp -R "$source/demo/." "$client/"
-as_user=(env)
-if [ "$(id -u)" -eq 0 ]; then
-    user=vantrel-test-$$
-    useradd --create-home --home-dir "$home" --user-group --shell /bin/sh "$user"
-    chown -R "$user:" "$client" "$work/out"
-    as_user=(runuser -u "$user" -- env)
-else
-    mkdir -p "$home"
-fi
-"${as_user[@]}" -i HOME="$home" PATH=/usr/bin:/bin LANG=ja_JP.UTF-8 \
-    "$helpers/on_display.sh" "$helpers/export_as_user.sh" "$program" "$client" \
-    "$helpers/x11-close-window" "$work/out" || fail "the user's run of the installed program"
+source "$source/tests/install/ordinary_user.sh"
+export_as_ordinary_user "$program" ja_JP.UTF-8
 
 csv=$home/.local/share/Halvorn/Vantrel/export.csv
 [ "$(stat -c %a "$(dirname "$csv")")" = 700 ] || fail "the log's folder is open to others"

@@ -81,20 +81,9 @@ files=$(dpkg -L vantrel)
 [ "$(man -w vantrel)" = /usr/share/man/man1/vantrel.1.gz ] || fail "man finds no vantrel(1)"
 man vantrel 2>/dev/null | grep -q 'EXIT STATUS' || fail "the manual page has no EXIT STATUS"
 
-# An ordinary user with a home of their own runs the installed program in a copy of the demo.
-home=$work/home
-client=$work/client
-helpers=$work/bin
-mkdir -p "$helpers" "$work/out"
-cp "$source/tests/install/export_as_user.sh" "$source/tests/support/on_display.sh" \
-    "$test_build/x11-close-window" "$helpers/"
-cp -R "$source/demo/." "$client/"
-user=vantrel-pkg-$$
-useradd --create-home --home-dir "$home" --user-group --shell /bin/sh "$user"
-chown -R "$user:" "$client" "$work/out"
-runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LANG=en_US.UTF-8 \
-    "$helpers/on_display.sh" "$helpers/export_as_user.sh" /usr/bin/vantrel "$client" \
-    "$helpers/x11-close-window" "$work/out" || fail "the user's run of the installed program"
+# In English this time.
+source "$source/tests/install/ordinary_user.sh"
+export_as_ordinary_user /usr/bin/vantrel en_US.UTF-8
 csv=$home/.local/share/Halvorn/Vantrel/export.csv
 tail -n 1 "$csv" | grep -q '^[0-9/]* [0-9:]*,"07ap02aa\.13514\.8656\.173286\.118",' ||
     fail "the user's log has no line of the demo unit: $(cat "$csv" 2>/dev/null)"
