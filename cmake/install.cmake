@@ -1,5 +1,6 @@
 # `make install`: the program (stripped: `cmake --install --strip`), its desktop entry, its icon,
-# its manual page, its AppStream entry and the README, under CMAKE_INSTALL_PREFIX (default /usr/local). `make uninstall` removes exactly
+# its manual page, its AppStream entry and the README, under CMAKE_INSTALL_PREFIX (default
+# /usr/local); the Debian package installs the same under /usr. `make uninstall` removes exactly
 # what the last install put there (install_manifest.txt), and the folders it created.
 # Vantrel reads the client files of its working directory, so a desktop entry must start it in the
 # client's folder. Set at configure time (make install CLIENT_DIR=...) or per user in a copy of the
