@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdarg>
 #include <cstring>
 
 #include "platform/base/paths.h"
@@ -51,11 +52,18 @@ bool IsOption(const std::string& arg) {
     return arg.size() > 1 && arg[0] == '-';
 }
 
-CommandLineAnswer Wrong(const CString& what) {
-    CString tryHelp;
-    tryHelp.Format(Tr(Text::kTryHelpFormat), Text::kProgramName);
-    return CommandLineAnswer{
-        2, true, std::string(Text::kProgramName) + ": " + what.str() + "\n" + tryHelp.str() + "\n"};
+// A wrong argument's answer: what is wrong (a format and its values), then how to get help.
+[[gnu::format(printf, 1, 2)]] CommandLineAnswer Wrong(const char* format, ...) {
+    CString text;
+    text.Format("%s: ", Text::kProgramName);
+    va_list args;
+    va_start(args, format);
+    text.AppendFormatV(format, args);
+    va_end(args);
+    text += "\n";
+    text.AppendFormat(Tr(Text::kTryHelpFormat), Text::kProgramName);
+    text += "\n";
+    return CommandLineAnswer{2, true, text.str()};
 }
 
 }  // namespace
@@ -93,16 +101,12 @@ std::optional<CommandLineAnswer> ParseCommandLine(const std::vector<std::string>
         const std::string name = arg.substr(0, equals);
         const Option* option = FindOption(name);
         if (!option) {
-            CString what;
-            what.Format(Tr(Text::kUnknownOptionFormat), name.c_str());
-            return Wrong(what);
+            return Wrong(Tr(Text::kUnknownOptionFormat), name.c_str());
         }
         std::optional<std::string> value;
         if (equals != std::string::npos) {
             if (option->value == OptionValue::None) {
-                CString what;
-                what.Format(Tr(Text::kOptionTakesNoValueFormat), name.c_str());
-                return Wrong(what);
+                return Wrong(Tr(Text::kOptionTakesNoValueFormat), name.c_str());
             }
             value = arg.substr(equals + 1);
         } else if (option->value == OptionValue::Optional && i + 1 < args.size() &&
@@ -118,10 +122,10 @@ std::optional<CommandLineAnswer> ParseCommandLine(const std::vector<std::string>
         return CommandLineAnswer{0, false, std::string(Text::kAboutVersion) + "\n"};
     }
     if (request.storedClients && !request.folders.empty()) {
-        return Wrong(Tr(Text::kClientsTakesNoFolders));
+        return Wrong("%s", Tr(Text::kClientsTakesNoFolders));
     }
     if (request.history && (request.storedClients || !request.folders.empty())) {
-        return Wrong(Tr(Text::kHistoryTakesNoFolders));
+        return Wrong("%s", Tr(Text::kHistoryTakesNoFolders));
     }
     if (request.history) {
         request.window = StartRequest::Window::History;
@@ -138,10 +142,8 @@ std::optional<CommandLineAnswer> ResolveFolders(StartRequest& request) {
     for (const CString& folder : request.folders) {
         const std::optional<CString> directory = ResolvedDirectory(folder);
         if (!directory) {
-            CString what;
-            what.Format(Tr(Text::kReasonSystemErrorFormat), folder.GetString(),
-                        std::strerror(errno));
-            return Wrong(what);
+            return Wrong(Tr(Text::kReasonSystemErrorFormat), folder.GetString(),
+                         std::strerror(errno));
         }
         // The same folder twice would be watched, and its units logged, twice.
         if (std::find(resolved.begin(), resolved.end(), *directory) == resolved.end()) {

@@ -10,7 +10,6 @@ namespace {
 
 // Chosen once at start, before any other thread runs; null while the texts are their own.
 const MessageCatalog* g_catalog = nullptr;
-UiLanguage g_language = UiLanguage::kJapanese;
 
 const MessageCatalog* EnglishCatalog() {
     static const std::optional<MessageCatalog> catalog =
@@ -29,12 +28,11 @@ const char* Tr(const char* text) {
 }
 
 void UseUiLanguage(UiLanguage language) {
-    g_language = language;
     g_catalog = language == UiLanguage::kEnglish ? EnglishCatalog() : nullptr;
 }
 
 UiLanguage CurrentUiLanguage() {
-    return g_language;
+    return g_catalog ? UiLanguage::kEnglish : UiLanguage::kJapanese;
 }
 
 FrameworkTexts LoadFrameworkTexts() {
