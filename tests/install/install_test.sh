@@ -46,8 +46,12 @@ built=$(cd "$build" && find . -path ./CMakeFiles -prune -o -type f -perm -u+x -p
 # Stripped: no symbol table and no debugging sections, which the build's own copy has.
 program=$root/bin/vantrel
 [ -x "$program" ] || fail "bin/vantrel is missing or not executable"
-readelf -S --wide "$build/vantrel" | grep -q '\.debug_info' || fail "the build has no debug info"
-if readelf -S --wide "$program" | grep -qE '\.symtab|\.debug_'; then
+# Read whole before grepping: `grep -q` stops at its match, and under pipefail a readelf cut off
+# by it mid-write fails the pipe.
+sections=$(readelf -S --wide "$build/vantrel")
+grep -q '\.debug_info' <<<"$sections" || fail "the build has no debug info"
+sections=$(readelf -S --wide "$program")
+if grep -qE '\.symtab|\.debug_' <<<"$sections"; then
     fail "bin/vantrel is not stripped"
 fi
 cmp -s "$source/README.md" "$root/share/doc/vantrel/README.md" || fail "the README differs"

@@ -49,8 +49,9 @@ files=$(dpkg -L vantrel)
 page=/usr/share/man/man1/vantrel.1.gz
 if [ -f "$page" ] || ! grep -qs '^path-exclude=*/usr/share/man/' /etc/dpkg/dpkg.cfg.d/*; then
     [ "$(man -w vantrel)" = "$page" ] || fail "man finds no vantrel(1)"
-    MANWIDTH=80 man vantrel 2>/dev/null | grep -qx 'EXIT STATUS' ||
-        fail "man vantrel shows no EXIT STATUS"
+    # Whole, not piped into `grep -q`, which would cut man off mid-write under pipefail.
+    shown=$(MANWIDTH=80 man vantrel 2>/dev/null)
+    grep -qx 'EXIT STATUS' <<<"$shown" || fail "man vantrel shows no EXIT STATUS"
 fi
 
 export_as_ordinary_user "$source" "$test_build" /usr/bin/vantrel en_US.UTF-8
